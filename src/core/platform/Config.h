@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+/// Where the client finds its servers and keeps its files. Defaults point at the local market
+/// service on loopback; the environment (VELMORA_*) and then the command line override them.
+struct Config
+{
+    QUrl serviceBaseUrl;   ///< absolute http URL ending with "/"
+    QUrl adviceBaseUrl;    ///< absolute http URL ending with "/"
+    QString sessionHost;
+    quint16 sessionPort = 3014;
+    QString dataDir;       ///< holds Documents/, tmp/ and Preferences/
+    QString osVersion;     ///< the operating-system version string the service is told
+
+    static Config defaults();
+    /// Applies VELMORA_SERVICE_URL, VELMORA_ADVICE_URL, VELMORA_SESSION_HOST,
+    /// VELMORA_SESSION_PORT, VELMORA_DATA_DIR, then --service-url, --advice-url,
+    /// --session-host, --session-port and --data-dir (as "--opt value" or "--opt=value").
+    static Config fromArguments(const QStringList &arguments,
+                                const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment());
+
+    /// A URL made absolute and given its trailing "/".
+    static QUrl normalisedBase(const QString &text);
+};

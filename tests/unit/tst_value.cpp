@@ -1,0 +1,130 @@
+#include "core/util/JsonWriter.h"
+#include "core/util/Value.h"
+
+#include <QTest>
+
+class TestValue : public QObject
+{
+    Q_OBJECT
+private slots:
+    void text_data()
+    {
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("none") << QVariant() << "(null)";
+        QTest::newRow("null string") << QVariant(QString()) << "(null)";
+        QTest::newRow("empty string") << QVariant(QStringLiteral("")) << "";
+        QTest::newRow("json null") << QVariant::fromValue(nullptr) << "(null)";
+        QTest::newRow("int") << QVariant(15) << "15";
+        QTest::newRow("negative") << QVariant(-3) << "-3";
+        QTest::newRow("double") << QVariant(3450.6) << "3450.6";
+        QTest::newRow("whole double") << QVariant(12.0) << "12";
+        QTest::newRow("bool") << QVariant(true) << "1";
+        QTest::newRow("chinese") << QVariant(QStringLiteral("热轧")) << "热轧";
+    }
+    void text()
+    {
+        QFETCH(QVariant, value);
+        QFETCH(QString, expected);
+        QCOMPARE(Value::text(value), expected);
+    }
+
+    void intValue_data()
+    {
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("digits then letters") << QVariant(QStringLiteral("12abc")) << 12;
+        QTest::newRow("letters") << QVariant(QStringLiteral("abc")) << 0;
+        QTest::newRow("spaces and sign") << QVariant(QStringLiteral("  -42x")) << -42;
+        QTest::newRow("plus") << QVariant(QStringLiteral("+7")) << 7;
+        QTest::newRow("overflow clamps") << QVariant(QStringLiteral("99999999999")) << INT_MAX;
+        QTest::newRow("underflow clamps") << QVariant(QStringLiteral("-99999999999")) << INT_MIN;
+        QTest::newRow("decimal text") << QVariant(QStringLiteral("3.9")) << 3;
+        QTest::newRow("double") << QVariant(3.9) << 3;
+        QTest::newRow("negative double") << QVariant(-3.9) << -3;
+        QTest::newRow("none") << QVariant() << 0;
+        QTest::newRow("bool") << QVariant(true) << 1;
+        QTest::newRow("empty") << QVariant(QStringLiteral("")) << 0;
+    }
+    void intValue()
+    {
+        QFETCH(QVariant, value);
+        QFETCH(int, expected);
+        QCOMPARE(Value::intValue(value), expected);
+    }
+
+    void boolValue_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("expected");
+        QTest::newRow("YES") << "YES" << true;
+        QTest::newRow("true") << "true" << true;
+        QTest::newRow("1") << "1" << true;
+        QTest::newRow("007") << "007" << true;
+        QTest::newRow("0") << "0" << false;
+        QTest::newRow("no") << "no" << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("spaced sign") << "  -1" << true;
+        QTest::newRow("false") << "false" << false;
+    }
+    void boolValue()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, expected);
+        QCOMPARE(Value::boolValue(QVariant(text)), expected);
+    }
+
+    void doubleValue()
+    {
+        QCOMPARE(Value::doubleValue(QStringLiteral("12.5t")), 12.5);
+        QCOMPARE(Value::doubleValue(QStringLiteral("abc")), 0.0);
+        QCOMPARE(Value::doubleValue(QStringLiteral("1e3")), 1000.0);
+        QCOMPARE(Value::doubleValue(QStringLiteral("2e")), 2.0);
+    }
+
+    void jsonEscapes_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("plain") << "abc" << QByteArray("\"abc\"");
+        QTest::newRow("quote and backslash") << "a\"b\\c" << QByteArray("\"a\\\"b\\\\c\"");
+        QTest::newRow("named controls") << "\t\n\r\b\f" << QByteArray("\"\\t\\n\\r\\b\\f\"");
+        QTest::newRow("other control") << QString(QChar(0x01)) + QChar(0x1f) << QByteArray("\"\\u0001\\u001f\"");
+        QTest::newRow("solidus unescaped") << "a/b" << QByteArray("\"a/b\"");
+        QTest::newRow("chinese raw utf8") << "热轧" << QByteArray("\"\xe7\x83\xad\xe8\xbd\xa7\"");
+        QTest::newRow("amp equals plus") << "a&b=c+d" << QByteArray("\"a&b=c+d\"");
+        QTest::newRow("nul") << QString(QChar(0)) << QByteArray("\"\\u0000\"");
+    }
+    void jsonEscapes()
+    {
+        QFETCH(QString, input);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(JsonWriter::quote(input), expected);
+    }
+
+    void jsonStructures()
+    {
+        QCOMPARE(JsonWriter::write(QVariantMap()), QByteArray("{}"));
+        JsonMembers ordered{{QStringLiteral("z"), QStringLiteral("1")}, {QStringLiteral("a"), 2},
+                            {QStringLiteral("m"), 1.5}, {QStringLiteral("n"), QVariant()},
+                            {QStringLiteral("l"), QVariantList{true, QStringLiteral("x")}}};
+        QCOMPARE(JsonWriter::write(ordered), QByteArray(R"({"z":"1","a":2,"m":1.5,"n":null,"l":[true,"x"]})"));
+    }
+
+    void jsonReaderRejects_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("html") << QByteArray("<html>500</html>");
+        QTest::newRow("bad utf8") << QByteArray("{\"a\":\"\xff\xfe\"}");
+        QTest::newRow("truncated") << QByteArray("{\"a\":");
+    }
+    void jsonReaderRejects()
+    {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(!JsonReader::read(bytes).isValid());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestValue)
+#include "tst_value.moc"
