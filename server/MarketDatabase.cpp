@@ -1,0 +1,186 @@
+#include "MarketDatabase.h"
+
+#include "MarketSchema.h"
+
+#include <QDebug>
+#include <sqlite3.h>
+
+MarketDatabase::~MarketDatabase()
+{
+    if (m_db)
+        sqlite3_close(m_db);
+}
+
+bool MarketDatabase::open(const QString &path)
+{
+    if (sqlite3_open(path.toUtf8().constData(), &m_db) != SQLITE_OK) {
+        m_lastError = QString::fromUtf8(sqlite3_errmsg(m_db));
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        qWarning().noquote() << "database: cannot open" << path << m_lastError;
+        return false;
+    }
+    // A busy timeout keeps a second process (a test peeking at the file) from failing at once.
+    sqlite3_busy_timeout(m_db, 2000);
+    return execScript(QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA foreign_keys=ON;"))
+        && execScript(MarketSchema::sql());
+}
+
+bool MarketDatabase::execScript(const QString &sql)
+{
+    char *err = nullptr;
+    if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &err) != SQLITE_OK) {
+        m_lastError = QString::fromUtf8(err ? err : "unknown error");
+        sqlite3_free(err);
+        qWarning().noquote() << "database:" << m_lastError;
+        return false;
+    }
+    return true;
+}
+
+bool MarketDatabase::bindAll(sqlite3_stmt *stmt, const QVariantList &params) const
+{
+    for (int i = 0; i < params.size(); ++i) {
+        const QVariant &v = params.at(i);
+        const int idx = i + 1;
+        int rc = SQLITE_OK;
+        switch (v.typeId()) {
+        case QMetaType::UnknownType:
+        case QMetaType::Nullptr:
+            rc = sqlite3_bind_null(stmt, idx);
+            break;
+        case QMetaType::Bool:
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+            rc = sqlite3_bind_int64(stmt, idx, v.toLongLong());
+            break;
+        case QMetaType::Double:
+        case QMetaType::Float:
+            rc = sqlite3_bind_double(stmt, idx, v.toDouble());
+            break;
+        default: {
+            if (v.isNull() && v.typeId() != QMetaType::QString) {
+                rc = sqlite3_bind_null(stmt, idx);
+                break;
+            }
+            const QByteArray text = v.toString().toUtf8();
+            rc = sqlite3_bind_text(stmt, idx, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+        }
+        }
+        if (rc != SQLITE_OK) {
+            m_lastError = QString::fromUtf8(sqlite3_errmsg(m_db));
+            return false;
+        }
+    }
+    return true;
+}
+
+MarketDatabase::Rows MarketDatabase::query(const QString &sql, const QVariantList &params) const
+{
+    Rows rows;
+    sqlite3_stmt *stmt = nullptr;
+    if (sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &stmt, nullptr) != SQLITE_OK) {
+        m_lastError = QString::fromUtf8(sqlite3_errmsg(m_db));
+        qWarning().noquote() << "database:" << m_lastError << "in" << sql;
+        return rows;
+    }
+    if (bindAll(stmt, params)) {
+        const int columns = sqlite3_column_count(stmt);
+        int rc;
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            Row row;
+            for (int c = 0; c < columns; ++c) {
+                const QString name = QString::fromUtf8(sqlite3_column_name(stmt, c));
+                switch (sqlite3_column_type(stmt, c)) {
+                case SQLITE_INTEGER:
+                    row.insert(name, qint64(sqlite3_column_int64(stmt, c)));
+                    break;
+                case SQLITE_FLOAT:
+                    row.insert(name, sqlite3_column_double(stmt, c));
+                    break;
+                case SQLITE_NULL:
+                    row.insert(name, QVariant());
+                    break;
+                default:
+                    row.insert(name, QString::fromUtf8(
+                                         reinterpret_cast<const char *>(sqlite3_column_text(stmt, c)),
+                                         sqlite3_column_bytes(stmt, c)));
+                }
+            }
+            rows.append(row);
+        }
+        if (rc != SQLITE_DONE) {
+            m_lastError = QString::fromUtf8(sqlite3_errmsg(m_db));
+            qWarning().noquote() << "database:" << m_lastError << "in" << sql;
+        }
+    }
+    sqlite3_finalize(stmt);
+    return rows;
+}
+
+MarketDatabase::Row MarketDatabase::queryOne(const QString &sql, const QVariantList &params) const
+{
+    const Rows rows = query(sql, params);
+    return rows.isEmpty() ? Row() : rows.first();
+}
+
+QVariant MarketDatabase::scalar(const QString &sql, const QVariantList &params) const
+{
+    sqlite3_stmt *stmt = nullptr;
+    QVariant result;
+    if (sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &stmt, nullptr) != SQLITE_OK) {
+        m_lastError = QString::fromUtf8(sqlite3_errmsg(m_db));
+        qWarning().noquote() << "database:" << m_lastError << "in" << sql;
+        return result;
+    }
+    if (bindAll(stmt, params) && sqlite3_step(stmt) == SQLITE_ROW) {
+        switch (sqlite3_column_type(stmt, 0)) {
+        case SQLITE_INTEGER: result = qint64(sqlite3_column_int64(stmt, 0)); break;
+        case SQLITE_FLOAT: result = sqlite3_column_double(stmt, 0); break;
+        case SQLITE_NULL: result = QVariant(); break;
+        default:
+            result = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0)),
+                                       sqlite3_column_bytes(stmt, 0));
+        }
+    }
+    sqlite3_finalize(stmt);
+    return result;
+}
+
+int MarketDatabase::run(const QString &sql, const QVariantList &params)
+{
+    sqlite3_stmt *stmt = nullptr;
+    if (sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &stmt, nullptr) != SQLITE_OK) {
+        m_lastError = QString::fromUtf8(sqlite3_errmsg(m_db));
+        qWarning().noquote() << "database:" << m_lastError << "in" << sql;
+        return -1;
+    }
+    int changed = -1;
+    if (bindAll(stmt, params)) {
+        if (sqlite3_step(stmt) == SQLITE_DONE) {
+            changed = sqlite3_changes(m_db);
+        } else {
+            m_lastError = QString::fromUtf8(sqlite3_errmsg(m_db));
+            qWarning().noquote() << "database:" << m_lastError << "in" << sql;
+        }
+    }
+    sqlite3_finalize(stmt);
+    return changed;
+}
+
+qint64 MarketDatabase::lastInsertId() const
+{
+    return sqlite3_last_insert_rowid(m_db);
+}
+
+bool MarketDatabase::begin()
+{
+    return execScript(QStringLiteral("BEGIN"));
+}
+
+bool MarketDatabase::commit()
+{
+    return execScript(QStringLiteral("COMMIT"));
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QHostAddress>
+#include <QString>
+#include <QStringList>
+
+/// Command line of velmora-server. Port 0 asks the system for a free port.
+struct ServerOptions
+{
+    quint16 httpPort = 8080;
+    quint16 sessionPort = 3014;
+    QString dataDir;            ///< holds market.sqlite3 and pictures/; empty = current directory
+    QHostAddress address = QHostAddress::LocalHost;
+    bool demo = false;          ///< seed a demo market into an empty database
+    QString error;              ///< set when the command line could not be read
+
+    static ServerOptions parse(const QStringList &arguments);
+    static QString usage();
+};

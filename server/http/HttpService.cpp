@@ -1,0 +1,109 @@
+#include "HttpService.h"
+
+#include "EnvelopeParser.h"
+#include "MarketDatabase.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QtHttpServer/QHttpServerRequest>
+#include <QtHttpServer/QHttpServerResponder>
+
+const char HttpService::kServiceToken[] = "A3C9E1F07B2D4C6E8F1A0B3D5C7E";
+const char HttpService::kReportToken[] = "C4D2B7A19E3F5061D8B2A7E49";
+
+namespace {
+
+template<class T>
+std::shared_ptr<void> install(RouteEnv &env, RouteTable &table)
+{
+    auto handlers = std::make_shared<T>(env);
+    handlers->registerRoutes(table);
+    return handlers;
+}
+
+QString requestPath(const QHttpServerRequest &request)
+{
+    QString path = request.url().path();
+    while (path.startsWith(u'/'))
+        path.remove(0, 1);
+    return path;
+}
+
+} // namespace
+
+HttpService::HttpService(MarketDatabase &db, const QString &dataDir, QObject *parent)
+    : QAbstractHttpServer(parent),
+      m_env{db, QDir(dataDir).filePath(QStringLiteral("pictures")),
+            [this](qint64 userId, int code) { emit pushNotice(userId, code); }}
+{
+    QDir().mkpath(m_env.pictureDir);
+}
+
+HttpService::~HttpService() = default;
+
+bool HttpService::handleRequest(const QHttpServerRequest &request, QTcpSocket *socket)
+{
+    const QString path = requestPath(request);
+    if (request.method() == QHttpServerRequest::Method::Get) {
+        if (path.startsWith(QLatin1String("pictures/"), Qt::CaseInsensitive)) {
+            servePicture(request, socket, path.mid(9));
+            return true;
+        }
+    }
+    const ServiceResult result = dispatch(request, path);
+    makeResponder(request, socket)
+        .write(result.toJson(), "application/json; charset=utf-8",
+               QHttpServerResponder::StatusCode(result.httpStatus));
+    return true;
+}
+
+void HttpService::missingHandler(const QHttpServerRequest &request, QTcpSocket *socket)
+{
+    makeResponder(request, socket).write(QHttpServerResponder::StatusCode::NotFound);
+}
+
+ServiceResult HttpService::dispatch(const QHttpServerRequest &request, const QString &path)
+{
+    const Route *route = m_routes.find(path);
+    if (!route) {
+        qInfo().noquote() << "http: unknown path" << path;
+        return ServiceResult::fail(ServiceError::UnknownPath, QStringLiteral("接口不存在"), 404);
+    }
+    if (request.method() != QHttpServerRequest::Method::Post)
+        return ServiceResult::fail(ServiceError::Malformed, QStringLiteral("请使用POST请求"), 405);
+
+    ServiceCall call;
+    call.path = path;
+    const QByteArray host = request.value("Host");
+    call.baseUrl = QStringLiteral("http://%1/").arg(QString::fromUtf8(host));
+    const QString problem = EnvelopeParser::parse(request.body(), request.value("Content-Type"), call);
+    if (!problem.isEmpty()) {
+        qInfo().noquote() << "http:" << path << "malformed body:" << problem;
+        return ServiceResult::fail(ServiceError::Malformed, QStringLiteral("请求格式错误"), 400);
+    }
+    const QString expected = QString::fromLatin1(route->token == RouteToken::Report ? kReportToken
+                                                                                  : kServiceToken);
+    if (call.auth.value(QStringLiteral("tokenKey")).toString() != expected) {
+        qInfo().noquote() << "http:" << path << "wrong token";
+        return ServiceResult::fail(ServiceError::BadToken, QStringLiteral("令牌无效"), 403);
+    }
+    return route->handler(call);
+}
+
+void HttpService::servePicture(const QHttpServerRequest &request, QTcpSocket *socket,
+                               const QString &name)
+{
+    // Only plain file names of our own making: no directories, no "..".
+    static const QRegularExpression safe(QStringLiteral("^[A-Za-z0-9_-]+\\.(png|jpg|svg)$"));
+    QFile file(QDir(m_env.pictureDir).filePath(name));
+    if (!safe.match(name).hasMatch() || !file.open(QIODevice::ReadOnly)) {
+        makeResponder(request, socket).write(QHttpServerResponder::StatusCode::NotFound);
+        return;
+    }
+    const QByteArray mime = name.endsWith(QLatin1String(".svg")) ? "image/svg+xml"
+                            : name.endsWith(QLatin1String(".jpg")) ? "image/jpeg"
+                                                                   : "image/png";
+    makeResponder(request, socket).write(file.readAll(), mime);
+}

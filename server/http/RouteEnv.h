@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class MarketDatabase;
+
+/// What every route-handler class works with: the store, where pictures go, and the way to
+/// tell a logged-in user about a business event (a push notice on the session channel).
+struct RouteEnv
+{
+    MarketDatabase &db;
+    QString pictureDir;
+    std::function<void(qint64 userId, int code)> push;
+};
