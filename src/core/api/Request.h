@@ -43,6 +43,16 @@ public:
     static QVariant decodeReply(const QByteArray &body);
 
     static constexpr int kTimeoutMs = 20000;
+    /// Inactivity time-out of this exchange; tests shorten it. Set before startConnection.
+    void setTimeout(int ms) { m_timeoutMs = ms; }
+
+    /// True when the exchange itself failed (no connection, refused, reset, time-out). A reply
+    /// whose head arrived counts as delivered whatever its HTTP status: its body is the result.
+    static bool isTransportFailure(const QNetworkReply *reply);
+    /// The platform error object for a failed exchange (time-outs reported as TimeoutError).
+    static RequestError errorFor(const QNetworkReply *reply);
+
+    ~Request() override;
 
     // ---- Endpoint catalogue (declared below this line) ----
 
@@ -62,4 +72,6 @@ private:
     qint64 m_currentLength = 0;
     qint64 m_sumLength = -1;
     bool m_done = false;
+    bool m_started = false;
+    int m_timeoutMs = kTimeoutMs;
 };

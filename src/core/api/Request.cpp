@@ -1,0 +1,209 @@
+#include "core/api/Request.h"
+
+#include "core/api/ServiceToken.h"
+#include "core/platform/AppContext.h"
+
+#include <QDebug>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QStringDecoder>
+
+Request *Request::request()
+{
+    return new Request(0);
+}
+
+Request *Request::request(int requestId)
+{
+    return new Request(requestId);
+}
+
+// Parented to the context so that an exchange still running when the context goes (a test case
+// ending, the app quitting) is cleaned up with it.
+Request::Request(int requestId) : QObject(AppContext::current()), m_requestId(requestId) {}
+
+Request::~Request()
+{
+    if (m_connection) {
+        // Nobody is left to deliver to: drop the exchange without letting it call back.
+        QObject::disconnect(m_connection, nullptr, this, nullptr);
+        m_connection->abort();
+        m_connection->deleteLater();
+    }
+}
+
+RequestDelegate *Request::delegate() const
+{
+    if (m_delegateIsObject && !m_delegateGuard)
+        return nullptr;
+    return m_delegate;
+}
+
+void Request::setDelegate(RequestDelegate *delegate)
+{
+    m_delegate = delegate;
+    // Screens are QObjects; watching them lets a screen that went away simply stop receiving.
+    QObject *object = dynamic_cast<QObject *>(delegate);
+    m_delegateGuard = object;
+    m_delegateIsObject = object != nullptr;
+}
+
+JsonMembers Request::authBlock()
+{
+    return {
+        {QStringLiteral("imei"), QStringLiteral("")},
+        {QStringLiteral("imsi"), QStringLiteral("")},
+        {QStringLiteral("phoneNumber"), QStringLiteral("")},
+        {QStringLiteral("os"), QStringLiteral("iOS")},
+        {QStringLiteral("os_version"), AppContext::current()->config().osVersion},
+        {QStringLiteral("app_version"), QStringLiteral("v1.0")},
+        {QStringLiteral("tokenKey"), QString(ServiceToken::kService)},
+    };
+}
+
+QByteArray Request::bodyFor(const JsonMembers &info)
+{
+    // The JSON texts go in as they are: no percent-encoding, so "&", "=", "+" inside values
+    // reach the service unchanged (it splits at the first "&info=").
+    return QByteArrayLiteral("auth=") + JsonWriter::write(authBlock()) + QByteArrayLiteral("&info=")
+           + JsonWriter::write(info);
+}
+
+QVariant Request::decodeReply(const QByteArray &body)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(body);
+    if (decoder.hasError())
+        return {};
+    // The service breaks long replies with CR LF, sometimes inside strings; only the pair goes.
+    text.remove(QStringLiteral("\r\n"));
+    return JsonReader::read(text.toUtf8());
+}
+
+void Request::startConnection(const QString &path)
+{
+    startConnection(path, JsonMembers{});
+}
+
+void Request::startConnection(const QString &path, const QVariantMap &info)
+{
+    JsonMembers members;
+    members.reserve(info.size());
+    for (auto it = info.begin(); it != info.end(); ++it)
+        members.append({it.key(), it.value()});
+    startConnection(path, members);
+}
+
+void Request::startConnection(const QString &path, const JsonMembers &info)
+{
+    if (m_started) {
+        qWarning() << "Request: a request carries one exchange; ignoring a second call to" << path;
+        return;
+    }
+    m_started = true;
+
+    AppContext *ctx = AppContext::current();
+    const QUrl url(ctx->config().serviceBaseUrl.toString() + path);
+    const QByteArray body = bodyFor(info);
+
+    QNetworkRequest http(url);
+    http.setTransferTimeout(m_timeoutMs);
+    // The same content type the platform gives any POST body; stating it keeps Qt from warning.
+    http.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/x-www-form-urlencoded"));
+
+    m_receiveData = QByteArray();
+    m_currentLength = 0;
+    m_sumLength = -1;
+    QNetworkReply *reply = ctx->network()->post(http, body);
+    m_connection = reply;
+    connect(reply, &QNetworkReply::metaDataChanged, this, &Request::onMetaData);
+    connect(reply, &QNetworkReply::readyRead, this, &Request::onReadyRead);
+    connect(reply, &QNetworkReply::finished, this, &Request::onFinished);
+
+    if (RequestDelegate *d = delegate())
+        d->requestWillStart(this);
+    if (RequestDelegate *d = delegate())
+        d->showActivity();
+}
+
+void Request::onMetaData()
+{
+    // A new response head (also after a redirect) starts a fresh body.
+    m_currentLength = 0;
+    const QVariant length = m_connection ? m_connection->header(QNetworkRequest::ContentLengthHeader) : QVariant();
+    m_sumLength = length.isValid() ? length.toLongLong() : -1;
+    m_receiveData.clear();
+}
+
+void Request::onReadyRead()
+{
+    if (!m_connection)
+        return;
+    const QByteArray piece = m_connection->readAll();
+    if (piece.isEmpty())
+        return;
+    m_currentLength += piece.size();
+    m_receiveData.append(piece);
+    if (RequestDelegate *d = delegate())
+        d->requestProgress(this, m_sumLength > 0 ? double(m_currentLength) / double(m_sumLength) : 0.0);
+}
+
+void Request::onFinished()
+{
+    if (m_done)
+        return;
+    m_done = true;
+    QNetworkReply *reply = m_connection;
+    if (reply && reply->bytesAvailable() > 0)
+        onReadyRead();
+
+    if (!reply || isTransportFailure(reply)) {
+        const RequestError error = reply ? errorFor(reply) : RequestError{};
+        if (RequestDelegate *d = delegate())
+            d->requestDidFail(this, error);
+    } else {
+        const QVariant result = decodeReply(m_receiveData);
+        if (RequestDelegate *d = delegate())
+            d->requestDidFinish(this, result);
+    }
+    // Looked up again: the delegate may have gone away inside the callback.
+    if (RequestDelegate *d = delegate())
+        d->hideActivity();
+    finish();
+}
+
+void Request::finish()
+{
+    if (m_connection) {
+        QObject::disconnect(m_connection, nullptr, this, nullptr);
+        m_connection->deleteLater();
+        m_connection = nullptr;
+    }
+    deleteLater();
+}
+
+bool Request::isTransportFailure(const QNetworkReply *reply)
+{
+    const QNetworkReply::NetworkError code = reply->error();
+    if (code == QNetworkReply::NoError)
+        return false;
+    // Qt turns HTTP error statuses into errors of the content (2xx) and server (4xx) groups;
+    // when a status line arrived those are answers, not failures.
+    const bool statusError = (code >= QNetworkReply::ContentAccessDenied && code <= QNetworkReply::UnknownContentError)
+                             || (code >= QNetworkReply::InternalServerError && code <= QNetworkReply::UnknownServerError)
+                             || code == QNetworkReply::ProtocolInvalidOperationError;
+    const bool headArrived = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
+    return !(statusError && headArrived);
+}
+
+RequestError Request::errorFor(const QNetworkReply *reply)
+{
+    RequestError error;
+    error.code = reply->error();
+    error.message = reply->errorString();
+    // The client never cancels an exchange it still listens to, so a cancel is the time-out.
+    if (error.code == QNetworkReply::OperationCanceledError)
+        error.code = QNetworkReply::TimeoutError;
+    return error;
+}
