@@ -1,0 +1,46 @@
+#include "core/session/SqlText.h"
+
+#include "core/util/Value.h"
+
+QString SqlText::identifier(const QString &name)
+{
+    QString quoted = name;
+    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QString SqlText::identifierList(const QStringList &names)
+{
+    QString out;
+    for (const QString &name : names) {
+        if (!out.isEmpty())
+            out += QLatin1Char(',');
+        out += identifier(name);
+    }
+    return out;
+}
+
+QString SqlText::placeholders(qsizetype count, int first)
+{
+    QString out;
+    for (qsizetype i = 0; i < count; ++i) {
+        if (i > 0)
+            out += QLatin1Char(',');
+        out += QLatin1Char('?') + QString::number(first + i);
+    }
+    return out;
+}
+
+QString SqlText::literalValue(const QVariant &value)
+{
+    QString text = Value::text(value);
+    // Left to right, pairs do not overlap: "''''" is two apostrophes, "'''" is two as well
+    // (the unpaired last one is kept as it is).
+    text.replace(QLatin1String("''"), QLatin1String("'"));
+    return text;
+}
+
+bool SqlText::isUsableName(const QString &name)
+{
+    return !name.contains(QChar(u'\0'));
+}

@@ -1,0 +1,338 @@
+#include "TestContext.h"
+#include "core/session/SQLITE.h"
+
+#include <QDir>
+#include <QTest>
+
+#include <sqlite3.h>
+
+namespace {
+
+QVariantMap row(std::initializer_list<std::pair<QString, QVariant>> members)
+{
+    QVariantMap m;
+    for (const auto &[k, v] : members)
+        m.insert(k, v);
+    return m;
+}
+
+QString pragmaText(sqlite3 *db, const char *sql)
+{
+    sqlite3_stmt *stmt = nullptr;
+    QString out;
+    if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW)
+        out = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0)));
+    sqlite3_finalize(stmt);
+    return out;
+}
+
+/// The "select * from" statements the store ran since the log was last taken.
+QList<SQLITE::Statement> selects(SQLITE *store)
+{
+    QList<SQLITE::Statement> out;
+    for (const SQLITE::Statement &s : store->takeStatementLog())
+        if (s.sql.startsWith(QLatin1String("select * from")))
+            out << s;
+    return out;
+}
+
+} // namespace
+
+class TestSqlite : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { m_ctx = std::make_unique<TestContext>(); }
+    void cleanup() { m_ctx.reset(); }
+
+    void createsTableFromFirstRow()
+    {
+        SQLITE *store = SQLITE::standardSqlite();
+        QVERIFY(store->database());
+        QVERIFY(store->path().endsWith(QLatin1String("/Documents/Steelv1.0.sqlite3")));
+        QVERIFY(store->addSQLObject(row({{"a", 1}, {"classNum", 2}}), QStringLiteral("T")));
+        QCOMPARE(store->colKeyFromtable(QStringLiteral("T")), QStringList({"id", "a", "classNum"}));
+        QCOMPARE(pragmaText(store->database(), "select type from pragma_table_info('T') where name='classNum'"),
+                 QStringLiteral("INT"));
+        QCOMPARE(pragmaText(store->database(), "select type from pragma_table_info('T') where name='a'"),
+                 QStringLiteral("TEXT"));
+        const QVariantList rows = store->selectSQLFromtable(QStringLiteral("T"), {}, {}, 0, 0, 0);
+        QCOMPARE(rows, QVariantList({row({{"id", "1"}, {"a", "1"}, {"classNum", "2"}})}));
+
+        // A later row with a key the table lacks stores nothing and leaves the table as it was.
+        QVERIFY(!store->addSQLObject(row({{"a", 3}, {"b", 4}, {"classNum", 5}}), QStringLiteral("T")));
+        QCOMPARE(store->counttable(QStringLiteral("T")), 1);
+        QCOMPARE(store->colKeyFromtable(QStringLiteral("T")), QStringList({"id", "a", "classNum"}));
+        QCOMPARE(store->selectSQLFromtable(QStringLiteral("T"), {}, {}, 0, 0, 0), rows);
+
+        // A row lacking a column leaves it out when read back.
+        QVERIFY(store->insertIntotable(QStringLiteral("T"), row({{"a", "x"}})));
+        QCOMPARE(store->selectSQLFromtable(QStringLiteral("T"), QStringLiteral("a"), QStringLiteral("x"), 0, 0, 0),
+                 QVariantList({row({{"id", "2"}, {"a", "x"}})}));
+    }
+
+    void createTableNeedsColumns()
+    {
+        SQLITE *store = SQLITE::standardSqlite();
+        QVERIFY(!store->createTable(QStringLiteral("E"), {}));
+        QVERIFY(!store->addSQLObject({}, QStringLiteral("E")));
+        QVERIFY(store->colKeyFromtable(QStringLiteral("E")).isEmpty());
+        // An existing table is left as it is, whatever the new columns.
+        QVERIFY(store->createTable(QStringLiteral("E"), {QStringLiteral("x")}));
+        QVERIFY(store->createTable(QStringLiteral("E"), {QStringLiteral("y"), QStringLiteral("z")}));
+        QCOMPARE(store->colKeyFromtable(QStringLiteral("E")), QStringList({"id", "x"}));
+    }
+
+    void selectForms_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<qint64>("limit");
+        QTest::addColumn<qint64>("offset");
+        QTest::addColumn<qint64>("order");
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QStringList>("values");
+        const QVariant none;
+        QTest::newRow("conversation row") << "historyMSG7" << "LoginInfoID" << QVariant("9") << 1ll << 0ll << 1ll
+            << R"(select * from "historyMSG7" where "LoginInfoID"=?1 order by "LoginInfoID" desc limit ?2 offset ?3)"
+            << QStringList({"9", "1", "0"});
+        QTest::newRow("all by id desc") << "orderstate7" << "id" << none << 0ll << 0ll << 1ll
+            << R"(select * from "orderstate7" order by "id" desc)" << QStringList();
+        QTest::newRow("one-character key") << "orderstate7" << "a" << QVariant("1") << 1ll << 0ll << 1ll
+            << R"(select * from "orderstate7")" << QStringList();
+        QTest::newRow("no key, no limit") << "orderstate7" << QString() << QVariant("1") << 0ll << 0ll << 1ll
+            << R"(select * from "orderstate7")" << QStringList();
+        QTest::newRow("no key, limit") << "orderstate7" << QString() << none << 5ll << 2ll << 1ll
+            << R"(select * from "orderstate7")" << QStringList();
+        QTest::newRow("value, no limit, ascending") << "t" << "type" << QVariant("34") << 0ll << 0ll << 2ll
+            << R"(select * from "t" where "type"=?1 order by "id" asc)" << QStringList({"34"});
+        QTest::newRow("empty value, no limit") << "t" << "type" << QVariant("") << -1ll << 0ll << 1ll
+            << R"(select * from "t" order by "type" desc)" << QStringList();
+        QTest::newRow("no value, limit") << "chat7to9" << "SendTime" << none << 5ll << 3ll << 0ll
+            << R"(select * from "chat7to9" order by "SendTime" asc limit ?1 offset ?2)" << QStringList({"5", "3"});
+        QTest::newRow("numeric value") << "t" << "type" << QVariant(34) << 2ll << 0ll << 1ll
+            << R"(select * from "t" where "type"=?1 order by "type" desc limit ?2 offset ?3)"
+            << QStringList({"34", "2", "0"});
+        QTest::newRow("doubled apostrophe") << "t" << "k" << QVariant("it''s") << 0ll << 0ll << 1ll
+            << R"(select * from "t" where "k"=?1 order by "id" desc)" << QStringList({"it's"});
+    }
+    void selectForms()
+    {
+        QFETCH(QString, table);
+        QFETCH(QString, key);
+        QFETCH(QVariant, value);
+        QFETCH(qint64, limit);
+        QFETCH(qint64, offset);
+        QFETCH(qint64, order);
+        QFETCH(QString, sql);
+        QFETCH(QStringList, values);
+        SQLITE *store = SQLITE::standardSqlite();
+        store->setStatementLogging(true);
+        store->selectSQLFromtable(table, key, value, limit, offset, order);
+        const QList<SQLITE::Statement> ran = selects(store);
+        QCOMPARE(ran.size(), 1);
+        QCOMPARE(ran.first().sql, sql);
+        QCOMPARE(ran.first().values, values);
+    }
+
+    void nullTableNameIsNeverRead()
+    {
+        SQLITE *store = SQLITE::standardSqlite();
+        QVERIFY(store->addSQLObject(row({{"k", "v"}}), QStringLiteral("historyMSG(null)")));
+        store->setStatementLogging(true);
+        QVERIFY(store->selectSQLFromtable(QStringLiteral("historyMSG(null)"), {}, {}, 0, 0, 0).isEmpty());
+        QVERIFY(store->takeStatementLog().isEmpty());
+    }
+
+    void selectOrdersAndPages()
+    {
+        SQLITE *store = SQLITE::standardSqlite();
+        for (const char *t : {"30", "10", "20", "40"})
+            QVERIFY(store->addSQLObject(row({{"SendTime", t}, {"Content", QString::fromUtf8("第") + t}}),
+                                        QStringLiteral("chat7to9")));
+        auto times = [](const QVariantList &rows) {
+            QStringList out;
+            for (const QVariant &r : rows)
+                out << r.toMap().value(QStringLiteral("SendTime")).toString();
+            return out;
+        };
+        QCOMPARE(times(store->selectSQLFromtable(QStringLiteral("chat7to9"), QStringLiteral("SendTime"), {}, 2, 1, 0)),
+                 QStringList({"20", "30"}));
+        QCOMPARE(times(store->selectSQLFromtable(QStringLiteral("chat7to9"), QStringLiteral("id"), {}, 0, 0, 1)),
+                 QStringList({"40", "20", "10", "30"}));
+        // A negative offset reads from the start.
+        QCOMPARE(times(store->selectSQLFromtable(QStringLiteral("chat7to9"), QStringLiteral("SendTime"), {}, 5, -3, 0)),
+                 QStringList({"10", "20", "30", "40"}));
+        QVERIFY(store->selectSQLFromtable(QStringLiteral("missing"), {}, {}, 0, 0, 0).isEmpty());
+        QVERIFY(store->selectSQLFromtable(QStringLiteral("chat7to9"), QStringLiteral("nosuch"), {}, 0, 0, 0).isEmpty());
+    }
+
+    void updateOrInsert()
+    {
+        SQLITE *store = SQLITE::standardSqlite();
+        const QString t = QStringLiteral("historyMSG7");
+        const QString k = QStringLiteral("LoginInfoID");
+        QVERIFY(store->setSQLObject(row({{k, "9"}, {"unread", "1"}, {"message", "hi"}}), t, k));
+        QVERIFY(store->setSQLObject(row({{k, "9"}, {"unread", "2"}, {"message", "it''s"}}), t, k));
+        QVERIFY(store->setSQLObject(row({{k, "8"}, {"unread", "5"}, {"message", "x"}}), t, k));
+        QCOMPARE(store->counttable(t), 2);
+        QCOMPARE(store->selectSQLFromtable(t, k, QStringLiteral("9"), 1, 0, 1),
+                 QVariantList({row({{"id", "1"}, {k, "9"}, {"unread", "2"}, {"message", "it's"}})}));
+        // The row as read, "id" included, writes back unchanged.
+        QVariantMap read = store->selectSQLFromtable(t, k, QStringLiteral("8"), 1, 0, 1).first().toMap();
+        read.insert(QStringLiteral("unread"), QStringLiteral("0"));
+        QVERIFY(store->setSQLObject(read, t, k));
+        QCOMPARE(store->sumWithKey(QStringLiteral("unread"), t, {}, {}), QStringLiteral("2"));
+        // A key column of one character still updates in place rather than losing the row.
+        QVERIFY(store->setSQLObject(row({{"a", "1"}, {"b", "x"}}), QStringLiteral("one"), QStringLiteral("a")));
+        QVERIFY(store->setSQLObject(row({{"a", "2"}, {"b", "y"}}), QStringLiteral("one"), QStringLiteral("a")));
+        QVERIFY(store->setSQLObject(row({{"a", "1"}, {"b", "z"}}), QStringLiteral("one"), QStringLiteral("a")));
+        QCOMPARE(store->counttable(QStringLiteral("one")), 2);
+        // Unknown columns fail and change nothing.
+        QVERIFY(!store->setSQLObject(row({{k, "9"}, {"nosuch", "1"}}), t, k));
+        QVERIFY(!store->setSQLObject(row({{k, "9"}}), t, QString()));
+        QCOMPARE(store->sumWithKey(QStringLiteral("unread"), t, {}, {}), QStringLiteral("2"));
+    }
+
+    void sums_data()
+    {
+        QTest::addColumn<QStringList>("unread");
+        QTest::addColumn<QString>("sum");
+        QTest::newRow("empty table") << QStringList() << "0";
+        QTest::newRow("counts") << QStringList({"3", "4"}) << "7";
+        QTest::newRow("empty texts count as 0") << QStringList({"", "2", ""}) << "2";
+        QTest::newRow("leading digits") << QStringList({"12abc", "abc"}) << "12";
+        QTest::newRow("fractions add before truncating") << QStringList({"1.5", "1.6"}) << "3";
+        QTest::newRow("negative") << QStringList({"-4", "1"}) << "-3";
+    }
+    void sums()
+    {
+        QFETCH(QStringList, unread);
+        QFETCH(QString, sum);
+        SQLITE *store = SQLITE::standardSqlite();
+        const QString t = QStringLiteral("historyMSG7");
+        QVERIFY(store->createTable(t, {QStringLiteral("LoginInfoID"), QStringLiteral("unread")}));
+        int peer = 0;
+        for (const QString &u : unread)
+            QVERIFY(store->addSQLObject(row({{"LoginInfoID", ++peer}, {"unread", u}}), t));
+        QCOMPARE(store->sumWithKey(QStringLiteral("unread"), t, {}, {}), sum);
+        // The kept figure follows later writes exactly as a fresh sum would.
+        QVERIFY(store->setSQLObject(row({{"LoginInfoID", 1}, {"unread", "10"}}), t, QStringLiteral("LoginInfoID")));
+        QVERIFY(store->addSQLObject(row({{"LoginInfoID", 99}, {"unread", "0.5"}}), t));
+        QVERIFY(store->removeSQL(t, QStringLiteral("LoginInfoID"), 2));
+        const QString kept = store->sumWithKey(QStringLiteral("unread"), t, {}, {});
+        SQLITE fresh(store->path());
+        QCOMPARE(kept, fresh.sumWithKey(QStringLiteral("unread"), t, {}, {}));
+        QVERIFY(store->deleteSQLTable(t));
+        QCOMPARE(store->sumWithKey(QStringLiteral("unread"), t, {}, {}), QStringLiteral("0"));
+    }
+
+    void sumEdgeCases()
+    {
+        SQLITE *store = SQLITE::standardSqlite();
+        QCOMPARE(store->sumWithKey(QStringLiteral("unread"), QStringLiteral("missing"), {}, {}), QStringLiteral("0"));
+        QVERIFY(store->addSQLObject(row({{"type", "1"}, {"unread", "3"}}), QStringLiteral("s")));
+        QVERIFY(store->addSQLObject(row({{"type", "2"}, {"unread", "4"}}), QStringLiteral("s")));
+        QCOMPARE(store->sumWithKey(QStringLiteral("unread"), QStringLiteral("s"), QStringLiteral("type"), 2),
+                 QStringLiteral("4"));
+        QCOMPARE(store->sumWithKey(QStringLiteral("nosuch"), QStringLiteral("s"), {}, {}), QStringLiteral("0"));
+        QCOMPARE(store->sumWithKey(QStringLiteral("unread"), QStringLiteral("s"), QStringLiteral("nosuch"), 2),
+                 QStringLiteral("0"));
+        // Names differ in case only: the same table and column to the database and to the kept sum.
+        QCOMPARE(store->sumWithKey(QStringLiteral("unread"), QStringLiteral("S"), {}, {}), QStringLiteral("7"));
+        QVERIFY(store->addSQLObject(row({{"type", "3"}, {"Unread", "5"}}), QStringLiteral("s")));
+        QCOMPARE(store->sumWithKey(QStringLiteral("unread"), QStringLiteral("S"), {}, {}), QStringLiteral("12"));
+    }
+
+    void removeAndDelete()
+    {
+        SQLITE *store = SQLITE::standardSqlite();
+        const QString t = QStringLiteral("chaoshi7");
+        for (int i = 1; i <= 3; ++i)
+            QVERIFY(store->addSQLObject(row({{"resourceId", i}, {"x", "y"}}), t));
+        QVERIFY(!store->removeSQL(t, QString(), 1));
+        QVERIFY(!store->removeSQL(t, QStringLiteral("resourceId"), QVariant()));
+        // A column the table lacks is an error, never a condition that matches every row.
+        QVERIFY(!store->removeSQL(t, QStringLiteral("nosuch"), QStringLiteral("nosuch")));
+        QVERIFY(store->selectSQLFromtable(t, QStringLiteral("nosuch"), QStringLiteral("nosuch"), 0, 0, 0).isEmpty());
+        QCOMPARE(store->counttable(t), 3);
+        QVERIFY(store->removeSQL(t, QStringLiteral("resourceId"), 2));
+        QCOMPARE(store->counttable(t), 2);
+        QVERIFY(!store->deleteSQLTable(QString()));
+        QVERIFY(store->deleteSQLTable(t));
+        QCOMPARE(store->counttable(t), 0);
+        QCOMPARE(store->colKeyFromtable(t), QStringList({"id", "resourceId", "x"}));
+        QCOMPARE(store->counttable(QStringLiteral("missing")), 0);
+    }
+
+    void transactionRollsBackEverything()
+    {
+        SQLITE *store = SQLITE::standardSqlite();
+        const QString t = QStringLiteral("historyMSG7");
+        QVERIFY(store->addSQLObject(row({{"LoginInfoID", "1"}, {"unread", "2"}}), t));
+        QCOMPARE(store->sumWithKey(QStringLiteral("unread"), t, {}, {}), QStringLiteral("2"));
+        QVERIFY(!store->transaction([&] {
+            store->addSQLObject(row({{"Content", "hi"}}), QStringLiteral("chat7to1"));
+            store->setSQLObject(row({{"LoginInfoID", "1"}, {"unread", "3"}}), t, QStringLiteral("LoginInfoID"));
+            return false;
+        }));
+        QVERIFY(store->colKeyFromtable(QStringLiteral("chat7to1")).isEmpty());
+        QCOMPARE(store->sumWithKey(QStringLiteral("unread"), t, {}, {}), QStringLiteral("2"));
+        QVERIFY(store->transaction([&] {
+            return store->addSQLObject(row({{"Content", "hi"}}), QStringLiteral("chat7to1"))
+                && store->setSQLObject(row({{"LoginInfoID", "1"}, {"unread", "3"}}), t, QStringLiteral("LoginInfoID"));
+        }));
+        QCOMPARE(store->counttable(QStringLiteral("chat7to1")), 1);
+        QCOMPARE(store->sumWithKey(QStringLiteral("unread"), t, {}, {}), QStringLiteral("3"));
+    }
+
+    void walAndSurvivesRestart()
+    {
+        SQLITE *store = SQLITE::standardSqlite();
+        QCOMPARE(pragmaText(store->database(), "PRAGMA journal_mode"), QStringLiteral("wal"));
+        QCOMPARE(pragmaText(store->database(), "PRAGMA synchronous"), QStringLiteral("1"));
+        QVERIFY(store->addSQLObject(row({{"unread", "YES"}, {"type", "34"}}), QStringLiteral("orderstate7")));
+        m_ctx->restart();
+        SQLITE *again = SQLITE::standardSqlite();
+        QVERIFY(again != nullptr);
+        QCOMPARE(again->selectSQLFromtable(QStringLiteral("orderstate7"), QStringLiteral("type"), QStringLiteral("34"), 1, 0, 1),
+                 QVariantList({row({{"id", "1"}, {"unread", "YES"}, {"type", "34"}})}));
+    }
+
+    void unopenableFileFailsQuietly()
+    {
+        // A folder where the file should be: the store cannot open it.
+        QVERIFY(QDir().mkpath((*m_ctx)->documentsDir() + QStringLiteral("/Steelv1.0.sqlite3")));
+        SQLITE *store = SQLITE::standardSqlite();
+        QVERIFY(!store->database());
+        QVERIFY(!store->addSQLObject(row({{"a", "1"}}), QStringLiteral("t")));
+        QVERIFY(!store->setSQLObject(row({{"a", "1"}}), QStringLiteral("t"), QStringLiteral("a")));
+        QVERIFY(store->selectSQLFromtable(QStringLiteral("t"), {}, {}, 0, 0, 0).isEmpty());
+        QCOMPARE(store->counttable(QStringLiteral("t")), 0);
+        QCOMPARE(store->sumWithKey(QStringLiteral("a"), QStringLiteral("t"), {}, {}), QStringLiteral("0"));
+        QVERIFY(!store->removeSQL(QStringLiteral("t"), QStringLiteral("a"), 1));
+        QVERIFY(!store->deleteSQLTable(QStringLiteral("t")));
+    }
+
+    void callerQueries()
+    {
+        SQLITE *store = SQLITE::standardSqlite();
+        QVERIFY(store->addSQLObject(row({{"k", "1"}}), QStringLiteral("q")));
+        QCOMPARE(store->selectDataWithSQL(QStringLiteral("select * from q"), QStringLiteral("q")).size(), 1);
+        // A second statement is refused instead of being dropped or run.
+        QVERIFY(store->selectDataWithSQL(QStringLiteral("select * from q; delete from q"), QStringLiteral("q")).isEmpty());
+        QVERIFY(store->selectDataWithSQL(QStringLiteral("select * from nosuch"), QStringLiteral("nosuch")).isEmpty());
+        QCOMPARE(store->counttable(QStringLiteral("q")), 1);
+        // A writing query makes the store forget what it keeps about tables.
+        QCOMPARE(store->sumWithKey(QStringLiteral("k"), QStringLiteral("q"), {}, {}), QStringLiteral("1"));
+        store->selectDataWithSQL(QStringLiteral("update q set k='5'"), QStringLiteral("q"));
+        QCOMPARE(store->sumWithKey(QStringLiteral("k"), QStringLiteral("q"), {}, {}), QStringLiteral("5"));
+    }
+
+private:
+    std::unique_ptr<TestContext> m_ctx;
+};
+
+QTEST_GUILESS_MAIN(TestSqlite)
+#include "tst_sqlite.moc"
