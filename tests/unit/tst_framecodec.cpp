@@ -1,0 +1,246 @@
+#include "core/session/FrameCodec.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace {
+
+struct Decoded
+{
+    qint32 type;
+    QByteArray body;
+    bool operator==(const Decoded &o) const { return type == o.type && body == o.body; }
+};
+
+QByteArray header(quint8 t0, quint8 t1 = 0, quint8 t2 = 0, quint8 t3 = 0)
+{
+    const char bytes[8] = {0, 0, 0, 0, char(t0), char(t1), char(t2), char(t3)};
+    return QByteArray(bytes, 8);
+}
+
+// Drains the decoder; returns false when it reports an oversized body.
+bool drain(FrameCodec &codec, QList<Decoded> &out)
+{
+    FrameCodec::Frame f;
+    for (;;) {
+        switch (codec.next(f)) {
+        case FrameCodec::Status::Frame:
+            out.append({f.type, f.body.toByteArray()});
+            break;
+        case FrameCodec::Status::NeedMore:
+            return true;
+        case FrameCodec::Status::Oversized:
+            return false;
+        }
+    }
+}
+
+// A body exercising what the scanner must get right: strings holding brackets, quotes and runs
+// of backslashes, nesting, non-ASCII text, numbers and literals.
+QByteArray randomBody(QRandomGenerator &rng, int depth = 0)
+{
+    static const char *const pieces[] = {"a", "{", "}", "[", "]", "\\\\", "\\\"", "热轧", " ", ":", "x\\\\\\\"y"};
+    auto randomString = [&] {
+        QByteArray s = "\"";
+        const int n = rng.bounded(6);
+        for (int i = 0; i < n; ++i)
+            s += pieces[rng.bounded(int(std::size(pieces)))];
+        return s + "\"";
+    };
+    const bool array = rng.bounded(4) == 0;
+    QByteArray out = array ? "[" : "{";
+    const int members = rng.bounded(5);
+    for (int i = 0; i < members; ++i) {
+        if (i)
+            out += ',';
+        if (!array)
+            out += randomString() + ':';
+        switch (rng.bounded(depth < 3 ? 5 : 3)) {
+        case 0: out += randomString(); break;
+        case 1: out += QByteArray::number(rng.bounded(100000) - 500); break;
+        case 2: out += rng.bounded(2) ? "true" : "null"; break;
+        default: out += randomBody(rng, depth + 1); break;
+        }
+    }
+    return out + (array ? "]" : "}");
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Decoded)
+
+class TestFrameCodec : public QObject
+{
+    Q_OBJECT
+private slots:
+    void encode_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("login") << 0 << QByteArray("{\"Phone\":\"1\"}")
+                               << QByteArray::fromHex("0000000000000000") + "{\"Phone\":\"1\"}";
+        QTest::newRow("chat") << 4 << QByteArray("{}") << QByteArray::fromHex("0000000004000000") + "{}";
+        QTest::newRow("qr code") << 32 << QByteArray("{}") << QByteArray::fromHex("0000000020000000") + "{}";
+        QTest::newRow("negative") << -1 << QByteArray("[]") << QByteArray::fromHex("00000000ffffffff") + "[]";
+        QTest::newRow("wide type") << 0x01020304 << QByteArray() << QByteArray::fromHex("0000000004030201");
+        QTest::newRow("empty body") << 5 << QByteArray() << QByteArray::fromHex("0000000005000000");
+    }
+    void encode()
+    {
+        QFETCH(int, type);
+        QFETCH(QByteArray, body);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(FrameCodec::encode(type, body), expected);
+    }
+
+    void decode_data()
+    {
+        QTest::addColumn<QByteArray>("stream");
+        QTest::addColumn<QList<Decoded>>("expected");
+        QTest::addColumn<qint64>("skipped");
+        const QByteArray a = "{\"a\":\"}\\\"{\"}";
+        const QByteArray b = "{\"b\":[\"\\\\\",{\"c\":\"\\\\\\\"\"}]}";
+        QTest::newRow("one") << header(1) + a << QList<Decoded>{{1, a}} << qint64(0);
+        QTest::newRow("two in one read") << header(1) + a + header(36) + b
+                                         << QList<Decoded>{{1, a}, {36, b}} << qint64(0);
+        QTest::newRow("white space before body") << header(2) + " \r\n" + a
+                                                 << QList<Decoded>{{2, " \r\n" + a}} << qint64(0);
+        QTest::newRow("empty body then frame") << header(7) + header(4) + b
+                                               << QList<Decoded>{{7, {}}, {4, b}} << qint64(0);
+        QTest::newRow("type -1") << QByteArray::fromHex("00000000ffffffff") + a
+                                 << QList<Decoded>{{-1, a}} << qint64(0);
+        QTest::newRow("non-zero prefix kept") << QByteArray::fromHex("0102030401000000") + a
+                                              << QList<Decoded>{{1, a}} << qint64(0);
+        QTest::newRow("garbage between") << header(1) + a + "garbage" + header(2) + b
+                                         << QList<Decoded>{{1, a}, {2, b}} << qint64(7);
+        QTest::newRow("new line after body") << header(1) + a + "\n" + header(2) + b
+                                             << QList<Decoded>{{1, a}, {2, b}} << qint64(1);
+        QTest::newRow("body not json") << header(1) + "hello" + header(2) + b
+                                       << QList<Decoded>{{2, b}} << qint64(13);
+        QTest::newRow("invalid json still one frame") << header(3) + "{\"a\":}" + header(2) + b
+                                                      << QList<Decoded>{{3, "{\"a\":}"}, {2, b}} << qint64(0);
+    }
+    void decode()
+    {
+        QFETCH(QByteArray, stream);
+        QFETCH(QList<Decoded>, expected);
+        QFETCH(qint64, skipped);
+        FrameCodec codec;
+        QList<Decoded> out;
+        codec.append(stream);
+        QVERIFY(drain(codec, out));
+        QCOMPARE(out, expected);
+        QCOMPARE(codec.skippedBytes(), skipped);
+    }
+
+    // Whatever the read boundaries, the decoded sequence is the one that was written.
+    void reassemblyIsIndependentOfReadBoundaries()
+    {
+        for (quint32 seed = 1; seed <= 300; ++seed) {
+            QRandomGenerator rng(seed);
+            QList<Decoded> written;
+            QByteArray stream;
+            const int frames = 1 + rng.bounded(40);
+            for (int i = 0; i < frames; ++i) {
+                const qint32 type = rng.bounded(-2, 60);
+                // Header-only frames show only once the next frame starts, so never last.
+                const QByteArray body = (i + 1 < frames && rng.bounded(8) == 0) ? QByteArray() : randomBody(rng);
+                written.append({type, body});
+                stream += FrameCodec::encode(type, body);
+            }
+            FrameCodec codec;
+            QList<Decoded> read;
+            qsizetype at = 0;
+            while (at < stream.size()) {
+                // Mostly small pieces, sometimes one byte, sometimes several frames at once.
+                const int mode = rng.bounded(3);
+                const qsizetype len = mode == 0 ? 1 : mode == 1 ? rng.bounded(1, 40) : rng.bounded(1, 600);
+                codec.append(stream.mid(at, len));
+                at += len;
+                QVERIFY(drain(codec, read));
+            }
+            QVERIFY2(read == written, qPrintable(QStringLiteral("seed %1").arg(seed)));
+            QCOMPARE(codec.buffered(), 0);
+            QCOMPARE(codec.skippedBytes(), 0);
+        }
+    }
+
+    // Noise between frames may cost the frames it touches, but never the channel: what comes
+    // after it decodes again.
+    void noiseDoesNotWedgeTheDecoder()
+    {
+        for (quint32 seed = 1; seed <= 300; ++seed) {
+            QRandomGenerator rng(seed);
+            const QByteArray before = FrameCodec::encode(1, randomBody(rng));
+            QByteArray noise(rng.bounded(1, 80), Qt::Uninitialized);
+            for (char &c : noise)
+                c = char(rng.bounded(256));
+            const QByteArray sentinel = FrameCodec::encode(9, "{\"end\":\"1\"}");
+            const QByteArray stream = before + noise + sentinel + sentinel;
+            FrameCodec codec;
+            QList<Decoded> read;
+            for (qsizetype at = 0; at < stream.size(); at += 7) {
+                codec.append(stream.mid(at, 7));
+                QVERIFY(drain(codec, read));
+            }
+            QVERIFY2(!read.isEmpty() && read.first().type == 1, qPrintable(QString::number(seed)));
+            QVERIFY2(read.last() == (Decoded{9, "{\"end\":\"1\"}"}), qPrintable(QString::number(seed)));
+        }
+    }
+
+    void truncatedStreamWaitsAndResetStartsAfresh()
+    {
+        const QByteArray frame = FrameCodec::encode(1, "{\"a\":\"b\"}");
+        FrameCodec codec;
+        QList<Decoded> read;
+        codec.append(frame.left(frame.size() - 1));
+        QVERIFY(drain(codec, read));
+        QVERIFY(read.isEmpty());
+        QCOMPARE(codec.buffered(), frame.size() - 1);
+        codec.reset();
+        codec.append(frame);
+        QVERIFY(drain(codec, read));
+        QCOMPARE(read, (QList<Decoded>{{1, "{\"a\":\"b\"}"}}));
+    }
+
+    void oversizedBody_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::newRow("never completes") << QByteArray("{\"a\":\"") + QByteArray(3000, 'x');
+        QTest::newRow("completes too late") << QByteArray("{\"a\":\"") + QByteArray(3000, 'x') + "\"}";
+        QTest::newRow("deep nesting") << QByteArray(3000, '[');
+    }
+    void oversizedBody()
+    {
+        QFETCH(QByteArray, body);
+        FrameCodec codec(1024);
+        const QByteArray stream = FrameCodec::encode(1, body);
+        QList<Decoded> read;
+        bool oversized = false;
+        for (qsizetype at = 0; at < stream.size() && !oversized; at += 500) {
+            codec.append(stream.mid(at, 500));
+            oversized = !drain(codec, read);
+        }
+        QVERIFY(oversized);
+        QVERIFY(read.isEmpty());
+        codec.reset();
+        codec.append(FrameCodec::encode(2, "{}"));
+        QVERIFY(drain(codec, read));
+        QCOMPARE(read, (QList<Decoded>{{2, "{}"}}));
+    }
+
+    void bodyAtTheBoundIsAccepted()
+    {
+        const QByteArray body = "{\"a\":\"" + QByteArray(1024 - 8, 'x') + "\"}";
+        QCOMPARE(body.size(), 1024);
+        FrameCodec codec(1024);
+        QList<Decoded> read;
+        codec.append(FrameCodec::encode(1, body));
+        QVERIFY(drain(codec, read));
+        QCOMPARE(read.size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFrameCodec)
+#include "tst_framecodec.moc"

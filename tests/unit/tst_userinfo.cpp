@@ -1,0 +1,164 @@
+#include "TestContext.h"
+#include "core/platform/UserDefaults.h"
+#include "core/session/UserInfo.h"
+
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+QVariantMap fullReply()
+{
+    return {
+        {QStringLiteral("LoginInfoID"), 7},
+        {QStringLiteral("UserName"), QStringLiteral("张三")},
+        {QStringLiteral("MobilePhone"), QStringLiteral("13900001111")},
+        {QStringLiteral("QIBValue"), 12.5},
+        {QStringLiteral("RealMoney"), QStringLiteral("100")},
+        {QStringLiteral("UsefulMoney"), QStringLiteral("80")},
+        {QStringLiteral("FreezeMoney"), QStringLiteral("20")},
+        {QStringLiteral("UserIcon"), QStringLiteral("http://x/icon.png")},
+        {QStringLiteral("CompanyName"), QStringLiteral("钢铁公司")},
+        {QStringLiteral("CompanyUrl"), QStringLiteral("http://x")},
+        {QStringLiteral("Sorts"), QStringLiteral("热轧")},
+        {QStringLiteral("Address"), QStringLiteral("路1号")},
+        {QStringLiteral("Province"), QStringLiteral("上海")},
+        {QStringLiteral("City"), QStringLiteral("上海")},
+        {QStringLiteral("Email"), QStringLiteral("a@b.c")},
+        {QStringLiteral("Phone"), QStringLiteral("021-1")},
+        {QStringLiteral("LicenseId"), QStringLiteral("L-9")},
+        {QStringLiteral("IsVal"), QStringLiteral("3")},
+        {QStringLiteral("CertState"), 2},
+        {QStringLiteral("IsSuperUser"), QStringLiteral("1")},
+    };
+}
+
+} // namespace
+
+class TestUserInfo : public QObject
+{
+    Q_OBJECT
+private slots:
+    void freshRecordLoadsDefaults()
+    {
+        TestContext ctx;
+        UserInfo *u = UserInfo::info();
+        QCOMPARE(u, ctx->service<UserInfo>());
+        QVERIFY(u->userId().isNull());
+        QVERIFY(u->userTel().isNull());
+        QCOMPARE(u->isVal(), 0);
+        QCOMPARE(u->isSuper(), false);
+        QCOMPARE(u->isOnline(), false);
+        // A missing key is written back as "" so that the record is complete on disk.
+        QCOMPARE(ctx->userDefaults()->objectForKey(QStringLiteral("LicenseID")), QVariant(QStringLiteral("")));
+    }
+
+    void applyingAReply()
+    {
+        TestContext ctx;
+        UserInfo *u = UserInfo::info();
+        u->setBaseInfo(fullReply());
+        QCOMPARE(u->userId(), QStringLiteral("7"));
+        QCOMPARE(u->userSource(), QStringLiteral("12.5"));
+        QCOMPARE(u->licenseId(), QStringLiteral("L-9"));
+        QCOMPARE(u->fax(), QStringLiteral("(null)"));   // no "Fax" in the reply
+        QVERIFY(u->userPass().isNull());                  // never in a reply
+        QCOMPARE(u->isVal(), 3);
+        QCOMPARE(u->certState(), 2);
+        QCOMPARE(u->isSuper(), true);
+        QCOMPARE(u->isOnline(), true);
+        UserDefaults *d = ctx->userDefaults();
+        QCOMPARE(d->stringForKey(QStringLiteral("Fax")), QStringLiteral("(null)"));
+        QCOMPARE(d->stringForKey(QStringLiteral("LicenseID")), QStringLiteral("L-9"));
+        QCOMPARE(d->integerForKey(QStringLiteral("IsVal")), 3);
+    }
+
+    void sameDictionaryIsNotAppliedTwice()
+    {
+        TestContext ctx;
+        UserInfo *u = UserInfo::info();
+        const QVariant reply = fullReply();
+        u->setBaseInfo(reply);
+        u->setUserName(QStringLiteral("changed"));
+        u->setBaseInfo(reply);   // a second observer of the same notification
+        QCOMPARE(u->userName(), QStringLiteral("changed"));
+        u->destroy();
+        u->setBaseInfo(QVariant(fullReply()));   // an equal reply of a later login
+        QCOMPARE(u->userName(), QStringLiteral("张三"));
+        QCOMPARE(u->isOnline(), true);
+    }
+
+    void repliesWithoutARecordAreIgnored_data()
+    {
+        QTest::addColumn<QVariant>("reply");
+        QTest::newRow("none") << QVariant();
+        QTest::newRow("text") << QVariant(QStringLiteral("oops"));
+        QTest::newRow("list") << QVariant(QVariantList{1, 2});
+    }
+    void repliesWithoutARecordAreIgnored()
+    {
+        QFETCH(QVariant, reply);
+        TestContext ctx;
+        UserInfo *u = UserInfo::info();
+        u->setBaseInfo(reply);
+        QCOMPARE(u->isOnline(), false);
+        QVERIFY(u->userId().isNull());
+    }
+
+    void credentialsSurviveARestart()
+    {
+        TestContext ctx;
+        UserInfo::info()->setBaseInfo(fullReply());
+        UserInfo::info()->setUserPass(QStringLiteral("secret"));
+        UserInfo::info()->setSoundSwitch(true);
+        ctx.restart();
+        UserInfo *u = UserInfo::info();
+        QCOMPARE(u->userTel(), QStringLiteral("13900001111"));
+        QCOMPARE(u->userPass(), QStringLiteral("secret"));
+        QCOMPARE(u->licenseId(), QStringLiteral("L-9"));
+        QCOMPARE(u->soundSwitch(), true);
+        QCOMPARE(u->isSuper(), true);
+        QCOMPARE(u->isOnline(), false);   // a stored record is not a login
+        const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+        QVERIFY(!(QFile::permissions(ctx->userDefaults()->filePath()) & others));
+    }
+
+    void destroyClearsTheStoredRecord()
+    {
+        TestContext ctx;
+        UserInfo *u = UserInfo::info();
+        u->setBaseInfo(fullReply());
+        u->setUserPass(QStringLiteral("secret"));
+        u->setZdSwitch(true);
+        u->setOnCity(QStringLiteral("上海"));
+        u->destroy();
+        QVERIFY(u->userTel().isNull());
+        QCOMPARE(u->isOnline(), false);
+        QCOMPARE(u->isVal(), 0);
+        QCOMPARE(u->baseInfo().value(QStringLiteral("UserName")).toString(), QStringLiteral("张三"));
+        QCOMPARE(u->onCity(), QStringLiteral("上海"));
+        ctx.restart();
+        u = UserInfo::info();
+        QCOMPARE(u->userTel(), QStringLiteral(""));
+        QCOMPARE(u->userPass(), QStringLiteral(""));
+        QCOMPARE(u->zdSwitch(), false);
+    }
+
+    void getString_data()
+    {
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("none") << QVariant() << "(null)";
+        QTest::newRow("number") << QVariant(42) << "42";
+        QTest::newRow("text") << QVariant(QStringLiteral("x")) << "x";
+    }
+    void getString()
+    {
+        QFETCH(QVariant, value);
+        QFETCH(QString, expected);
+        QCOMPARE(UserInfo::getString(value), expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUserInfo)
+#include "tst_userinfo.moc"
