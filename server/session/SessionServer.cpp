@@ -1,12 +1,36 @@
 #include "SessionServer.h"
 
 #include "MarketDatabase.h"
+#include "SessionClient.h"
+#include "UserRecord.h"
+#include "core/session/PushNotice.h"
+#include "core/util/JsonWriter.h"
+#include "core/util/Value.h"
 
+#include <QDateTime>
+#include <QDebug>
 #include <QTcpServer>
+#include <QTcpSocket>
+
+namespace {
+
+QString str(const QVariantMap &body, const char *key)
+{
+    const QVariant v = body.value(QString::fromLatin1(key));
+    return Value::isNone(v) ? QString() : Value::text(v);
+}
+
+QVariantMap refusal(const QString &message)
+{
+    return {{QStringLiteral("ErrorCode"), QStringLiteral("1")}, {QStringLiteral("Message"), message}};
+}
+
+} // namespace
 
 SessionServer::SessionServer(MarketDatabase &db, QObject *parent)
-    : QObject(parent), m_db(db), m_server(new QTcpServer(this))
+    : QObject(parent), m_db(db), m_friends(db), m_server(new QTcpServer(this))
 {
+    connect(m_server, &QTcpServer::newConnection, this, &SessionServer::accept);
 }
 
 SessionServer::~SessionServer() = default;
@@ -21,8 +45,175 @@ quint16 SessionServer::port() const
     return m_server->serverPort();
 }
 
+void SessionServer::accept()
+{
+    while (QTcpSocket *socket = m_server->nextPendingConnection()) {
+        auto *client = new SessionClient(socket, this);
+        connect(client, &SessionClient::frameReceived, this, &SessionServer::handle);
+        connect(client, &SessionClient::disconnected, this, &SessionServer::dropClient);
+    }
+}
+
+void SessionServer::dropClient(SessionClient *client)
+{
+    if (client->userId() && m_online.value(client->userId()) == client)
+        m_online.remove(client->userId());
+    client->deleteLater();
+}
+
+void SessionServer::handle(SessionClient *client, const SessionFrame &frame)
+{
+    const QVariant parsed = JsonReader::read(frame.body);
+    if (parsed.typeId() != QMetaType::QVariantMap) {
+        qInfo().noquote() << "session:" << client->peer() << "type" << frame.type
+                          << "body is not a JSON object; dropped";
+        return;
+    }
+    const QVariantMap body = parsed.toMap();
+    switch (frame.type) {
+    case Login: login(client, body); break;
+    case Logout: logout(client, body); break;
+    case Chat: chat(client, body); break;
+    case FriendRequest: friendRequest(client, body); break;
+    case FriendAnswer: friendAccept(client, body); break;
+    case QrCode:
+        client->send(QrReply, {{QStringLiteral("Msg"), QStringLiteral("二维码已收到")}});
+        break;
+    default:
+        qInfo().noquote() << "session:" << client->peer() << "unknown frame type" << frame.type;
+    }
+}
+
+void SessionServer::login(SessionClient *client, const QVariantMap &body)
+{
+    const QString phone = str(body, "Phone");
+    const QString password = str(body, "Password");
+    const QVariantMap row = m_db.queryOne(QStringLiteral("SELECT * FROM users WHERE mobile = ?"), {phone});
+    if (phone.isEmpty() || password.isEmpty()) {
+        client->send(LoginRefused, refusal(QStringLiteral("手机号码和密码不能为空")));
+        return;
+    }
+    if (row.isEmpty() || row.value(QStringLiteral("password")).toString() != password) {
+        qInfo().noquote() << "session: login refused for" << phone;
+        client->send(LoginRefused, refusal(QStringLiteral("手机号码或密码错误")));
+        return;
+    }
+    const qint64 userId = row.value(QStringLiteral("id")).toLongLong();
+    // Switching accounts on one connection leaves the previous one offline.
+    if (client->userId() && client->userId() != userId && m_online.value(client->userId()) == client)
+        m_online.remove(client->userId());
+    SessionClient *previous = m_online.value(userId);
+    if (previous && previous != client) {
+        previous->send(ForcedLogout, {{QStringLiteral("Message"),
+                                       QStringLiteral("您的账号已于其它设备登录，您被迫下线！")}});
+        previous->setUserId(0);
+    }
+    client->setUserId(userId);
+    m_online.insert(userId, client);
+    qInfo().noquote() << "session: user" << userId << phone << "logged in from" << client->peer();
+    client->send(LoginAccepted, UserRecord::fromRow(row));
+    deliverStored(client);
+}
+
+void SessionServer::deliverStored(SessionClient *client)
+{
+    const auto rows = m_db.query(QStringLiteral(
+        "SELECT id, body FROM offline_messages WHERE receiver_id = ? ORDER BY id"), {client->userId()});
+    for (const auto &row : rows)
+        client->sendRaw(Chat, row.value(QStringLiteral("body")).toString().toUtf8());
+    if (!rows.isEmpty())
+        m_db.run(QStringLiteral("DELETE FROM offline_messages WHERE receiver_id = ? AND id <= ?"),
+                 {client->userId(), rows.last().value(QStringLiteral("id"))});
+}
+
+void SessionServer::logout(SessionClient *client, const QVariantMap &body)
+{
+    if (!client->userId())
+        return;
+    const QString phone = str(body, "Phone");
+    const QString own = m_db.scalar(QStringLiteral("SELECT mobile FROM users WHERE id = ?"),
+                                    {client->userId()}).toString();
+    if (phone != own) {
+        qInfo().noquote() << "session:" << client->peer() << "logout for another number ignored";
+        return;
+    }
+    if (m_online.value(client->userId()) == client)
+        m_online.remove(client->userId());
+    qInfo().noquote() << "session: user" << client->userId() << "logged out";
+    client->setUserId(0);
+}
+
+void SessionServer::chat(SessionClient *client, QVariantMap body)
+{
+    if (!client->userId()) {
+        qInfo().noquote() << "session:" << client->peer() << "chat before login dropped";
+        return;
+    }
+    const qint64 receiver = Value::longLongValue(body.value(QStringLiteral("ReceiverID")));
+    const QVariantMap sender = m_db.queryOne(QStringLiteral("SELECT id, mobile FROM users WHERE id = ?"),
+                                             {client->userId()});
+    if (!m_db.scalar(QStringLiteral("SELECT 1 FROM users WHERE id = ?"), {receiver}).isValid()) {
+        qInfo().noquote() << "session: chat to unknown receiver" << body.value(QStringLiteral("ReceiverID"));
+        return;
+    }
+    // The sender is who is logged in on this connection, whatever the frame claims.
+    body[QStringLiteral("SenderID")] = QString::number(client->userId());
+    body[QStringLiteral("SenderMobileNumber")] = sender.value(QStringLiteral("mobile")).toString();
+    if (str(body, "SendTime").isEmpty())
+        body[QStringLiteral("SendTime")] = QString::number(QDateTime::currentSecsSinceEpoch());
+    const QByteArray json = JsonWriter::write(QVariant(body));
+    if (SessionClient *target = m_online.value(receiver)) {
+        target->sendRaw(Chat, json);
+        return;
+    }
+    m_db.run(QStringLiteral("INSERT INTO offline_messages(receiver_id, body) VALUES(?,?)"),
+             {receiver, QString::fromUtf8(json)});
+}
+
+void SessionServer::friendRequest(SessionClient *client, const QVariantMap &body)
+{
+    if (!client->userId())
+        return;
+    qint64 invitee = 0;
+    const auto outcome = m_friends.request(client->userId(), str(body, "Phone"), str(body, "Remark"),
+                                           &invitee);
+    QString message;
+    switch (outcome) {
+    case FriendBook::RequestOutcome::Sent: message = QStringLiteral("好友请求已发送"); break;
+    case FriendBook::RequestOutcome::NoSuchUser: message = QStringLiteral("该用户不存在"); break;
+    case FriendBook::RequestOutcome::Self: message = QStringLiteral("不能添加自己为好友"); break;
+    case FriendBook::RequestOutcome::AlreadyFriends: message = QStringLiteral("你们已经是好友"); break;
+    }
+    const bool sent = outcome == FriendBook::RequestOutcome::Sent;
+    client->send(FriendAnswer, {{QStringLiteral("Result"), sent ? QStringLiteral("1") : QStringLiteral("0")},
+                                {QStringLiteral("Message"), message}});
+    if (sent)
+        sendPushNotice(invitee, PushNotice::FriendRequest);
+}
+
+void SessionServer::friendAccept(SessionClient *client, const QVariantMap &body)
+{
+    if (!client->userId())
+        return;
+    const qint64 inviter = Value::longLongValue(body.value(QStringLiteral("InviterID")));
+    const qint64 invitee = client->userId(); // only the invited user can accept
+    if (str(body, "Agree") != QLatin1String("1") || !m_friends.accept(inviter, invitee)) {
+        qInfo().noquote() << "session: no pending request from" << inviter << "to" << invitee;
+        return;
+    }
+    const QVariantMap confirmed{{QStringLiteral("InviterID"), QString::number(inviter)},
+                                {QStringLiteral("InviteeID"), QString::number(invitee)}};
+    for (qint64 user : {inviter, invitee}) {
+        if (SessionClient *c = m_online.value(user))
+            c->send(FriendConfirmed, confirmed);
+    }
+    sendPushNotice(inviter, PushNotice::FriendAccepted);
+    sendPushNotice(inviter, PushNotice::FriendListChanged);
+    sendPushNotice(invitee, PushNotice::FriendListChanged);
+}
+
 void SessionServer::sendPushNotice(qint64 userId, int code)
 {
-    Q_UNUSED(userId);
-    Q_UNUSED(code);
+    if (SessionClient *c = m_online.value(userId))
+        c->send(PushNotice::kFrameType, {{QString::fromLatin1(PushNotice::kCodeKey), QString::number(code)}});
 }

@@ -1,0 +1,233 @@
+// The session server over its wire: literal frame bytes in, frames out.
+#include "ServerProcess.h"
+#include "SessionPeer.h"
+
+#include <QtTest>
+#include <memory>
+
+namespace {
+const QString kA = QStringLiteral("13800000001");
+const QString kB = QStringLiteral("13800000002");
+const QString kC = QStringLiteral("13800000003");
+const QString kPass = QStringLiteral("demo123");
+const QByteArray kQr = "{\"loginInfoID\":\"1\",\"deviceID\":\"x\"}";
+
+QByteArray chatBody(const QString &sender, const QString &receiver, const QString &content)
+{
+    return SessionPeer::json({{"Type", QStringLiteral("2")}, {"SenderID", sender}, {"ReceiverID", receiver},
+                              {"SendTime", QStringLiteral("5")}, {"Content", content},
+                              {"ResourceID", QStringLiteral("0")}, {"SenderMobileNumber", QString()}});
+}
+} // namespace
+
+class tst_SessionServer : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ServerProcess> m_server;
+
+    std::unique_ptr<SessionPeer> peer()
+    {
+        auto p = std::make_unique<SessionPeer>();
+        if (!p->connectTo(m_server->sessionPort()))
+            return nullptr;
+        return p;
+    }
+    std::unique_ptr<SessionPeer> loggedIn(const QString &mobile)
+    {
+        auto p = peer();
+        if (!p || p->login(mobile, kPass) != 1)
+            return nullptr;
+        return p;
+    }
+    static QString idOf(SessionPeer &p) { return p.lastFrame().object().value(QStringLiteral("LoginInfoID")).toString(); }
+
+private slots:
+    void init()
+    {
+        m_server = std::make_unique<ServerProcess>(QStringLiteral(VELMORA_SERVER_BIN));
+        QVERIFY2(m_server->start({QStringLiteral("--demo")}), qPrintable(m_server->errorText()));
+    }
+    void cleanup() { m_server.reset(); }
+
+    void login_data()
+    {
+        QTest::addColumn<QString>("mobile");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<int>("type");
+        QTest::newRow("accepted") << kA << kPass << 1;
+        QTest::newRow("wrong password") << kA << QStringLiteral("demo124") << 2;
+        QTest::newRow("unknown number") << QStringLiteral("13999999999") << kPass << 2;
+        QTest::newRow("empty password") << kA << QString() << 2;
+    }
+    void login()
+    {
+        QFETCH(QString, mobile);
+        QFETCH(QString, password);
+        QFETCH(int, type);
+        auto p = peer();
+        QVERIFY(p);
+        QCOMPARE(p->login(mobile, password), type);
+        const QVariantMap reply = p->lastFrame().object();
+        if (type == 1) {
+            QVERIFY(!reply.contains(QStringLiteral("ErrorCode")));
+            QCOMPARE(reply.value(QStringLiteral("MobilePhone")).toString(), kA);
+            for (const char *key : {"LoginInfoID", "UserName", "QIBValue", "RealMoney", "UsefulMoney",
+                                    "FreezeMoney", "UserIcon", "CompanyName", "CompanyUrl", "Sorts",
+                                    "Address", "Province", "City", "Email", "Fax", "Phone",
+                                    "LicenseId", "IsVal", "CertState", "IsSuperUser"})
+                QVERIFY2(reply.contains(QString::fromLatin1(key)), key);
+        } else {
+            QVERIFY(reply.contains(QStringLiteral("ErrorCode")));
+            QVERIFY(!reply.value(QStringLiteral("Message")).toString().isEmpty());
+        }
+    }
+
+    void secondLoginForcesFirstOut()
+    {
+        auto first = loggedIn(kA);
+        QVERIFY(first);
+        auto second = loggedIn(kA);
+        QVERIFY(second);
+        SessionPeer::Frame forced;
+        QVERIFY(first->waitFor(3, &forced));
+        // The old connection is no longer the user's: a chat to A reaches only the second one.
+        auto b = loggedIn(kB);
+        QVERIFY(b);
+        b->send(4, chatBody(QStringLiteral("x"), idOf(*second), QStringLiteral("hi")));
+        QVERIFY(second->waitFor(4));
+        QCOMPARE(first->count(4), 0);
+        QCOMPARE(second->count(3), 0);
+    }
+
+    void chatBetweenOnlineClients()
+    {
+        auto a = loggedIn(kA);
+        QVERIFY(a);
+        const QString aId = idOf(*a);
+        auto b = loggedIn(kB);
+        QVERIFY(b);
+        const QString bId = idOf(*b);
+        const QByteArray body = QStringLiteral("{\"Type\":\"2\",\"SenderID\":\"%1\",\"ReceiverID\":\"%2\","
+                                               "\"SendTime\":\"1700000000\",\"Content\":\"螺纹钢 & 价格=3450？\","
+                                               "\"ResourceID\":\"12\",\"SenderMobileNumber\":\"\"}")
+                                    .arg(aId, bId).toUtf8();
+        // Literal bytes: 00 00 00 00 04 00 00 00 then the body.
+        a->write(QByteArray::fromHex("0000000004000000") + body);
+        SessionPeer::Frame got;
+        QVERIFY(b->waitFor(4, &got));
+        const QVariantMap m = got.object();
+        QCOMPARE(m.value(QStringLiteral("Content")).toString(), QStringLiteral("螺纹钢 & 价格=3450？"));
+        QCOMPARE(m.value(QStringLiteral("SenderID")).toString(), aId);
+        QCOMPARE(m.value(QStringLiteral("SenderMobileNumber")).toString(), kA);
+        QCOMPARE(m.value(QStringLiteral("ResourceID")).toString(), QStringLiteral("12"));
+        QCOMPARE(m.value(QStringLiteral("SendTime")).toString(), QStringLiteral("1700000000"));
+    }
+
+    void chatToOfflineIsDeliveredAtNextLogin()
+    {
+        QString cId;
+        {
+            auto c = loggedIn(kC);
+            QVERIFY(c);
+            cId = idOf(*c);
+            c->send(3, SessionPeer::json({{"Phone", kC}}));
+        }
+        auto a = loggedIn(kA);
+        QVERIFY(a);
+        for (const char *text : {"第一条", "second"})
+            a->send(4, chatBody(idOf(*a), cId, QString::fromUtf8(text)));
+        // Round trip on A's connection so both chats are handled before C comes back.
+        a->send(32, kQr);
+        QVERIFY(a->waitFor(36));
+        auto c = loggedIn(kC);
+        QVERIFY(c);
+        SessionPeer::Frame f1, f2;
+        QVERIFY(c->waitFor(4, &f1));
+        QVERIFY(c->waitFor(4, &f2));
+        QCOMPARE(f1.object().value(QStringLiteral("Content")).toString(), QStringLiteral("第一条"));
+        QCOMPARE(f2.object().value(QStringLiteral("Content")).toString(), QStringLiteral("second"));
+        // Delivered once only.
+        auto again = loggedIn(kC);
+        QVERIFY(again);
+        again->send(32, kQr);
+        QVERIFY(again->waitFor(36));
+        QCOMPARE(again->count(4), 0);
+    }
+
+    void friendRequestAndAcceptance()
+    {
+        auto a = loggedIn(kA);
+        QVERIFY(a);
+        const QString aId = idOf(*a);
+        auto c = loggedIn(kC);
+        QVERIFY(c);
+        const QString cId = idOf(*c);
+        a->write(QByteArray::fromHex("0000000005000000")
+                 + SessionPeer::json({{"InviterID", aId}, {"Phone", kC}, {"TEAMID", QStringLiteral("0")},
+                                      {"Remark", QStringLiteral(" ")}}));
+        SessionPeer::Frame push;
+        QVERIFY(c->waitFor(50, &push));
+        QCOMPARE(push.body, QByteArray("{\"PushCode\":\"5\"}"));
+        QVERIFY(a->waitFor(6));
+        c->write(QByteArray::fromHex("0000000006000000")
+                 + SessionPeer::json({{"InviterID", aId}, {"InviteeID", cId}, {"InviterTeamID", QStringLiteral("0")},
+                                      {"InviteeTeamID", QStringLiteral("0")}, {"Agree", QStringLiteral("1")},
+                                      {"Remark", QStringLiteral(" ")}}));
+        QVERIFY(a->waitFor(7));
+        QVERIFY(c->waitFor(7));
+        // Accepting again is a no-op: there is no pending request any more.
+        c->send(6, SessionPeer::json({{"InviterID", aId}, {"InviteeID", cId}, {"Agree", QStringLiteral("1")}}));
+        c->send(32, kQr);
+        QVERIFY(c->waitFor(36));
+        QCOMPARE(c->count(7), 0);
+    }
+
+    void framesSplitAndCoalesced()
+    {
+        auto p = peer();
+        QVERIFY(p);
+        const QByteArray login = SessionPeer::frame(0, SessionPeer::json({{"Phone", kA}, {"Password", kPass}, {"Platform", QStringLiteral("2")}}));
+        const QByteArray qr = SessionPeer::frame(32, "{\"loginInfoID\":\"1\",\"deviceID\":\"a{b}\\\"c\"}");
+        // One byte per write for the login, then the login and a QR message in one write.
+        for (char byte : login) {
+            p->write(QByteArray(1, byte));
+            QCoreApplication::processEvents();
+        }
+        QVERIFY(p->waitFor(1));
+        p->write(login + qr);
+        QVERIFY(p->waitFor(1));
+        QVERIFY(p->waitFor(36));
+    }
+
+    void badFramesAreDroppedAndServerStaysUp_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("not JSON") << SessionPeer::frame(0, "hello");
+        QTest::newRow("JSON array login") << SessionPeer::frame(0, "[1,2]");
+        QTest::newRow("broken object") << SessionPeer::frame(0, "{\"Phone\":}");
+        QTest::newRow("unknown type") << SessionPeer::frame(99, "{}");
+        QTest::newRow("short chunk") << QByteArray::fromHex("000000");
+        QTest::newRow("chat before login") << SessionPeer::frame(4, SessionPeer::json({{"ReceiverID", QStringLiteral("1")}, {"Content", QStringLiteral("x")}}));
+        QTest::newRow("binary garbage") << QByteArray::fromHex("00000000ffffffff00ff10");
+    }
+    void badFramesAreDroppedAndServerStaysUp()
+    {
+        QFETCH(QByteArray, bytes);
+        {
+            auto bad = peer();
+            QVERIFY(bad);
+            bad->write(bytes);
+            bad->send(32, kQr);
+            bad->socket().waitForBytesWritten(1000);
+        }
+        auto good = peer();
+        QVERIFY(good);
+        QCOMPARE(good->login(kA, kPass), 1);
+        QVERIFY(m_server->isRunning());
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_SessionServer)
+#include "tst_session_server.moc"

@@ -1,0 +1,76 @@
+#include "ServerProcess.h"
+
+#include <QDeadlineTimer>
+#include <QRegularExpression>
+
+ServerProcess::ServerProcess(const QString &program) : m_program(program) {}
+
+ServerProcess::~ServerProcess()
+{
+    stop();
+}
+
+bool ServerProcess::start(const QStringList &extraArguments, int timeoutMs)
+{
+    QStringList args{QStringLiteral("--http-port"), QStringLiteral("0"),
+                     QStringLiteral("--session-port"), QStringLiteral("0"),
+                     QStringLiteral("--data-dir"), m_dir.path()};
+    args << extraArguments;
+    m_process.start(m_program, args);
+    if (!m_process.waitForStarted(timeoutMs)) {
+        m_error = QStringLiteral("cannot start %1: %2").arg(m_program, m_process.errorString());
+        return false;
+    }
+    static const QRegularExpression line(
+        QStringLiteral("velmora-server listening http=(\\d+) session=(\\d+)"));
+    QDeadlineTimer deadline(timeoutMs);
+    while (!deadline.hasExpired()) {
+        m_stdout += m_process.readAllStandardOutput();
+        const auto match = line.match(QString::fromUtf8(m_stdout));
+        if (match.hasMatch()) {
+            m_httpPort = quint16(match.captured(1).toUInt());
+            m_sessionPort = quint16(match.captured(2).toUInt());
+            return true;
+        }
+        if (m_process.state() != QProcess::Running) {
+            m_error = QStringLiteral("server exited: %1").arg(QString::fromUtf8(m_process.readAllStandardError()));
+            return false;
+        }
+        m_process.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())));
+    }
+    m_error = QStringLiteral("no listening line within %1 ms").arg(timeoutMs);
+    return false;
+}
+
+void ServerProcess::stop()
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    m_process.terminate();
+    if (!m_process.waitForFinished(5000)) {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+}
+
+QUrl ServerProcess::baseUrl() const
+{
+    return QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(m_httpPort));
+}
+
+QString ServerProcess::log()
+{
+    m_stderr += m_process.readAllStandardError();
+    return QString::fromUtf8(m_stderr);
+}
+
+QString ServerProcess::lastCode(const QString &mobile)
+{
+    const QRegularExpression re(QStringLiteral("verification code for %1: (\\d+)")
+                                    .arg(QRegularExpression::escape(mobile)));
+    QString code;
+    auto it = re.globalMatch(log());
+    while (it.hasNext())
+        code = it.next().captured(1);
+    return code;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QUrl>
+
+/// Runs velmora-server as a child process on ephemeral ports over a temporary data directory,
+/// for integration tests and benchmarks. start() waits for the server's "listening" line.
+class ServerProcess
+{
+public:
+    explicit ServerProcess(const QString &program);
+    ~ServerProcess();
+
+    /// Starts the server (extra arguments such as "--demo" are appended); false with a reason
+    /// in errorText() when it did not come up within the time-out.
+    bool start(const QStringList &extraArguments = {}, int timeoutMs = 20000);
+    void stop();
+
+    quint16 httpPort() const { return m_httpPort; }
+    quint16 sessionPort() const { return m_sessionPort; }
+    /// "http://127.0.0.1:PORT/"
+    QUrl baseUrl() const;
+    QString dataDir() const { return m_dir.path(); }
+    QString errorText() const { return m_error; }
+    bool isRunning() const { return m_process.state() == QProcess::Running; }
+
+    /// Everything the server logged so far (its standard error).
+    QString log();
+    /// The last verification code logged for a mobile number, empty when none.
+    QString lastCode(const QString &mobile);
+
+private:
+    QString m_program;
+    QTemporaryDir m_dir;
+    QProcess m_process;
+    QByteArray m_stdout;
+    QByteArray m_stderr;
+    quint16 m_httpPort = 0;
+    quint16 m_sessionPort = 0;
+    QString m_error;
+};

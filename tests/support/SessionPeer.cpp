@@ -1,0 +1,127 @@
+#include "SessionPeer.h"
+
+#include <QDeadlineTimer>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QtEndian>
+
+QVariantMap SessionPeer::Frame::object() const
+{
+    return QJsonDocument::fromJson(body).object().toVariantMap();
+}
+
+SessionPeer::SessionPeer(QObject *parent) : QObject(parent)
+{
+    connect(&m_socket, &QTcpSocket::readyRead, this, &SessionPeer::readAvailable);
+}
+
+bool SessionPeer::connectTo(quint16 port, int timeoutMs)
+{
+    m_socket.connectToHost(QStringLiteral("127.0.0.1"), port);
+    return m_socket.waitForConnected(timeoutMs);
+}
+
+QByteArray SessionPeer::frame(qint32 type, const QByteArray &body)
+{
+    QByteArray out(8, '\0');
+    qToLittleEndian<qint32>(type, out.data() + 4);
+    return out + body;
+}
+
+QByteArray SessionPeer::json(std::initializer_list<std::pair<const char *, QString>> members)
+{
+    QJsonObject o;
+    for (const auto &[key, value] : members)
+        o.insert(QString::fromLatin1(key), value);
+    return QJsonDocument(o).toJson(QJsonDocument::Compact);
+}
+
+void SessionPeer::write(const QByteArray &bytes)
+{
+    m_socket.write(bytes);
+    m_socket.flush();
+}
+
+int SessionPeer::login(const QString &mobile, const QString &password, int timeoutMs)
+{
+    send(0, json({{"Phone", mobile}, {"Password", password}, {"Platform", QStringLiteral("2")}}));
+    QDeadlineTimer deadline(timeoutMs);
+    while (!deadline.hasExpired()) {
+        for (qsizetype i = 0; i < m_frames.size(); ++i) {
+            const qint32 type = m_frames.at(i).type;
+            if (type == 1 || type == 2) {
+                m_last = m_frames.takeAt(i);
+                return type;
+            }
+        }
+        QSignalSpy spy(this, &SessionPeer::frameArrived);
+        spy.wait(int(qMax<qint64>(1, deadline.remainingTime())));
+    }
+    return -1;
+}
+
+bool SessionPeer::waitFor(qint32 type, Frame *out, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+        for (qsizetype i = 0; i < m_frames.size(); ++i) {
+            if (m_frames.at(i).type == type) {
+                m_last = m_frames.takeAt(i);
+                if (out)
+                    *out = m_last;
+                return true;
+            }
+        }
+        if (deadline.hasExpired())
+            return false;
+        QSignalSpy spy(this, &SessionPeer::frameArrived);
+        spy.wait(int(qMax<qint64>(1, deadline.remainingTime())));
+    }
+}
+
+int SessionPeer::count(qint32 type) const
+{
+    return int(std::count_if(m_frames.begin(), m_frames.end(),
+                             [type](const Frame &f) { return f.type == type; }));
+}
+
+void SessionPeer::readAvailable()
+{
+    m_buffer += m_socket.readAll();
+    // The server writes compact JSON objects; a frame ends at the brace closing its body.
+    for (;;) {
+        if (m_buffer.size() < 9)
+            return;
+        int depth = 0;
+        bool inString = false;
+        bool escaped = false;
+        qsizetype end = -1;
+        for (qsizetype i = 8; i < m_buffer.size() && end < 0; ++i) {
+            const char c = m_buffer.at(i);
+            if (inString) {
+                if (escaped)
+                    escaped = false;
+                else if (c == '\\')
+                    escaped = true;
+                else if (c == '"')
+                    inString = false;
+                continue;
+            }
+            if (c == '"')
+                inString = true;
+            else if (c == '{' || c == '[')
+                ++depth;
+            else if ((c == '}' || c == ']') && --depth == 0)
+                end = i + 1;
+        }
+        if (end < 0)
+            return;
+        Frame f;
+        f.type = qFromLittleEndian<qint32>(m_buffer.constData() + 4);
+        f.body = m_buffer.mid(8, end - 8);
+        m_buffer.remove(0, end);
+        m_frames.append(f);
+        emit frameArrived();
+    }
+}
