@@ -1,0 +1,26 @@
+#include "core/platform/TextMetrics.h"
+
+#include <QStringList>
+#include <cmath>
+
+int TextMetrics::heightForText(const QString &text, double pointSize, int width) const
+{
+    if (text.isEmpty() || pointSize <= 0)
+        return 0;
+    const double lineWidth = std::max(double(width), pointSize);
+    int lines = 0;
+    for (const QString &paragraph : text.split(u'\n')) {
+        int paragraphLines = 1;
+        double x = 0;
+        for (const QChar c : paragraph) {
+            const double w = c.unicode() < 0x2E80 ? pointSize / 2 : pointSize;
+            if (x + w > lineWidth) {
+                ++paragraphLines;
+                x = 0;
+            }
+            x += w;
+        }
+        lines += paragraphLines;
+    }
+    return int(std::ceil(lines * pointSize * 1.2));
+}
