@@ -1,0 +1,71 @@
+#include "app/BaseScreen.h"
+
+#include "app/LoadingView.h"
+#include "core/platform/AppContext.h"
+#include "core/platform/NotificationCenter.h"
+#include "core/platform/ScreenMetrics.h"
+
+namespace {
+const QString kUserLogoutSystem = QStringLiteral("UserLogoutSystem");
+}
+
+BaseScreen::BaseScreen(QObject *parent) : ViewController(parent) {}
+
+BaseScreen::~BaseScreen() = default;
+
+void BaseScreen::setHiddenBackButton(bool hidden)
+{
+    if (m_hiddenBackButton == hidden)
+        return;
+    m_hiddenBackButton = hidden;
+    emit hiddenBackButtonChanged();
+}
+
+void BaseScreen::viewDidLoad()
+{
+    ViewController::viewDidLoad();
+    setBackgroundColor(QStringLiteral("#efeff4"));
+    setBackButtonShown(!m_hiddenBackButton);
+    context().notificationCenter()->addObserver(this, kUserLogoutSystem,
+                                                [this](const Notification &) { logout(); });
+}
+
+void BaseScreen::popViewController()
+{
+    ViewController::popViewController();
+    stopObservingLogout();
+}
+
+void BaseScreen::didLeaveStack()
+{
+    // Popped with others (pop to root) or dismissed: deleted soon, so it must not react meanwhile.
+    stopObservingLogout();
+}
+
+void BaseScreen::stopObservingLogout()
+{
+    context().notificationCenter()->removeObserver(this, kUserLogoutSystem);
+}
+
+LoadingView *BaseScreen::ensureLoading()
+{
+    if (!m_loading) {
+        const ScreenMetrics *screen = context().service<ScreenMetrics>();
+        const int inset = isInTabShell() ? kLoadingInsetInTabShell : kLoadingInsetOutside;
+        m_loading = new LoadingView(this);
+        m_loading->setSize(screen->width(), screen->height() - inset);
+        emit loadingChanged();
+    }
+    return m_loading;
+}
+
+void BaseScreen::discardLoading()
+{
+    if (!m_loading)
+        return;
+    LoadingView *view = m_loading;
+    m_loading = nullptr;
+    view->removeFromSuperview();
+    emit loadingChanged();
+    view->deleteLater();
+}

@@ -1,0 +1,19 @@
+#include "app/PlatformAlert.h"
+
+PlatformAlert::PlatformAlert(Spec spec, Handler handler, QObject *parent)
+    : OverlayView(parent), m_spec(std::move(spec)), m_handler(std::move(handler))
+{
+}
+
+void PlatformAlert::clickedButtonAtIndex(int index)
+{
+    if (m_done || index < 0 || index >= m_spec.buttonTitles.size())
+        return;
+    // A second tap while the handler runs (or before deletion) must not answer twice.
+    m_done = true;
+    removeFromSuperview();
+    const Handler handler = std::move(m_handler);
+    if (handler)
+        handler(index);
+    deleteLater();
+}

@@ -1,0 +1,15 @@
+#include "app/SuperController.h"
+
+#include "app/LoadingView.h"
+
+SuperController::SuperController(QObject *parent) : BaseScreen(parent) {}
+
+void SuperController::showActivity()
+{
+    addSubview(ensureLoading());
+}
+
+void SuperController::hideActivity()
+{
+    discardLoading();
+}

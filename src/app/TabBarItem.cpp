@@ -1,0 +1,17 @@
+#include "app/TabBarItem.h"
+
+#include "core/platform/NotificationCenter.h"
+
+void TabBarItem::setTitle(const QString &title)
+{
+    if (m_title == title)
+        return;
+    m_title = title;
+    emit titleChanged();
+}
+
+void TabBarItem::setBadgeValue(const QString &value)
+{
+    if (m_center)
+        m_center->postNotification(QStringLiteral("setBadgeValue"), value);
+}

@@ -1,0 +1,123 @@
+#include "app/ViewController.h"
+
+#include "app/NavigationStack.h"
+#include "app/OverlayLayer.h"
+#include "app/OverlayView.h"
+#include "app/TabBarItem.h"
+#include "core/platform/AppContext.h"
+#include "core/platform/NotificationCenter.h"
+
+ViewController::ViewController(QObject *parent)
+    : QObject(parent), m_context(AppContext::current()), m_subviews(new OverlayLayer(this))
+{
+    connect(m_subviews, &OverlayLayer::changed, this, &ViewController::subviewsChanged);
+}
+
+ViewController::~ViewController() = default;
+
+void ViewController::setTitle(const QString &title)
+{
+    if (m_title == title)
+        return;
+    m_title = title;
+    emit titleChanged();
+}
+
+NavigationStack *ViewController::navigationController() const
+{
+    for (const ViewController *c = this; c; c = c->m_parentController) {
+        if (c->m_navigation)
+            return c->m_navigation;
+    }
+    return nullptr;
+}
+
+MainTabBarController *ViewController::tabBarController() const
+{
+    NavigationStack *stack = navigationController();
+    return stack ? stack->tabBarController() : nullptr;
+}
+
+void ViewController::loadViewIfNeeded()
+{
+    if (m_viewLoaded)
+        return;
+    m_viewLoaded = true;
+    viewDidLoad();
+    emit viewLoadedChanged();
+}
+
+TabBarItem *ViewController::tabBarItem()
+{
+    if (!m_tabBarItem)
+        m_tabBarItem = new TabBarItem(context().notificationCenter(), this);
+    return m_tabBarItem;
+}
+
+void ViewController::addSubview(OverlayView *view)
+{
+    m_subviews->add(view);
+}
+
+OverlayView *ViewController::viewWithTag(int tag) const
+{
+    return m_subviews->viewWithTag(tag);
+}
+
+QList<OverlayView *> ViewController::subviews() const
+{
+    return m_subviews->views();
+}
+
+QList<QObject *> ViewController::subviewObjects() const
+{
+    return m_subviews->objects();
+}
+
+void ViewController::pushViewController(ViewController *controller)
+{
+    if (NavigationStack *stack = navigationController())
+        stack->pushViewController(controller);
+}
+
+NavigationStack *ViewController::presentViewController(ViewController *controller)
+{
+    NavigationStack *stack = navigationController();
+    return stack ? stack->presentViewController(controller) : nullptr;
+}
+
+void ViewController::dismissViewController()
+{
+    if (NavigationStack *stack = navigationController())
+        stack->dismissViewController();
+}
+
+void ViewController::popViewController()
+{
+    if (NavigationStack *stack = navigationController())
+        stack->popViewController();
+}
+
+QStringList ViewController::pageNames() const
+{
+    QStringList names;
+    for (const QMetaObject *mo = metaObject(); mo && mo != &QObject::staticMetaObject; mo = mo->superClass())
+        names.append(QString::fromLatin1(mo->className()));
+    return names;
+}
+
+void ViewController::setBackButtonShown(bool shown)
+{
+    if (m_backButtonShown == shown)
+        return;
+    m_backButtonShown = shown;
+    emit backButtonShownChanged();
+}
+
+void ViewController::setBackgroundColor(const QString &color)
+{
+    if (m_backgroundColor == color)
+        return;
+    m_backgroundColor = color;
+    emit backgroundColorChanged();
+}

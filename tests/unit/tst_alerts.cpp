@@ -1,0 +1,101 @@
+#include "TestContext.h"
+
+#include "app/Alerts.h"
+
+#include <QPointer>
+#include <QTest>
+
+class TestAlerts : public QObject
+{
+    Q_OBJECT
+private slots:
+    void messageAlert()
+    {
+        TestContext ctx;
+        Alerts *alerts = ctx->service<Alerts>();
+        PlatformAlert *alert = alerts->messageWithString(QStringLiteral("请输入手机号"));
+        QCOMPARE(alerts->topAlert(), alert);
+        QVERIFY(!alert->isActionSheet());
+        QVERIFY(alert->title().isEmpty());
+        QCOMPARE(alert->message(), QStringLiteral("请输入手机号"));
+        QCOMPARE(alert->buttonTitles(), QStringList{QStringLiteral("好")});
+        QPointer<PlatformAlert> guard(alert);
+        alert->clickedButtonAtIndex(0);
+        QVERIFY(!alerts->topAlert());
+        QTRY_VERIFY(guard.isNull());
+    }
+
+    void alertsStackNewestOnTop()
+    {
+        TestContext ctx;
+        Alerts *alerts = ctx->service<Alerts>();
+        PlatformAlert *first = alerts->messageWithString(QStringLiteral("一"));
+        PlatformAlert *second = alerts->messageWithString(QStringLiteral("二"));
+        QCOMPARE(alerts->topAlert(), second);
+        second->clickedButtonAtIndex(0);
+        QCOMPARE(alerts->topAlert(), first);
+    }
+
+    void buttonIndices_data()
+    {
+        QTest::addColumn<bool>("sheet");
+        QTest::addColumn<QString>("cancel");
+        QTest::addColumn<QString>("destructive");
+        QTest::addColumn<QStringList>("others");
+        QTest::addColumn<QStringList>("titles");
+        QTest::addColumn<int>("cancelIndex");
+        QTest::addColumn<int>("destructiveIndex");
+        const QStringList photo{QStringLiteral("拍照"), QStringLiteral("从相册选择")};
+        QTest::newRow("sheet: others then cancel") << true << "取消" << "" << photo
+            << QStringList{QStringLiteral("拍照"), QStringLiteral("从相册选择"), QStringLiteral("取消")} << 2 << -1;
+        QTest::newRow("sheet: destructive first") << true << "取消" << "删除" << QStringList{QStringLiteral("拍照")}
+            << QStringList{QStringLiteral("删除"), QStringLiteral("拍照"), QStringLiteral("取消")} << 2 << 0;
+        QTest::newRow("sheet: no cancel") << true << "" << "" << photo << photo << -1 << -1;
+        QTest::newRow("alert: in the order given") << false << "" << "" << QStringList{QStringLiteral("取消"), QStringLiteral("确定")}
+            << QStringList{QStringLiteral("取消"), QStringLiteral("确定")} << 0 << -1;
+    }
+    void buttonIndices()
+    {
+        QFETCH(bool, sheet);
+        QFETCH(QString, cancel);
+        QFETCH(QString, destructive);
+        QFETCH(QStringList, others);
+        QFETCH(QStringList, titles);
+        QFETCH(int, cancelIndex);
+        QFETCH(int, destructiveIndex);
+        TestContext ctx;
+        Alerts *alerts = ctx->service<Alerts>();
+        QList<int> pressed;
+        auto handler = [&pressed](int i) { pressed.append(i); };
+        PlatformAlert *alert = sheet ? alerts->showActionSheet({}, cancel, destructive, others, handler)
+                                     : alerts->showAlert(QStringLiteral("提示"), {}, others, handler, 0);
+        QCOMPARE(alert->isActionSheet(), sheet);
+        QCOMPARE(alert->buttonTitles(), titles);
+        QCOMPARE(alert->cancelButtonIndex(), cancelIndex);
+        QCOMPARE(alert->destructiveButtonIndex(), destructiveIndex);
+
+        alert->clickedButtonAtIndex(int(titles.size()));   // no such button
+        QVERIFY(pressed.isEmpty());
+        QCOMPARE(alerts->topAlert(), alert);
+        alert->clickedButtonAtIndex(1);
+        alert->clickedButtonAtIndex(0);                     // already answered
+        QCOMPARE(pressed, QList<int>{1});
+        QVERIFY(!alerts->topAlert());
+    }
+
+    void handlerMayShowAnotherAlert()
+    {
+        TestContext ctx;
+        Alerts *alerts = ctx->service<Alerts>();
+        PlatformAlert *next = nullptr;
+        PlatformAlert *first = alerts->showAlert({}, QStringLiteral("继续?"), {QStringLiteral("确定")},
+                                                 [&](int) { next = alerts->messageWithString(QStringLiteral("完成")); });
+        first->clickedButtonAtIndex(0);
+        QVERIFY(next);
+        QCOMPARE(alerts->topAlert(), next);
+        QCOMPARE(alerts->views().size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAlerts)
+#include "tst_alerts.moc"

@@ -1,0 +1,246 @@
+#include "TestContext.h"
+
+#include "app/BusinessTabBar.h"
+#include "app/LoadingView.h"
+#include "app/MainTabBarController.h"
+#include "app/NavigationStack.h"
+#include "app/SuperController.h"
+#include "app/SuperTableViewController.h"
+#include "core/platform/NotificationCenter.h"
+#include "core/platform/ScreenMetrics.h"
+
+#include <QPointer>
+#include <QTest>
+#include <functional>
+
+namespace {
+template <class Base>
+class Probe : public Base
+{
+public:
+    int logouts = 0;
+    void logout() override { ++logouts; }
+};
+using ProbeController = Probe<SuperController>;
+using ProbeTable = Probe<SuperTableViewController>;
+
+using Factory = std::function<BaseScreen *()>;
+Factory controllerFactory() { return [] { return new ProbeController; }; }
+Factory tableFactory() { return [] { return new ProbeTable; }; }
+
+int logoutsOf(BaseScreen *s)
+{
+    if (auto *c = dynamic_cast<ProbeController *>(s))
+        return c->logouts;
+    return dynamic_cast<ProbeTable *>(s)->logouts;
+}
+
+void postLogout(TestContext &ctx)
+{
+    ctx->notificationCenter()->postNotification(QStringLiteral("UserLogoutSystem"));
+}
+} // namespace
+
+Q_DECLARE_METATYPE(Factory)
+
+class TestBaseScreens : public QObject
+{
+    Q_OBJECT
+
+    static void bothKinds()
+    {
+        QTest::addColumn<Factory>("make");
+        QTest::newRow("SuperController") << controllerFactory();
+        QTest::newRow("SuperTableViewController") << tableFactory();
+    }
+
+private slots:
+    void backButton_data()
+    {
+        QTest::addColumn<Factory>("make");
+        QTest::addColumn<bool>("hidden");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("controller, default") << controllerFactory() << false << true;
+        QTest::newRow("controller, hidden") << controllerFactory() << true << false;
+        QTest::newRow("table, default") << tableFactory() << false << true;
+        QTest::newRow("table, hidden") << tableFactory() << true << false;
+    }
+    void backButton()
+    {
+        QFETCH(Factory, make);
+        QFETCH(bool, hidden);
+        QFETCH(bool, shown);
+        TestContext ctx;
+        NavigationStack stack(new SuperController);
+        BaseScreen *screen = make();
+        screen->setHiddenBackButton(hidden);
+        stack.pushViewController(screen);
+        QCOMPARE(screen->backButtonShown(), shown);
+        QCOMPARE(screen->backgroundColor(), QStringLiteral("#efeff4"));
+    }
+
+    void hideWithoutShowDoesNothing_data() { bothKinds(); }
+    void hideWithoutShowDoesNothing()
+    {
+        QFETCH(Factory, make);
+        TestContext ctx;
+        NavigationStack stack(make());
+        auto *screen = static_cast<BaseScreen *>(stack.rootViewController());
+        screen->loadViewIfNeeded();
+        screen->hideActivity();
+        QVERIFY(!screen->loading());
+        QVERIFY(screen->subviews().isEmpty());
+    }
+
+    void overlaySize_data()
+    {
+        QTest::addColumn<bool>("inTabShell");
+        QTest::addColumn<int>("screenHeight");
+        QTest::addColumn<int>("height");
+        QTest::newRow("tab shell, 568") << true << 568 << 475;
+        QTest::newRow("modal, 568") << false << 568 << 524;
+        QTest::newRow("tab shell, 480") << true << 480 << 387;
+    }
+    void overlaySize()
+    {
+        QFETCH(bool, inTabShell);
+        QFETCH(int, screenHeight);
+        QFETCH(int, height);
+        TestContext ctx;
+        ctx->service<ScreenMetrics>()->setSize(320, screenHeight);
+        MainTabBarController shell;
+        auto *root = new SuperController;
+        shell.setViewControllers({root});
+        shell.loadViewIfNeeded();
+        auto *screen = new SuperController;
+        if (inTabShell)
+            root->pushViewController(screen);
+        else
+            root->presentViewController(screen);
+        screen->showActivity();
+        QVERIFY(screen->loading());
+        QCOMPARE(screen->loading()->width(), 320);
+        QCOMPARE(screen->loading()->height(), height);
+    }
+
+    void superControllerDiscardsOverlay()
+    {
+        TestContext ctx;
+        NavigationStack stack(new SuperController);
+        auto *screen = static_cast<SuperController *>(stack.rootViewController());
+        screen->loadViewIfNeeded();
+        screen->showActivity();
+        QPointer<LoadingView> first = screen->loading();
+        auto *notice = new OverlayView(screen);
+        screen->addSubview(notice);
+        screen->showActivity();   // back on top of the notice, not added twice
+        QCOMPARE(screen->subviews(), (QList<OverlayView *>{notice, first.data()}));
+        screen->hideActivity();
+        QVERIFY(!screen->loading());
+        QCOMPARE(screen->subviews(), QList<OverlayView *>{notice});
+        QTRY_VERIFY(first.isNull());
+        screen->showActivity();
+        QVERIFY(screen->loading());
+    }
+
+    void tableKeepsOverlayAndFades()
+    {
+        TestContext ctx;
+        NavigationStack stack(new SuperTableViewController);
+        auto *screen = static_cast<SuperTableViewController *>(stack.rootViewController());
+        screen->loadViewIfNeeded();
+        screen->showActivity();
+        LoadingView *overlay = screen->loading();
+        screen->hideActivity();
+        QCOMPARE(overlay->alpha(), 0.0);
+        QCOMPARE(overlay->fadeDuration(), 300);
+        QVERIFY(overlay->inSuperview());    // still fading out
+        QTRY_VERIFY(!overlay->inSuperview());
+        QCOMPARE(screen->loading(), overlay);
+
+        screen->showActivity();
+        QCOMPARE(screen->loading(), overlay);
+        QCOMPARE(overlay->alpha(), 1.0);
+        screen->hideActivity();
+        screen->showActivity();             // shown again before the fade ended
+        QVERIFY(!overlay->isFading());
+        QCOMPARE(overlay->alpha(), 1.0);
+        QVERIFY(overlay->inSuperview());
+    }
+
+    void logoutObservedFromLoad_data() { bothKinds(); }
+    void logoutObservedFromLoad()
+    {
+        QFETCH(Factory, make);
+        TestContext ctx;
+        NavigationStack stack(new SuperController);
+        BaseScreen *screen = make();
+        postLogout(ctx);
+        stack.pushViewController(screen);
+        postLogout(ctx);
+        QCOMPARE(logoutsOf(screen), 1);
+    }
+
+    void poppedScreenIgnoresLogout_data()
+    {
+        QTest::addColumn<Factory>("make");
+        QTest::addColumn<bool>("viaPopViewController");
+        QTest::newRow("controller, popViewController") << controllerFactory() << true;
+        QTest::newRow("table, popViewController") << tableFactory() << true;
+        QTest::newRow("controller, pop to root") << controllerFactory() << false;
+    }
+    void poppedScreenIgnoresLogout()
+    {
+        QFETCH(Factory, make);
+        QFETCH(bool, viaPopViewController);
+        TestContext ctx;
+        NavigationStack stack(new SuperController);
+        BaseScreen *screen = make();
+        stack.pushViewController(screen);
+        QPointer<BaseScreen> guard(screen);
+        if (viaPopViewController)
+            screen->popViewController();
+        else
+            stack.popToRootViewController();
+        QCOMPARE(stack.depth(), 1);
+        QVERIFY(guard);    // not yet deleted: it must still not react
+        postLogout(ctx);
+        QCOMPARE(logoutsOf(screen), 0);
+    }
+
+    void backgroundTaps()
+    {
+        TestContext ctx;
+        QVERIFY(SuperController().tapsBackground());
+        QVERIFY(!SuperTableViewController().tapsBackground());
+    }
+
+    void businessTabBarButtonsSelectTabs()
+    {
+        TestContext ctx;
+        NavigationStack stack(new SuperController);
+        auto *bar = new BusinessTabBar;
+        auto *first = new SuperTableViewController;
+        auto *second = new SuperTableViewController;
+        bar->setViewControllers({first, second});
+        ButtonModel *a = bar->addTitleButton(0, QStringLiteral("A"));
+        ButtonModel *b = bar->addTitleButton(1, QStringLiteral("B"));
+        stack.pushViewController(bar);
+        QVERIFY(bar->backButtonShown());
+        QCOMPARE(bar->selectedIndex(), 0);
+        QVERIFY(first->isViewLoaded());
+        QVERIFY(!second->isViewLoaded());
+        QCOMPARE(second->navigationController(), &stack);
+
+        b->press();
+        QCOMPARE(bar->selectedIndex(), 1);
+        QVERIFY(second->isViewLoaded());
+        QVERIFY(b->isSelected() && !a->isSelected());
+
+        second->popViewController();    // a tab's screen leaves with its tab bar
+        QCOMPARE(stack.depth(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBaseScreens)
+#include "tst_basescreens.moc"
