@@ -1,0 +1,85 @@
+#include "core/util/MTool.h"
+
+#include "RecordingAlertPort.h"
+#include "TestContext.h"
+
+#include <QTest>
+#include <cmath>
+
+namespace {
+// 2023-11-14 22:13:20 UTC.
+constexpr double kNow = 1700000000.0;
+}
+
+class TestMTool : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        // Dates are local time; pin the zone so the expected dates hold anywhere.
+        qputenv("TZ", "UTC");
+    }
+
+    void relativeTime_data()
+    {
+        QTest::addColumn<double>("ago");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("now") << 0.0 << "刚刚";
+        QTest::newRow("0.4 s") << 0.4 << "刚刚";
+        QTest::newRow("30 s") << 30.0 << "30 秒前";
+        QTest::newRow("59.5 s cut") << 59.5 << "59 秒前";
+        QTest::newRow("59 s") << 59.0 << "59 秒前";
+        QTest::newRow("60 s") << 60.0 << "1 分钟前";
+        QTest::newRow("3599 s") << 3599.0 << "59 分钟前";
+        QTest::newRow("3600 s is a date") << 3600.0 << "2023-11-14";
+        QTest::newRow("3601 s") << 3601.0 << "1 小时前";
+        QTest::newRow("one day is a date") << 86400.0 << "2023-11-13";
+        QTest::newRow("1.5 days") << 1.5 * 86400 << "1 天前";
+        QTest::newRow("2 days") << 2.0 * 86400 << "2 天前";
+        QTest::newRow("5 days is a date") << 5.0 * 86400 << "2023-11-09";
+        QTest::newRow("2 hours in the future") << -7200.0 << "7200 秒前";
+        QTest::newRow("0.4 s in the future") << -0.4 << "刚刚";
+        QTest::newRow("printing rounds up near a whole number") << 119.99999 << "2 分钟前";
+        QTest::newRow("printing keeps a clear fraction") << 119.9 << "1 分钟前";
+    }
+    void relativeTime()
+    {
+        QFETCH(double, ago);
+        QFETCH(QString, expected);
+        TestContext ctx;
+        ctx->clock().setFixed(kNow);
+        QCOMPARE(MTool::timeWithTimeInterval(kNow - ago), expected);
+    }
+
+    void relativeTimeOfNoTimeIsEmpty()
+    {
+        TestContext ctx;
+        ctx->clock().setFixed(kNow);
+        QCOMPARE(MTool::timeWithTimeInterval(std::nan("")), QString());
+        QCOMPARE(MTool::timeWithTimeInterval(HUGE_VAL), QString());
+        QCOMPARE(MTool::timeWithTimeInterval(1e300), QString());
+    }
+
+    void systemDateCutsTheFraction()
+    {
+        TestContext ctx;
+        ctx->clock().setFixed(kNow + 0.999);
+        QCOMPARE(MTool::systemDate(), QStringLiteral("1700000000"));
+    }
+
+    void alertHasOneButton()
+    {
+        TestContext ctx;
+        auto *alerts = ctx->setService<AlertPort>(std::make_unique<RecordingAlertPort>());
+        MTool::showAlertWithMessage(QStringLiteral("不能跟自己洽谈旺旺"));
+        QCOMPARE(alerts->shown.size(), 1);
+        QCOMPARE(alerts->shown[0].kind, RecordingAlertPort::Shown::Alert);
+        QCOMPARE(alerts->shown[0].title, QString());
+        QCOMPARE(alerts->shown[0].text, QStringLiteral("不能跟自己洽谈旺旺"));
+        QCOMPARE(alerts->shown[0].button, QStringLiteral("确定"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMTool)
+#include "tst_mtool.moc"
