@@ -15,6 +15,7 @@ struct Config
     quint16 sessionPort = 3014;
     QString dataDir;       ///< holds Documents/, tmp/ and Preferences/
     QString osVersion;     ///< the operating-system version string the service is told
+    QString listsDir = QStringLiteral(":/data"); ///< folder of the app's JSON list resources (Province, ...)
 
     static Config defaults();
     /// Applies VELMORA_SERVICE_URL, VELMORA_ADVICE_URL, VELMORA_SESSION_HOST,
