@@ -97,25 +97,30 @@ void Request::startConnection(const QString &path, const QVariantMap &info)
 
 void Request::startConnection(const QString &path, const JsonMembers &info)
 {
+    QNetworkRequest http(serviceUrl(path));
+    http.setTransferTimeout(m_timeoutMs);
+    // The same content type the platform gives any POST body; stating it keeps Qt from warning.
+    http.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/x-www-form-urlencoded"));
+    post(http, bodyFor(info), true);
+}
+
+QUrl Request::serviceUrl(const QString &path)
+{
+    return QUrl(AppContext::current()->config().serviceBaseUrl.toString() + path);
+}
+
+void Request::post(const QNetworkRequest &http, const QByteArray &body, bool showActivity)
+{
     if (m_started) {
-        qWarning() << "Request: a request carries one exchange; ignoring a second call to" << path;
+        qWarning() << "Request: a request carries one exchange; ignoring a second call to" << http.url();
         return;
     }
     m_started = true;
 
-    AppContext *ctx = AppContext::current();
-    const QUrl url(ctx->config().serviceBaseUrl.toString() + path);
-    const QByteArray body = bodyFor(info);
-
-    QNetworkRequest http(url);
-    http.setTransferTimeout(m_timeoutMs);
-    // The same content type the platform gives any POST body; stating it keeps Qt from warning.
-    http.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/x-www-form-urlencoded"));
-
     m_receiveData = QByteArray();
     m_currentLength = 0;
     m_sumLength = -1;
-    QNetworkReply *reply = ctx->network()->post(http, body);
+    QNetworkReply *reply = AppContext::current()->network()->post(http, body);
     m_connection = reply;
     connect(reply, &QNetworkReply::metaDataChanged, this, &Request::onMetaData);
     connect(reply, &QNetworkReply::readyRead, this, &Request::onReadyRead);
@@ -123,6 +128,8 @@ void Request::startConnection(const QString &path, const JsonMembers &info)
 
     if (RequestDelegate *d = delegate())
         d->requestWillStart(this);
+    if (!showActivity)
+        return;
     if (RequestDelegate *d = delegate())
         d->showActivity();
 }

@@ -1,0 +1,381 @@
+// What every catalogue operation puts on the wire: the path and the exact info JSON, as a
+// loopback HTTP server receives them; the login guard; the multipart picture upload.
+#include "RawHttpRecorder.h"
+#include "RecordingDelegate.h"
+#include "TestContext.h"
+
+#include "core/api/EndpointCatalogue.h"
+#include "core/api/Request.h"
+#include "core/platform/UserDefaults.h"
+#include "core/session/UserInfo.h"
+
+#include <QScopeGuard>
+#include <QTest>
+#include <functional>
+
+using Call = std::function<void(Request *, RequestDelegate *)>;
+Q_DECLARE_METATYPE(Call)
+
+namespace {
+
+const QString kUser = QStringLiteral("7001");
+
+// The part of a form body after "&info=": the auth block before it holds no "&".
+QByteArray infoOf(const QByteArray &body)
+{
+    const qsizetype at = body.indexOf("&info=");
+    return at < 0 ? QByteArray() : body.mid(at + 6);
+}
+
+} // namespace
+
+class TestEndpointCatalogue : public QObject
+{
+    Q_OBJECT
+private:
+    static void row(const char *name, const Call &call, const char *path, const char *info,
+                    const QString &user = kUser, const QString &steelMillMode = QString())
+    {
+        QTest::newRow(name) << call << QString::fromLatin1(path) << QByteArray(info) << user << steelMillMode;
+    }
+
+    // One context for all rows: every user-defaults write is synced to disk, which would make
+    // a fresh context (and a fresh user record) per row slow.
+    std::unique_ptr<RawHttpRecorder> m_server;
+    std::unique_ptr<TestContext> m_ctx;
+
+private slots:
+    void initTestCase()
+    {
+        m_server = std::make_unique<RawHttpRecorder>();
+        m_ctx = std::make_unique<TestContext>();
+        (*m_ctx)->mutableConfig().serviceBaseUrl = m_server->baseUrl();
+        UserInfo::info()->setUserId(kUser);
+        UserDefaults::standardUserDefaults()->setObject(QStringLiteral("沙钢"), QStringLiteral("gangchangname"));
+    }
+
+    void cleanupTestCase()
+    {
+        m_ctx.reset();
+        m_server.reset();
+    }
+
+    void operation_data()
+    {
+        QTest::addColumn<Call>("call");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QByteArray>("info");
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("steelMillMode");
+        using R = Request *;
+        using D = RequestDelegate *;
+        const QString nobody = QStringLiteral("");
+
+        // accounts
+        row("userRegister", [](R r, D d) { r->userRegister("13800000000", "123456", d); }, "User/Register",
+            R"({"mobile":"13800000000","captcha":"123456"})");
+        row("getUserCode1", [](R r, D d) { r->getUserCode1("13800000000", d); }, "User/SendCaptcha",
+            R"({"mobile":"13800000000"})");
+        row("getUserCode", [](R r, D d) { r->getUserCode("13800000000", d); }, "User/SendCaptchaCode",
+            R"({"mobile":"13800000000"})");
+        row("updatePassword by code", [](R r, D d) { r->updatePassword("13800000000", "a&b=c", "654321", d); },
+            "User/ChangePwdByPhone", R"({"mobile":"13800000000","newPwd":"a&b=c","captcha":"654321"})");
+        row("updatePassword", [](R r, D d) { r->updatePassword("7001", "pw2", d); }, "User/ChangePassWord",
+            R"({"loginInfoID":"7001","newPwd":"pw2"})");
+        row("updateBaseInfo",
+            [](R r, D d) {
+                r->updateBaseInfo("7001", "老王", "0571-1", "浙江", "杭州", "螺纹钢", "0571-2", "a@b.cn", "钢铁公司",
+                                  "西湖路1号", d);
+            },
+            "User/ChangeUserImfor",
+            R"({"loginInfoID":"7001","username":"老王","Phone":"0571-1","province":"浙江","city":"杭州",)"
+            R"("sorts":"螺纹钢","fax":"0571-2","email":"a@b.cn","companyname":"钢铁公司","address":"西湖路1号"})");
+        row("inviteFriends", [](R r, D d) { r->inviteFriends("7001", "13800000000", "139,137", d); },
+            "Index/inviteFriends", R"({"loginInfoID":"7001","mobileNumber":"13800000000","inviteList":"139,137"})");
+
+        // home page and requests for goods
+        row("getMainDataWithDelegate asks for 4", [](R r, D d) { r->getMainDataWithDelegate(d); },
+            "index/GetIndexData", R"({"pageSize":"4"})");
+        row("getNewOrder", [](R r, D d) { r->getNewOrder(20, d); }, "Index/GetNewsOrdersList",
+            R"({"pageSize":"20"})");
+        row("helpToMe", [](R r, D d) { r->helpToMe("7001", "13912345678", d); }, "Index/FindResource",
+            R"({"loginInfoID":"7001","content":"13912345678"})");
+
+        // market lists and filters
+        row("getClassListWithDelegate sends {}", [](R r, D d) { r->getClassListWithDelegate(d); },
+            "steel/getquerycondition", "{}");
+        row("getFormatList number id as text", [](R r, D d) { r->getFormatList(1, "2", "33", 500, d); },
+            "market/getspec", R"({"sortID":"1","nsortID":"2","provinceID":"33","pageSize":"500"})");
+        row("getSuperMarkList mode unset", [](R r, D d) { r->getSuperMarkList("1", "2", "33", "Φ12", 1, 10, d); },
+            "Market/Search",
+            R"({"sortID":"1","nsortID":"2","provinceID":"33","spec":"Φ12","pageIndex":"1","pageSize":"10"})");
+        row("getSuperMarkList steel mill yes", [](R r, D d) { r->getSuperMarkList("1", "2", "33", "", 1, 10, d); },
+            "Market/Search",
+            R"({"sortID":"1","nsortID":"2","provinceID":"33","spec":"","pageIndex":"1","pageSize":"10",)"
+            R"("yieldlydirect":"沙钢"})",
+            kUser, QStringLiteral("yes"));
+        row("getSuperMarkList steel mill no'", [](R r, D d) { r->getSuperMarkList("1", "2", "33", "", 1, 10, d); },
+            "Market/Search",
+            R"({"sortID":"1","nsortID":"2","provinceID":"33","spec":"","pageIndex":"1","pageSize":"10"})", kUser,
+            QStringLiteral("no'"));
+        row("getSuperMarkList page 3", [](R r, D d) { r->getSuperMarkList("0", "0", "0", "", 3, 10, d); },
+            "Market/Search",
+            R"({"sortID":"0","nsortID":"0","provinceID":"0","spec":"","pageIndex":"3","pageSize":"10"})");
+        row("getSuperMarkDetail", [](R r, D d) { r->getSuperMarkDetail("r9", d); }, "Market/Details",
+            R"({"resourceId":"r9"})");
+        row("getSuperMarkDetail none is (null)", [](R r, D d) { r->getSuperMarkDetail(QVariant(), d); },
+            "Market/Details", R"J({"resourceId":"(null)"})J");
+        row("getSuperMarkDetail number as text", [](R r, D d) { r->getSuperMarkDetail(4711, d); },
+            "Market/Details", R"({"resourceId":"4711"})");
+        row("buyItemFromSuperMark", [](R r, D d) { r->buyItemFromSuperMark("7001", "r9", 3450.6, 12.5, d); },
+            "Market/ToOrder",
+            R"({"loginInfoID":"7001","resourceId":"r9","bprice":"3451","bweight":"12.50","tradeType":"自主提货"})");
+        row("getAuctionList", [](R r, D d) { r->getAuctionList("1", "2", "33", "", 2, 10, d); },
+            "auction/GetAuctionList",
+            R"({"sortID":"1","nsortID":"2","provinceID":"33","spec":"","pageIndex":"2","pageSize":"10"})");
+        row("getAuctionDetail", [](R r, D d) { r->getAuctionDetail("PM001", d); }, "auction/getDetails",
+            R"({"auctionCode":"PM001"})");
+        row("favoritesAuction", [](R r, D d) { r->favoritesAuction("7001", "PM001", d); }, "auction/collect",
+            R"({"loginInfoID":"7001","auctionCode":"PM001"})");
+        row("getBiddingList", [](R r, D d) { r->getBiddingList("1", "2", "33", "Φ12", 1, 10, d); },
+            "ZhaoBiao/Search",
+            R"({"sortID":"1","nsortID":"2","provinceID":"33","spec":"Φ12","pageIndex":"1","pageSize":"10"})");
+        row("getYingBiaoDetail", [](R r, D d) { r->getYingBiaoDetail("88", d); }, "ZhaoBiao/ZhaoBiaoDetail",
+            R"({"id":"88"})");
+        // An exact half rounds to even, as printf does.
+        row("buyItemFromBidding", [](R r, D d) { r->buyItemFromBidding("7001", "88", "33", "3301", "沙钢", 3450.5, d); },
+            "ZhaoBiao/OnlineYingBiao",
+            R"({"loginInfoID":"7001","ResourceID":"88","ProvinceID":"33","CityID":"3301","Yieldly":"沙钢","Price":"3450"})");
+
+        // information articles
+        row("getInformationClass", [](R r, D d) { r->getInformationClass("12", 1, 10, d); }, "zixun/getnews",
+            R"({"newsType":"12","pageIndex":"1","pageSize":"10"})");
+        row("getIndustryClass", [](R r, D d) { r->getIndustryClass("4", "33", 10, d); }, "hangqing/getnews",
+            R"({"newsType":"4","provinceId":"33","pageSize":"10"})");
+        row("getIndustry", [](R r, D d) { r->getIndustry("4", "g1", "33", 2, 10, d); }, "hangqing/getmore",
+            R"({"pid":"4","id":"g1","provinceId":"33","pageIndex":"2","pageSize":"10"})");
+        row("getArticleClass", [](R r, D d) { r->getArticleClass(1, 10, d); }, "fxs/GetTopArticle",
+            R"({"pageIndex":"1","pageSize":"10"})");
+        row("getSteelRoomClass", [](R r, D d) { r->getSteelRoomClass("8", 1, 10, d); }, "gangchang/getnews",
+            R"({"newsType":"8","pageIndex":"1","pageSize":"10"})");
+        row("getResearchClass", [](R r, D d) { r->getResearchClass("240", 1, 10, d); }, "yanjiu/getnews",
+            R"({"newsType":"240","pageIndex":"1","pageSize":"10"})");
+        row("articleIsBuy", [](R r, D d) { r->articleIsBuy("7001", "a5", d); }, "Fxs/IsPay",
+            R"({"loginInfoID":"7001","articleId":"a5"})");
+        row("buyArtic", [](R r, D d) { r->buyArtic("7001", "a5", d); }, "Fxs/PayArticle",
+            R"({"loginInfoID":"7001","articleId":"a5"})");
+
+        // buyer and seller orders: objects pass unchanged, numbers stay numbers
+        row("orderListWithRole", [](R r, D d) { r->orderListWithRole("1", 2, 3, d); }, "Market/ToBeConfirmedOrder",
+            R"({"loginInfoID":"7001","pageIndex":"3","pageSize":"10","Status":"2","role":"1"})");
+        row("orderDetailOfWaitPay number stays number", [](R r, D d) { r->orderDetailOfWaitPay(5566, d); },
+            "Market/ResourceOrderDetail", R"({"id":5566})");
+        row("orderDetailOfWaitPay none is empty text", [](R r, D d) { r->orderDetailOfWaitPay(QVariant(), d); },
+            "Market/ResourceOrderDetail", R"({"id":""})");
+        row("orderDetailWithId", [](R r, D d) { r->orderDetailWithId("o1", d); }, "Market/OrderHistoryDetail",
+            R"({"loginInfoID":"7001","id":"o1"})");
+        row("confirmOrderWithDelegate", [](R r, D d) { r->confirmOrderWithDelegate(d, "o1", 777); },
+            "Market/ConfirmOrder", R"({"loginInfoID":"7001","id":"o1","resourceId":777})");
+        row("giveOrderWithDelegate", [](R r, D d) { r->giveOrderWithDelegate(d, "o1", "r9"); }, "Market/GiveOrder",
+            R"({"loginInfoID":"7001","id":"o1","resourceId":"r9"})");
+        row("tradeOrderListWithDelegate lower case", [](R r, D d) { r->tradeOrderListWithDelegate(d, "1", 3); },
+            "Market/TradeOrderList", R"({"role":"1","pageindex":"3","pagesize":"10","loginInfoID":"7001"})");
+        row("tradeOrderListWithDelegate nobody", [](R r, D d) { r->tradeOrderListWithDelegate(d, "1", 1); },
+            "Market/TradeOrderList", R"({"role":"1","pageindex":"1","pagesize":"10","loginInfoID":""})", nobody);
+        row("toTradeOrderWithDelegate", [](R r, D d) { r->toTradeOrderWithDelegate(d, "o1", "1", "2"); },
+            "Market/ToTradeOrder", R"({"id":"o1","issuccess":"1","role":"2"})");
+        row("sellerInfoWithUserId", [](R r, D d) { r->sellerInfoWithUserId(8002, d); }, "Market/CompanyInfo",
+            R"({"userId":8002})");
+
+        // directed resources and the user's resources
+        row("directResourceListWithDelegate", [](R r, D d) { r->directResourceListWithDelegate(d, 3); },
+            "Market/DirectResourceList",
+            R"({"loginInfoID":"7001","sortID":"0","nsortID":"0","provinceID":"0","cityID":"0","spec":"",)"
+            R"("pageIndex":"3","pageSize":"10","mobile":""})");
+        row("mysendDirectResourceListWithDelegate", [](R r, D d) { r->mysendDirectResourceListWithDelegate(d, 1); },
+            "Market/SendDirectResourceList",
+            R"({"loginInfoID":"7001","sortID":"0","nsortID":"0","provinceID":"0","cityID":"0","spec":"",)"
+            R"("pageIndex":"1","pageSize":"10","mobile":""})");
+        row("directToOrderWithDelegate", [](R r, D d) { r->directToOrderWithDelegate(d, "r1,r2"); },
+            "Market/DirectToOrder", R"({"loginInfoID":"7001","resourceids":"r1,r2"})");
+        row("releaseDirectResourceWithDelegate",
+            [](R r, D d) { r->releaseDirectResourceWithDelegate(d, "r1,r2", "13900000001"); },
+            "Market/ReleaseDirectResource", R"({"loginInfoID":"7001","resourceids":"r1,r2","mobile":"13900000001"})");
+        row("releaseResourceWithDelegate", [](R r, D d) { r->releaseResourceWithDelegate(d, "r1"); },
+            "Market/ReleaseResource",
+            R"({"loginInfoID":"7001","resourceids":"r1","resType":"select","pubType":"pubDiscount"})");
+        row("backResourceWithResourceids", [](R r, D d) { r->backResourceWithResourceids("r1", d); },
+            "Market/BackResource", R"({"loginInfoID":"7001","resourceids":"r1"})");
+        row("sourceListWithDelegate", [](R r, D d) { r->sourceListWithDelegate(d, 3, 1); }, "Market/MyResourceList",
+            R"({"loginInfoID":"7001","pageSize":"10","pageIndex":"3","status":"1"})");
+        row("resourceDetailWithId", [](R r, D d) { r->resourceDetailWithId(909, d); }, "Market/Details",
+            R"({"resourceId":909})");
+        row("editResourceWithDelegate",
+            [](R r, D d) {
+                r->editResourceWithDelegate(d, 1, "2", "33", "3301", "Φ12", "HRB400", "沙钢", "3450", 12.5, "理计",
+                                            "一号库", "", "0");
+            },
+            "Market/EditResource",
+            R"({"loginInfoID":"7001","sortID":1,"nsortID":"2","provinceID":"33","cityID":"3301","spec":"Φ12",)"
+            R"("materials":"HRB400","yieldly":"沙钢","price":"3450","weight":12.5,"counttype":"理计",)"
+            R"("cangku":"一号库","resourceid":"","discount":"0"})");
+
+        // tenders and bids
+        row("zhaobiaoListWithDelegate", [](R r, D d) { r->zhaobiaoListWithDelegate(d, 1, 3); },
+            "ZhaoBiao/GetMyZhaoBiaoList", R"({"loginInfoID":"7001","pageIndex":"3","pageSize":"10","status":"1"})");
+        row("zhaobiaoDetailWithDelegate", [](R r, D d) { r->zhaobiaoDetailWithDelegate(d, "z1"); },
+            "ZhaoBiao/ZhaoBiaoDetail", R"({"id":"z1"})");
+        row("zhaobiaoAddAndEditorWithDelegate",
+            [](R r, D d) {
+                r->zhaobiaoAddAndEditorWithDelegate(d, "33", "3301", "1", "2", "Φ12", "100", "HRB400", "3400", "50",
+                                                    "1", "z1");
+            },
+            "ZhaoBiao/AddZhaoBiao",
+            R"({"loginInfoID":"7001","sortID":"1","nsortID":"2","provinceID":"33","cityID":"3301","maxnum":"100",)"
+            R"("spec":"Φ12","materials":"HRB400","price":"3400","weight":"50","id":"z1","paytype":"1"})");
+        row("zhaobiaoFabuWithDelegate", [](R r, D d) { r->zhaobiaoFabuWithDelegate(d, "z1,z2"); },
+            "ZhaoBiao/FbZhaoBiao", R"({"resourceids":"z1,z2"})");
+        row("zhaobiaoBackWithDelegate sends resourceid", [](R r, D d) { r->zhaobiaoBackWithDelegate(d, "z1"); },
+            "ZhaoBiao/BackZhaoBiao", R"({"resourceid":"z1"})");
+        row("yingbiaoListWithDelegate", [](R r, D d) { r->yingbiaoListWithDelegate(d, 3); }, "ZhaoBiao/YingBiaoList",
+            R"({"loginInfoID":"7001","pageIndex":"3","pageSize":"10"})");
+        row("yingbiaoDetailWithDelegate", [](R r, D d) { r->yingbiaoDetailWithDelegate(d, "y1"); },
+            "ZhaoBiao/YingBiaoDetail", R"({"id":"y1"})");
+        row("buyerInfoWithDelegate", [](R r, D d) { r->buyerInfoWithDelegate(d, "b1"); }, "ZhaoBiao/CompanyInfo",
+            R"({"id":"b1"})");
+    }
+
+    void operation()
+    {
+        QFETCH(Call, call);
+        QFETCH(QString, path);
+        QFETCH(QByteArray, info);
+        QFETCH(QString, user);
+        QFETCH(QString, steelMillMode);
+
+        UserDefaults *defaults = UserDefaults::standardUserDefaults();
+        if (user != kUser)
+            UserInfo::info()->setUserId(user);
+        if (!steelMillMode.isNull())
+            defaults->setObject(steelMillMode, QStringLiteral("shifougangchang"));
+        const auto restore = qScopeGuard([&] {
+            if (user != kUser)
+                UserInfo::info()->setUserId(kUser);
+            if (!steelMillMode.isNull())
+                defaults->removeObjectForKey(QStringLiteral("shifougangchang"));
+        });
+
+        RawHttpRecorder &server = *m_server;
+        const qsizetype before = server.count();
+        RecordingDelegate delegate;
+        call(Request::request(7), &delegate);
+
+        QVERIFY(server.waitForRequests(before + 1));
+        QCOMPARE(server.count(), before + 1);
+        QCOMPARE(server.last().method, QByteArray("POST"));
+        QCOMPARE(QString::fromUtf8(server.last().path), QLatin1Char('/') + path);
+        QVERIFY(server.last().body.startsWith("auth={"));
+        QCOMPARE(infoOf(server.last().body), info);
+        QVERIFY(delegate.waitForHide());
+        QCOMPARE(delegate.eventsWithoutProgress(), QStringList({"willStart", "show", "finish", "hide"}));
+        QCOMPARE(delegate.lastRequestId(), 7);
+    }
+
+    void guardedWithoutUser_data()
+    {
+        QTest::addColumn<Call>("call");
+        using R = Request *;
+        using D = RequestDelegate *;
+        QTest::newRow("orderListWithRole") << Call([](R r, D d) { r->orderListWithRole("1", 0, 1, d); });
+        QTest::newRow("orderDetailWithId") << Call([](R r, D d) { r->orderDetailWithId("o1", d); });
+        QTest::newRow("confirmOrderWithDelegate") << Call([](R r, D d) { r->confirmOrderWithDelegate(d, "o1", "r1"); });
+        QTest::newRow("giveOrderWithDelegate") << Call([](R r, D d) { r->giveOrderWithDelegate(d, "o1", "r1"); });
+        QTest::newRow("directResourceListWithDelegate")
+            << Call([](R r, D d) { r->directResourceListWithDelegate(d, 1); });
+        QTest::newRow("mysendDirectResourceListWithDelegate")
+            << Call([](R r, D d) { r->mysendDirectResourceListWithDelegate(d, 1); });
+        QTest::newRow("directToOrderWithDelegate") << Call([](R r, D d) { r->directToOrderWithDelegate(d, "r1"); });
+        QTest::newRow("releaseDirectResourceWithDelegate")
+            << Call([](R r, D d) { r->releaseDirectResourceWithDelegate(d, "r1", "139"); });
+        QTest::newRow("releaseResourceWithDelegate")
+            << Call([](R r, D d) { r->releaseResourceWithDelegate(d, "r1"); });
+        QTest::newRow("backResourceWithResourceids")
+            << Call([](R r, D d) { r->backResourceWithResourceids("r1", d); });
+        QTest::newRow("sourceListWithDelegate") << Call([](R r, D d) { r->sourceListWithDelegate(d, 1, 0); });
+        QTest::newRow("editResourceWithDelegate") << Call([](R r, D d) {
+            r->editResourceWithDelegate(d, "1", "2", "33", "3301", "", "", "", "1", "1", "", "", "", "");
+        });
+        QTest::newRow("zhaobiaoListWithDelegate") << Call([](R r, D d) { r->zhaobiaoListWithDelegate(d, 0, 1); });
+    }
+
+    void guardedWithoutUser()
+    {
+        QFETCH(Call, call);
+        // A context of its own: nobody has ever logged in here.
+        RawHttpRecorder server;
+        TestContext ctx;
+        ctx->mutableConfig().serviceBaseUrl = server.baseUrl();
+        QVERIFY(UserInfo::info()->userId().isEmpty());
+
+        RecordingDelegate guarded;
+        QPointer<Request> request = Request::request(1);
+        call(request, &guarded);
+
+        // A call that does go out afterwards: once it has been answered, anything the guarded
+        // call had sent would have been recorded too.
+        RecordingDelegate marker;
+        Request::request()->getMainDataWithDelegate(&marker);
+        QVERIFY(marker.waitForHide());
+        QCOMPARE(server.count(), 1);
+        QCOMPARE(server.last().path, QByteArray("/index/GetIndexData"));
+        QCOMPARE(guarded.events(), QStringList());
+        QTRY_VERIFY(request.isNull()); // the unsent request does not linger
+    }
+
+    void everyGuardedOperationIsCovered()
+    {
+        int guarded = 0;
+        for (const auto op : EndpointCatalogue::operations())
+            guarded += EndpointCatalogue::endpoint(op).guarded ? 1 : 0;
+        QCOMPARE(guarded, 13);
+    }
+
+    void uploadUntiyImage()
+    {
+        RawHttpRecorder &server = *m_server;
+        const qsizetype before = server.count();
+        // A 1x1 PNG; bytes 0, CR and LF inside it must pass untouched.
+        const QByteArray png = QByteArray::fromHex(
+            "89504e470d0a1a0a0000000d4948445200000001000000010806000000"
+            "1f15c4890000000d49444154789c6360000000000500010d0a2db40000000049454e44ae426082");
+        RecordingDelegate delegate;
+        Request::request(3)->uploadUntiyImage("7001", png, 1, "钢铁公司", "DD2026", &delegate);
+
+        QVERIFY(server.waitForRequests(before + 1));
+        const RecordedHttpRequest &got = server.last();
+        const QByteArray expected =
+            "--AaB03x\r\n"
+            "Content-Disposition: form-data; name=\"auth\"\r\n\r\n"
+            R"({"imei":"","imsi":"","phoneNumber":"","os":"iOS","os_version":"7.1","app_version":"v1.0",)"
+            R"("tokenKey":"A3C9E1F07B2D4C6E8F1A0B3D5C7E"})"
+            "\r\n--AaB03x\r\n"
+            "Content-Disposition: form-data; name=\"info\"\r\n\r\n"
+            R"({"loginInfoID":"7001","type":"1","company":"钢铁公司","orderId":"DD2026"})"
+            "\r\n--AaB03x\r\n"
+            "Content-Disposition: form-data; name=\"file\"; filename=\"unity.png\"\r\n"
+            "Content-Type: image/png\r\n\r\n"
+            + png + "\r\n--AaB03x--";
+        QCOMPARE(got.method, QByteArray("POST"));
+        QCOMPARE(got.path, QByteArray("/Index/UploadImg"));
+        QCOMPARE(got.body, expected);
+        QCOMPARE(got.header("Content-Type"), QByteArray("multipart/form-data; boundary=AaB03x"));
+        QCOMPARE(got.header("Content-Length"), QByteArray::number(expected.size()));
+
+        // The callers show their own busy indicator; the reply still ends with hideActivity.
+        QVERIFY(delegate.waitForHide());
+        QCOMPARE(delegate.eventsWithoutProgress(), QStringList({"willStart", "finish", "hide"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEndpointCatalogue)
+#include "tst_endpointcatalogue.moc"
