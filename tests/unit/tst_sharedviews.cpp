@@ -1,0 +1,161 @@
+#include "TestContext.h"
+
+#include "app/AlertStyleValue1.h"
+#include "app/Alerts.h"
+#include "app/CustomIOS7AlertView.h"
+#include "app/FerroxAlert.h"
+#include "app/NavigationStack.h"
+#include "app/SuperController.h"
+#include "core/platform/TextMetrics.h"
+
+#include <QPointer>
+#include <QTest>
+
+namespace {
+/// Every line of text is 20 points high, whatever the width.
+class LineMetrics : public TextMetrics
+{
+public:
+    int heightForText(const QString &text, double, int) const override
+    {
+        return text.isEmpty() ? 0 : 20 * int(text.count(u'\n') + 1);
+    }
+};
+
+class Listener : public QObject, public FerroxAlertDelegate, public AlertStyleValue1Delegate,
+                 public CustomIOS7AlertViewDelegate
+{
+public:
+    QList<int> clickedTags;
+    int disappeared = 0;
+    QList<int> dialogButtons;
+    void steelViewWillDisappear(FerroxAlert *) override { ++disappeared; }
+    void clickedButton(ButtonModel *button) override { clickedTags.append(button->tag()); }
+    void customIOS7dialogButtonTouchUpInside(CustomIOS7AlertView *, int index) override { dialogButtons.append(index); }
+};
+
+SuperController *shownScreen(NavigationStack &stack)
+{
+    auto *screen = static_cast<SuperController *>(stack.rootViewController());
+    screen->loadViewIfNeeded();
+    return screen;
+}
+} // namespace
+
+class TestSharedViews : public QObject
+{
+    Q_OBJECT
+private slots:
+    void noticeCloses_data()
+    {
+        QTest::addColumn<bool>("withDelegate");
+        QTest::newRow("delegate told") << true;
+        QTest::newRow("no delegate: only removed") << false;
+    }
+    void noticeCloses()
+    {
+        QFETCH(bool, withDelegate);
+        TestContext ctx;
+        NavigationStack stack(new SuperController);
+        SuperController *screen = shownScreen(stack);
+        Listener listener;
+        auto *alert = new FerroxAlert;
+        if (withDelegate)
+            alert->setSDelegate(&listener);
+        alert->showInView(screen, QStringLiteral("发布成功"));
+        QCOMPARE(screen->viewWithTag(100200), alert);
+        QCOMPARE(alert->text(), QStringLiteral("发布成功"));
+        QCOMPARE(alert->width(), 320);
+        QCOMPARE(alert->height(), 568 - 64 - 49);
+
+        QPointer<FerroxAlert> guard(alert);
+        alert->cancelBtn()->press();
+        alert->close();     // a second close tells nobody again
+        QCOMPARE(listener.disappeared, withDelegate ? 1 : 0);
+        QVERIFY(!screen->viewWithTag(100200));
+        QTRY_VERIFY(guard.isNull());
+    }
+
+    void noticeDelegateGoneFirst()
+    {
+        TestContext ctx;
+        NavigationStack stack(new SuperController);
+        auto *alert = new FerroxAlert;
+        {
+            Listener listener;
+            alert->setSDelegate(&listener);
+            alert->showInView(shownScreen(stack), QStringLiteral("提示"));
+        }
+        alert->close();     // must not call the destroyed delegate
+        QVERIFY(shownScreen(stack)->subviews().isEmpty());
+    }
+
+    void choiceButtons_data()
+    {
+        QTest::addColumn<bool>("confirm");
+        QTest::addColumn<int>("tag");
+        QTest::newRow("confirm") << true << 1;
+        QTest::newRow("cancel") << false << 0;
+    }
+    void choiceButtons()
+    {
+        QFETCH(bool, confirm);
+        QFETCH(int, tag);
+        TestContext ctx;
+        NavigationStack stack(new SuperController);
+        SuperController *screen = shownScreen(stack);
+        Listener listener;
+        auto *alert = new AlertStyleValue1;
+        alert->setDelegate(&listener);
+        alert->setSDelegate(&listener);
+        alert->showInView(screen, QStringLiteral("确定要删除吗?"), QStringLiteral("取消"), QStringLiteral("确定"));
+        QCOMPARE(alert->cancelBtn()->title(), QStringLiteral("取消"));
+        QCOMPARE(alert->sureBtn()->title(), QStringLiteral("确定"));
+        QCOMPARE(screen->viewWithTag(100200), alert);
+
+        (confirm ? alert->sureBtn() : alert->cancelBtn())->press();
+        alert->sure();      // already gone: no second answer
+        QCOMPARE(listener.clickedTags, QList<int>{tag});
+        QCOMPARE(listener.disappeared, 0);
+        QVERIFY(!screen->viewWithTag(100200));
+    }
+
+    void dialogGrowsWithText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("panelHeight");
+        QTest::newRow("one line") << "已提交" << 20 + 46;
+        QTest::newRow("three lines") << "第一行\n第二行\n第三行" << 60 + 46;
+        QTest::newRow("empty") << "" << 46;
+    }
+    void dialogGrowsWithText()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, panelHeight);
+        TestContext ctx;
+        ctx->setService<TextMetrics>(std::make_unique<LineMetrics>());
+        CustomIOS7AlertView dialog(QStringLiteral("确定"), text);
+        QCOMPARE(dialog.panelWidth(), 280);
+        QCOMPARE(dialog.panelHeight(), panelHeight);
+    }
+
+    void dialogButtonTellsDelegateAndCloses()
+    {
+        TestContext ctx;
+        Alerts *alerts = ctx->service<Alerts>();
+        Listener listener;
+        auto *dialog = new CustomIOS7AlertView(QStringLiteral("确定"), QStringLiteral("已提交"));
+        dialog->setDelegate(&listener);
+        dialog->show();
+        QCOMPARE(alerts->views(), QList<OverlayView *>{dialog});
+        QCOMPARE(dialog->height(), 568);
+        dialog->buttonTouchUpInside(1);   // there is no second button
+        QVERIFY(listener.dialogButtons.isEmpty());
+        dialog->buttonTouchUpInside(0);
+        QCOMPARE(listener.dialogButtons, QList<int>{0});
+        QVERIFY(alerts->views().isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSharedViews)
+#include "tst_sharedviews.moc"
