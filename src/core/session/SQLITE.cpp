@@ -439,6 +439,8 @@ bool SQLITE::transaction(const std::function<bool()> &work)
     const QString name = SqlText::identifier(QStringLiteral("velmora_") + QString::number(m_depth));
     if (!exec(QStringLiteral("savepoint ") + name))
         return false;
+    // The kept sums as of the savepoint (a cheap shared copy), to be restored with it.
+    const auto sums = m_sums;
     ++m_depth;
     bool ok = work();
     --m_depth;
@@ -446,8 +448,10 @@ bool SQLITE::transaction(const std::function<bool()> &work)
         return true;
     exec(QStringLiteral("rollback to ") + name);
     exec(QStringLiteral("release ") + name);
-    // Tables, indexes and sums written inside are gone again; read them afresh.
-    forgetCaches();
+    // Tables and indexes made inside are gone again: look them up afresh.
+    m_columns.clear();
+    m_indexed.clear();
+    m_sums = sums;
     return false;
 }
 
