@@ -1,0 +1,381 @@
+#include "core/session/Socket.h"
+
+#include "core/platform/AppContext.h"
+#include "core/platform/NotificationCenter.h"
+#include "core/session/PushNotice.h"
+#include "core/session/UserInfo.h"
+#include "core/session/datamodel.h"
+#include "core/util/JsonWriter.h"
+#include "core/util/Value.h"
+
+#include <QDebug>
+#include <QHostAddress>
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <QTcpSocket>
+#include <QtEndian>
+#include <cmath>
+
+namespace {
+
+// Frame types the client sends.
+enum SentType : qint32 { Login = 0, Logout = 3, Chat = 4, AddFriend = 5, AcceptFriend = 6, QrCode = 32 };
+
+QString str(const char *latin1)
+{
+    return QString::fromLatin1(latin1);
+}
+
+// Every member of a sent body is a string; none goes out as "" rather than as JSON null.
+QVariant member(const QString &value)
+{
+    return value.isNull() ? QStringLiteral("") : value;
+}
+
+void showMessageAlert(const QString &text)
+{
+    // Local seam until the shared message alert is available to the core.
+    qInfo().noquote() << "alert:" << text;
+}
+
+} // namespace
+
+Socket::Socket(AppContext &ctx) : m_ctx(ctx)
+{
+    m_monotonic.start();
+    m_retryTimer.setSingleShot(true);
+    // A precise timer never fires early, so the pacing below is a floor, not an estimate.
+    m_retryTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_retryTimer, &QTimer::timeout, this, &Socket::reConnect);
+    m_writeTimer.setSingleShot(true);
+    connect(&m_writeTimer, &QTimer::timeout, this, &Socket::onWriteTimeout);
+    startConnctToServer();
+}
+
+Socket::~Socket()
+{
+    if (m_asyncSocket) {
+        m_asyncSocket->disconnect(this);
+        m_asyncSocket->abort();
+        delete m_asyncSocket.data();
+    }
+}
+
+Socket *Socket::socket()
+{
+    return AppContext::current()->service<Socket>();
+}
+
+void Socket::setMaxFrameBody(qsizetype bytes)
+{
+    m_codec = FrameCodec(bytes);
+}
+
+bool Socket::isConnected() const
+{
+    return m_asyncSocket && m_asyncSocket->state() == QAbstractSocket::ConnectedState;
+}
+
+int Socket::startConnctToServer()
+{
+    if (m_asyncSocket)
+        return 0;   // reading is always armed on a live socket
+    const Config &config = m_ctx.config();
+    auto *s = new QTcpSocket(this);
+    m_asyncSocket = s;
+    ++m_connectAttempts;
+    connect(s, &QTcpSocket::connected, this, &Socket::onConnected);
+    connect(s, &QTcpSocket::readyRead, this, &Socket::onReadyRead);
+    connect(s, &QTcpSocket::bytesWritten, this, &Socket::onBytesWritten);
+    connect(s, &QTcpSocket::errorOccurred, this, [s](QAbstractSocket::SocketError) {
+        qInfo().noquote() << "Socket: connection error:" << s->errorString();
+    });
+    connect(s, &QTcpSocket::stateChanged, this, [this](QAbstractSocket::SocketState state) {
+        onStateChanged(int(state));
+    });
+    if (!config.sessionHost.isEmpty() && config.sessionPort != 0) {
+        m_starting = true;
+        s->connectToHost(config.sessionHost, config.sessionPort);
+        m_starting = false;
+    }
+    if (s->state() == QAbstractSocket::UnconnectedState) {
+        // Refused at once: keep no dead socket, so that a later reConnect can try again.
+        dropSocket();
+        showMessageAlert(QStringLiteral("暂时无法连接到服务器，稍后重试"));
+        return 2;
+    }
+    return 1;
+}
+
+void Socket::reConnect()
+{
+    m_retryTimer.stop();
+    const int result = startConnctToServer();
+    if (result == 1)
+        qInfo("connect success");
+    else if (result == 0)
+        qInfo("It's connected,don't agian");
+}
+
+void Socket::disConnect()
+{
+    if (m_asyncSocket)
+        m_asyncSocket->disconnectFromHost();
+}
+
+void Socket::onConnected()
+{
+    m_backoff.reset();
+    const QList<QByteArray> queued = std::exchange(m_queued, {});
+    for (const QByteArray &frame : queued)
+        writeNow(frame);
+}
+
+void Socket::onStateChanged(int state)
+{
+    if (state != QAbstractSocket::UnconnectedState || m_starting)
+        return;
+    onSocketDidDisconnect();
+}
+
+void Socket::onSocketDidDisconnect()
+{
+    if (m_codec.buffered() > 0)
+        qInfo("Socket: connection closed inside a frame; %lld bytes dropped", qint64(m_codec.buffered()));
+    dropSocket();
+    const int delay = m_backoff.nextDelayMs();
+    if (delay == 0)
+        reConnect();
+    else
+        m_retryTimer.start(delay);
+    if (m_outTimeCount == 0) {
+        m_outTimeCount = 1;
+        m_ctx.notificationCenter()->postNotification(QStringLiteral("SocketDismissConnect"));
+    }
+}
+
+// Forgets the transport socket and everything tied to its stream. The object itself goes
+// later: this may run inside one of its own signals.
+void Socket::dropSocket()
+{
+    if (QTcpSocket *s = m_asyncSocket.data()) {
+        s->disconnect(this);
+        s->abort();
+        s->deleteLater();
+    }
+    m_asyncSocket = nullptr;
+    m_codec.reset();
+    m_queued.clear();
+    m_deadlines.clear();
+    m_handed = m_written = 0;
+    m_writeTimer.stop();
+}
+
+void Socket::startConnection(const QString &text, qint64 tag)
+{
+    m_outTimeCount = 0;
+    if (text.isNull())
+        return;
+    send(qint32(tag), text.toUtf8());
+}
+
+void Socket::send(qint32 type, const QByteArray &body)
+{
+    if (!m_asyncSocket)
+        return;
+    const QByteArray frame = FrameCodec::encode(type, body);
+    if (m_asyncSocket->state() == QAbstractSocket::ConnectedState)
+        writeNow(frame);
+    else
+        m_queued.append(frame);
+}
+
+void Socket::writeNow(const QByteArray &frame)
+{
+    if (m_asyncSocket->write(frame) != frame.size()) {
+        qInfo("Socket: write failed");
+        return;
+    }
+    m_handed += frame.size();
+    m_deadlines.push_back({m_handed, m_monotonic.elapsed() + m_writeTimeoutMs});
+    armWriteTimer();
+}
+
+void Socket::onBytesWritten(qint64 bytes)
+{
+    m_written += bytes;
+    while (!m_deadlines.empty() && m_deadlines.front().endOffset <= m_written)
+        m_deadlines.pop_front();
+    armWriteTimer();
+}
+
+void Socket::armWriteTimer()
+{
+    if (m_deadlines.empty()) {
+        m_writeTimer.stop();
+        return;
+    }
+    m_writeTimer.start(int(std::max<qint64>(0, m_deadlines.front().deadline - m_monotonic.elapsed())));
+}
+
+void Socket::onWriteTimeout()
+{
+    if (m_deadlines.empty() || !m_asyncSocket)
+        return;
+    qInfo("Socket: a frame was not written within %d ms; closing the connection", m_writeTimeoutMs);
+    m_asyncSocket->abort();
+}
+
+qint64 Socket::socketTypeWithData(QByteArrayView data)
+{
+    if (data.size() < 4)
+        return -100;
+    const qint32 type = qFromLittleEndian<qint32>(data.data());
+    return type >= -1 && type <= 39 ? type : -100;
+}
+
+void Socket::onReadyRead()
+{
+    QTcpSocket *reading = m_asyncSocket.data();
+    if (!reading || sender() != reading)
+        return;
+    m_codec.append(reading->readAll());
+    const qint64 skippedBefore = m_codec.skippedBytes();
+    FrameCodec::Frame frame;
+    for (;;) {
+        const FrameCodec::Status status = m_codec.next(frame);
+        if (status == FrameCodec::Status::NeedMore)
+            break;
+        if (status == FrameCodec::Status::Oversized) {
+            qInfo("Socket: frame body over %lld bytes dropped; restarting the connection",
+                  qint64(m_codec.maxBody()));
+            m_codec.reset();
+            reading->abort();
+            return;
+        }
+        ++m_outTimeCount;
+        const qint64 type = socketTypeWithData(frame.typeBytes);
+        const qint32 rawType = frame.type;
+        dispatch(type, rawType, parseBody(frame.body));
+        // An observer may have closed the connection; what is left belongs to the old stream.
+        if (m_asyncSocket.data() != reading)
+            return;
+    }
+    if (const qint64 skipped = m_codec.skippedBytes() - skippedBefore)
+        qInfo("Socket: %lld bytes outside any frame skipped", skipped);
+}
+
+QVariant Socket::parseBody(QByteArrayView body)
+{
+    if (body.isEmpty())
+        return {};
+    // The parser rejects text that is not UTF-8, so no separate decoding pass is needed.
+    QJsonParseError error{};
+    const QJsonDocument doc =
+        QJsonDocument::fromJson(QByteArray::fromRawData(body.data(), body.size()), &error);
+    if (error.error != QJsonParseError::NoError)
+        return {};
+    return doc.toVariant();
+}
+
+void Socket::dispatch(qint64 type, qint32 rawType, const QVariant &object)
+{
+    NotificationCenter *center = m_ctx.notificationCenter();
+    switch (type) {
+    case 0:
+        center->postNotification(str("UserLoginInfo"), object);
+        return;
+    case 1:
+        center->postNotification(str("LoginSuccessInfo"), object);
+        return;
+    case 2:
+        center->postNotification(str("LoginFailedInfo"), object);
+        return;
+    case 3:
+        showMessageAlert(QStringLiteral("您的账号已于其它设备登录，您被迫下线！"));
+        m_ctx.service<UserInfo>()->destroy();
+        center->postNotification(str("UserLogoutSystem"));
+        return;
+    case 4:
+        center->postNotification(str("InstantMessage"), object);
+        m_ctx.service<datamodel>()->conversationReminder(object);
+        return;
+    case 6:
+        center->postNotification(str("ResponseAddFriendInfo"), object);
+        return;
+    case 7:
+        center->postNotification(str("beijiahaoyou"), str("beijiahaoyou"));
+        center->postNotification(str("bierentongyi"), str("bierentongyi"));
+        return;
+    case 36:
+        center->postNotification(str("erweima"), Value::member(object, str("Msg")));
+        return;
+    default:
+        break;
+    }
+    if (rawType == PushNotice::kFrameType) {
+        const QVariant code = Value::member(object, QString::fromLatin1(PushNotice::kCodeKey));
+        if (!Value::isNone(code)) {
+            center->postNotification(str("ReceiveAddFrinedRequest"), Value::text(code));
+            return;
+        }
+    }
+    qInfo("Socket: frame of type %d ignored", rawType);
+}
+
+void Socket::userlogin(const QString &phone, const QString &password)
+{
+    const JsonMembers body{{str("Phone"), member(phone)},
+                           {str("Password"), member(password)},
+                           {str("Platform"), str("2")}};
+    startConnection(QString::fromUtf8(JsonWriter::write(body)), Login);
+}
+
+void Socket::userlogout(const QString &phone)
+{
+    startConnection(QString::fromUtf8(JsonWriter::write(JsonMembers{{str("Phone"), member(phone)}})), Logout);
+}
+
+QVariantMap Socket::socketSendMessage(const QString &content, const QString &to, const QString &too)
+{
+    const QString now = QString::number(qint64(std::floor(m_ctx.clock().now())));
+    const JsonMembers body{{str("Type"), str("2")},
+                           {str("SenderID"), member(m_ctx.service<UserInfo>()->userId())},
+                           {str("ReceiverID"), member(to)},
+                           {str("SendTime"), now},
+                           {str("Content"), member(content)},
+                           {str("ResourceID"), member(too)},
+                           {str("SenderMobileNumber"), str("")}};
+    startConnection(QString::fromUtf8(JsonWriter::write(body)), Chat);
+    QVariantMap sent;
+    for (const auto &[key, value] : body)
+        sent.insert(key, value);
+    return sent;
+}
+
+void Socket::socketAddFrinedWithPhone(const QString &phone)
+{
+    const JsonMembers body{{str("InviterID"), member(m_ctx.service<UserInfo>()->userId())},
+                           {str("Phone"), member(phone)},
+                           {str("TEAMID"), str("0")},
+                           {str("Remark"), str(" ")}};
+    startConnection(QString::fromUtf8(JsonWriter::write(body)), AddFriend);
+}
+
+void Socket::socketResponseAddFriendWithInviteeID(const QString &inviterId)
+{
+    const JsonMembers body{{str("InviterID"), member(inviterId)},
+                           {str("InviteeID"), member(m_ctx.service<UserInfo>()->userId())},
+                           {str("InviterTeamID"), str("0")},
+                           {str("InviteeTeamID"), str("0")},
+                           {str("Agree"), str("1")},
+                           {str("Remark"), str(" ")}};
+    startConnection(QString::fromUtf8(JsonWriter::write(body)), AcceptFriend);
+}
+
+void Socket::fasongErWeiMa(const QString &loginInfoId, const QString &erweimazifuchuan)
+{
+    const JsonMembers body{{str("loginInfoID"), member(loginInfoId)},
+                           {str("deviceID"), member(erweimazifuchuan)}};
+    startConnection(QString::fromUtf8(JsonWriter::write(body)), QrCode);
+}

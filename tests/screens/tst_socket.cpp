@@ -1,0 +1,355 @@
+#include "FakeSessionServer.h"
+#include "TestContext.h"
+#include "core/platform/NotificationCenter.h"
+#include "core/session/Socket.h"
+#include "core/session/UserInfo.h"
+#include "core/session/datamodel.h"
+#include "core/util/Value.h"
+
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QTest>
+#include <ctime>
+#include <functional>
+
+using SocketOp = std::function<void(Socket *)>;
+Q_DECLARE_METATYPE(SocketOp)
+
+namespace {
+
+QByteArray frame(const char *headerHex, const QByteArray &body)
+{
+    return QByteArray::fromHex(headerHex) + body;
+}
+
+/// Every notification posted in the context, as "name" or "name=object text".
+class Recorder : public QObject
+{
+public:
+    explicit Recorder(AppContext &ctx)
+    {
+        ctx.notificationCenter()->addObserver(this, {}, [this](const Notification &n) {
+            posts.append(Value::isNone(n.object) ? n.name : n.name + u'=' + Value::text(n.object));
+        });
+    }
+    int count(const QString &name) const
+    {
+        return int(std::count_if(posts.cbegin(), posts.cend(), [&](const QString &p) {
+            return p == name || p.startsWith(name + u'=');
+        }));
+    }
+    QStringList posts;
+};
+
+} // namespace
+
+class TestSocket : public QObject
+{
+    Q_OBJECT
+
+    // A context whose channel talks to server, connected and ready.
+    struct Session
+    {
+        explicit Session(FakeSessionServer &server)
+        {
+            ctx->mutableConfig().sessionPort = server.port();
+        }
+        TestContext ctx;
+    };
+
+private slots:
+    void sentFramesByteForByte_data()
+    {
+        QTest::addColumn<SocketOp>("op");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("login") << SocketOp([](Socket *s) { s->userlogin(QStringLiteral("13900001111"), QStringLiteral("p\"w")); })
+                               << frame("0000000000000000", "{\"Phone\":\"13900001111\",\"Password\":\"p\\\"w\",\"Platform\":\"2\"}");
+        QTest::newRow("logout") << SocketOp([](Socket *s) { s->userlogout(QStringLiteral("13900001111")); })
+                                << frame("0000000003000000", "{\"Phone\":\"13900001111\"}");
+        QTest::newRow("chat") << SocketOp([](Socket *s) { s->socketSendMessage(QStringLiteral("你好"), QStringLiteral("9"), QStringLiteral("0")); })
+                              << frame("0000000004000000", "{\"Type\":\"2\",\"SenderID\":\"7\",\"ReceiverID\":\"9\",\"SendTime\":\"1700000000\","
+                                                           "\"Content\":\"\xe4\xbd\xa0\xe5\xa5\xbd\",\"ResourceID\":\"0\",\"SenderMobileNumber\":\"\"}");
+        QTest::newRow("friend request") << SocketOp([](Socket *s) { s->socketAddFrinedWithPhone(QStringLiteral("13900002222")); })
+                                        << frame("0000000005000000", "{\"InviterID\":\"7\",\"Phone\":\"13900002222\",\"TEAMID\":\"0\",\"Remark\":\" \"}");
+        QTest::newRow("accept friend") << SocketOp([](Socket *s) { s->socketResponseAddFriendWithInviteeID(QStringLiteral("9")); })
+                                       << frame("0000000006000000", "{\"InviterID\":\"9\",\"InviteeID\":\"7\",\"InviterTeamID\":\"0\","
+                                                                    "\"InviteeTeamID\":\"0\",\"Agree\":\"1\",\"Remark\":\" \"}");
+        QTest::newRow("qr code") << SocketOp([](Socket *s) { s->fasongErWeiMa(QStringLiteral("7"), QStringLiteral("abc")); })
+                                 << frame("0000000020000000", "{\"loginInfoID\":\"7\",\"deviceID\":\"abc\"}");
+        QTest::newRow("empty text") << SocketOp([](Socket *s) { s->startConnection(QStringLiteral(""), 4); })
+                                    << frame("0000000004000000", "");
+        QTest::newRow("none sends nothing") << SocketOp([](Socket *s) {
+            s->startConnection(QString(), 4);
+            s->startConnection(QStringLiteral("{}"), 1);
+        }) << frame("0000000001000000", "{}");
+    }
+    // Issued right after creation, so the frame also proves that writes wait for the connection.
+    void sentFramesByteForByte()
+    {
+        QFETCH(SocketOp, op);
+        QFETCH(QByteArray, expected);
+        FakeSessionServer server;
+        Session session(server);
+        session.ctx->clock().setFixed(1700000000.9);
+        UserInfo::info()->setUserId(QStringLiteral("7"));
+        Socket *socket = Socket::socket();
+        op(socket);
+        QTRY_COMPARE(server.received(), expected);
+        QCOMPARE(socket->outTimeCount(), 0);
+    }
+
+    void sentMessageIsReturned()
+    {
+        FakeSessionServer server;
+        Session session(server);
+        session.ctx->clock().setFixed(1700000000.2);
+        const QVariantMap sent = Socket::socket()->socketSendMessage(QStringLiteral("x"), QStringLiteral("9"), QStringLiteral("15"));
+        QCOMPARE(sent.value(QStringLiteral("SendTime")).toString(), QStringLiteral("1700000000"));
+        QCOMPARE(sent.value(QStringLiteral("ResourceID")).toString(), QStringLiteral("15"));
+        QCOMPARE(sent.size(), 7);
+    }
+
+    void receivedFrames_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("qr reply") << frame("0000000024000000", "{\"Msg\":\"ok\"}") << QStringList{"erweima=ok"};
+        QTest::newRow("type -1") << frame("00000000ffffffff", "{\"Msg\":\"ok\"}") << QStringList{};
+        QTest::newRow("type 5") << frame("0000000005000000", "{}") << QStringList{};
+        QTest::newRow("type 40") << frame("0000000028000000", "{}") << QStringList{};
+        QTest::newRow("login info") << frame("0000000000000000", "{\"a\":1}") << QStringList{"UserLoginInfo={\"a\":1}"};
+        QTest::newRow("accepted") << frame("0000000001000000", "{\"a\":\"b\"}") << QStringList{"LoginSuccessInfo={\"a\":\"b\"}"};
+        QTest::newRow("refused") << frame("0000000002000000", "{\"ErrorCode\":1}") << QStringList{"LoginFailedInfo={\"ErrorCode\":1}"};
+        QTest::newRow("friend answer") << frame("0000000006000000", "{}") << QStringList{"ResponseAddFriendInfo={}"};
+        QTest::newRow("friendship") << frame("0000000007000000", "{\"x\":1}")
+                                    << QStringList{"beijiahaoyou=beijiahaoyou", "bierentongyi=bierentongyi"};
+        QTest::newRow("not json") << frame("0000000001000000", "{\"a\":}") << QStringList{"LoginSuccessInfo"};
+        QTest::newRow("not utf-8") << frame("0000000001000000", "{\"a\":\"\xff\"}") << QStringList{"LoginSuccessInfo"};
+        QTest::newRow("push notice") << frame("0000000032000000", "{\"PushCode\":\"4\"}") << QStringList{"ReceiveAddFrinedRequest=4"};
+        QTest::newRow("chat then reminder")
+            << frame("0000000004000000", "{\"SenderID\":\"5\",\"SenderMobileNumber\":\"13900001111\",\"ResourceID\":\"0\","
+                                         "\"Content\":\"hi\",\"Type\":\"2\",\"SendTime\":\"1\"}")
+            << QStringList{"InstantMessage={\"Content\":\"hi\",\"ResourceID\":\"0\",\"SendTime\":\"1\",\"SenderID\":\"5\","
+                           "\"SenderMobileNumber\":\"13900001111\",\"Type\":\"2\"}",
+                           "shoudaoliaotian4=shoudaoliaotian4"};
+        QTest::newRow("two in one read") << frame("0000000024000000", "{\"Msg\":\"a\"}") + frame("0000000024000000", "{\"Msg\":\"b\"}")
+                                         << QStringList{"erweima=a", "erweima=b"};
+        QTest::newRow("forced logout then login")
+            << frame("0000000003000000", "{}") + frame("0000000001000000", "{}")
+            << QStringList{"UserLogoutSystem", "LoginSuccessInfo={}"};
+    }
+    void receivedFrames()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, expected);
+        FakeSessionServer server;
+        Session session(server);
+        Socket *socket = Socket::socket();
+        QTRY_VERIFY(socket->isConnected());
+        QTRY_VERIFY(server.current());
+        Recorder recorder(session.ctx.context());
+        // A closing frame that every case posts, so that the wait ends on it.
+        server.send(bytes + frame("0000000024000000", "{\"Msg\":\"end\"}"));
+        QTRY_VERIFY(recorder.posts.contains(QStringLiteral("erweima=end")));
+        recorder.posts.removeLast();
+        QCOMPARE(recorder.posts, expected);
+    }
+
+    void forcedLogoutClearsTheRecordBeforeTelling()
+    {
+        FakeSessionServer server;
+        Session session(server);
+        UserInfo::info()->setBaseInfo(QVariantMap{{QStringLiteral("MobilePhone"), QStringLiteral("13900001111")}});
+        Socket *socket = Socket::socket();
+        QTRY_VERIFY(server.current());
+        bool told = false;
+        bool clearedWhenTold = false;
+        QObject observer;
+        session.ctx->notificationCenter()->addObserver(&observer, QStringLiteral("UserLogoutSystem"), [&](const Notification &) {
+            told = true;
+            clearedWhenTold = UserInfo::info()->userTel().isNull() && !UserInfo::info()->isOnline();
+        });
+        server.send(frame("0000000003000000", "{}"));
+        QTRY_VERIFY(told);
+        QVERIFY(clearedWhenTold);
+        QVERIFY(socket->isConnected());
+    }
+
+    // Each step: 's' the client sends, 'r' the server sends a frame, 'd' the server drops the
+    // connection (and the client is back). `posts` is the number of "SocketDismissConnect"
+    // after each 'd'.
+    void dismissConnect_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("posts");
+        QTest::newRow("first disconnect after start-up") << "d" << "1";
+        QTest::newRow("two sends then a disconnect") << "dssd" << "11";
+        QTest::newRow("a second disconnect") << "dssdd" << "110";
+        QTest::newRow("frame received after the send") << "dsrd" << "10";
+        QTest::newRow("send after the frame") << "dsrsd" << "11";
+    }
+    void dismissConnect()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, posts);
+        FakeSessionServer server;
+        Session session(server);
+        Recorder recorder(session.ctx.context());
+        Socket *socket = Socket::socket();
+        QString seen;
+        qsizetype expectBytes = 0;
+        for (const QChar step : script) {
+            QTRY_VERIFY(socket->isConnected() && server.current());
+            if (step == u's') {
+                socket->startConnection(QStringLiteral("{}"), 4);
+                expectBytes += 10;
+                QTRY_COMPARE(server.received().size(), expectBytes);
+            } else if (step == u'r') {
+                const qint64 before = socket->outTimeCount();
+                server.send(frame("0000000024000000", "{}"));
+                QTRY_COMPARE(socket->outTimeCount(), before + 1);
+            } else {
+                const int connections = server.connectionCount();
+                const int before = recorder.count(QStringLiteral("SocketDismissConnect"));
+                server.dropConnection();
+                QTRY_COMPARE(server.connectionCount(), connections + 1);
+                seen += QString::number(recorder.count(QStringLiteral("SocketDismissConnect")) - before);
+                expectBytes = 0;
+            }
+        }
+        QCOMPARE(seen, posts);
+    }
+
+    // Frames written with random split points and random coalescing reach the observers as if
+    // each had arrived alone.
+    void reassemblyOverTcp()
+    {
+        FakeSessionServer server;
+        Session session(server);
+        Socket *socket = Socket::socket();
+        QTRY_VERIFY(socket->isConnected() && server.current());
+        Recorder recorder(session.ctx.context());
+        for (quint32 seed = 1; seed <= 25; ++seed) {
+            QRandomGenerator rng(seed);
+            QByteArray stream;
+            QStringList expected;
+            for (int i = 0, n = rng.bounded(1, 30); i < n; ++i) {
+                const QString msg = QStringLiteral("m\\\"%1{[").arg(rng.bounded(1000));
+                const QByteArray body = "{\"Msg\":\"" + msg.toUtf8().replace("\\", "\\\\").replace("\"", "\\\"") + "\",\"n\":[1,{\"k\":\"}\"}]}";
+                stream += frame("0000000024000000", body);
+                expected.append(QStringLiteral("erweima=") + msg);
+            }
+            recorder.posts.clear();
+            for (qsizetype at = 0; at < stream.size();) {
+                const qsizetype len = rng.bounded(1, 3) == 1 ? rng.bounded(1, 8) : rng.bounded(1, 400);
+                server.send(stream.mid(at, len));
+                at += len;
+            }
+            QTRY_COMPARE(recorder.posts.size(), expected.size());
+            QCOMPARE(recorder.posts, expected);
+        }
+    }
+
+    void brokenStreams_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("serverDrops");
+        QTest::addColumn<int>("connections");
+        QTest::newRow("garbage before a frame") << QByteArray("garbage\x01\x02") << false << 1;
+        QTest::newRow("oversized body") << frame("0000000001000000", "{\"a\":\"" + QByteArray(5000, 'x')) << false << 2;
+        QTest::newRow("truncated then closed") << frame("0000000001000000", "{\"a\":\"b") << true << 2;
+    }
+    void brokenStreams()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, serverDrops);
+        QFETCH(int, connections);
+        FakeSessionServer server;
+        Session session(server);
+        Socket *socket = Socket::socket();
+        socket->setMaxFrameBody(1024);
+        QTRY_VERIFY(socket->isConnected() && server.current());
+        Recorder recorder(session.ctx.context());
+        server.send(bytes);
+        if (serverDrops)
+            server.dropConnection();
+        QTRY_COMPARE(server.connectionCount(), connections);
+        QTRY_VERIFY(socket->isConnected() && server.current());
+        server.send(frame("0000000024000000", "{\"Msg\":\"after\"}"));
+        QTRY_VERIFY(recorder.posts.contains(QStringLiteral("erweima=after")));
+        QCOMPARE(recorder.count(QStringLiteral("LoginSuccessInfo")), 0);
+    }
+
+    void startResults()
+    {
+        FakeSessionServer server;
+        Session session(server);
+        Socket *socket = Socket::socket();
+        QVERIFY(socket->asyncSocket());
+        QCOMPARE(socket->startConnctToServer(), 0);
+        QTRY_VERIFY(socket->isConnected());
+        QCOMPARE(socket->startConnctToServer(), 0);
+
+        TestContext refused;
+        refused->mutableConfig().sessionHost.clear();
+        Socket *other = Socket::socket();
+        QVERIFY(!other->asyncSocket());
+        QCOMPARE(other->startConnctToServer(), 2);
+        QCOMPARE(other->connectAttempts(), 2);
+    }
+
+    // With nothing listening the channel keeps trying, but paced: growing delays, not a loop.
+    void backoffWhileTheServerIsAway()
+    {
+        TestContext ctx;
+        ctx->mutableConfig().sessionPort = FakeSessionServer::unusedPort();
+        const ReconnectBackoff::Policy policy{10, 80, 0.2};
+        QElapsedTimer wall;
+        wall.start();
+        const std::clock_t cpuStart = std::clock();
+        Socket *socket = Socket::socket();
+        socket->setBackoffPolicy(policy);
+        QTRY_VERIFY_WITH_TIMEOUT(socket->connectAttempts() >= 7, 10000);
+        const double cpuMs = 1000.0 * double(std::clock() - cpuStart) / CLOCKS_PER_SEC;
+        // Start-up and the immediate retry, then at least 8, 16, 32, 64 and 64 ms apart.
+        QVERIFY2(wall.elapsed() >= 8 + 16 + 32 + 64 + 64, qPrintable(QString::number(wall.elapsed())));
+        QVERIFY2(cpuMs < 0.5 * double(wall.elapsed()) + 20, qPrintable(QStringLiteral("%1 ms CPU").arg(cpuMs)));
+    }
+
+    // A connect resets the pacing (the next loss retries at once); reConnect does not wait.
+    void backoffResetsAndForegroundRetriesAtOnce()
+    {
+        const quint16 port = FakeSessionServer::unusedPort();
+        TestContext ctx;
+        ctx->mutableConfig().sessionPort = port;
+        Socket *socket = Socket::socket();
+        socket->setBackoffPolicy({60000, 60000, 0});   // later retries would never come in time
+        QTRY_COMPARE(socket->connectAttempts(), 2);     // start-up, then the immediate retry
+        QTRY_VERIFY(!socket->asyncSocket());
+        FakeSessionServer server(port);
+        QVERIFY(server.isListening());
+        socket->reConnect();
+        QTRY_VERIFY(socket->isConnected());
+        server.dropConnection();
+        QTRY_COMPARE(server.connectionCount(), 2);
+        QTRY_VERIFY(socket->isConnected());
+    }
+
+    void writeTimeOutClosesAndReconnects()
+    {
+        FakeSessionServer server;
+        Session session(server);
+        Socket *socket = Socket::socket();
+        socket->setWriteTimeoutMs(300);
+        QTRY_VERIFY(socket->isConnected() && server.current());
+        server.stopReading();
+        Recorder recorder(session.ctx.context());
+        const QString big = QStringLiteral("{\"a\":\"%1\"}").arg(QString(16 << 20, u'x'));
+        socket->startConnection(big, 4);
+        QTRY_COMPARE_WITH_TIMEOUT(server.connectionCount(), 2, 10000);
+        QCOMPARE(recorder.count(QStringLiteral("SocketDismissConnect")), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSocket)
+#include "tst_socket.moc"
