@@ -1,4 +1,5 @@
 #include "FakeSessionServer.h"
+#include "RecordingAlertPort.h"
 #include "TestContext.h"
 #include "core/platform/NotificationCenter.h"
 #include "core/session/Socket.h"
@@ -155,24 +156,40 @@ private slots:
         QCOMPARE(recorder.posts, expected);
     }
 
-    void forcedLogoutClearsTheRecordBeforeTelling()
+    // The alert first, then the record is cleared, then the screens are told.
+    void forcedLogoutOrderOfEffects()
     {
         FakeSessionServer server;
         Session session(server);
-        UserInfo::info()->setBaseInfo(QVariantMap{{QStringLiteral("MobilePhone"), QStringLiteral("13900001111")}});
+        QStringList effects;
+        struct OrderPort : RecordingAlertPort
+        {
+            QStringList *effects = nullptr;
+            void showMessage(const QString &text, const QString &button) override
+            {
+                RecordingAlertPort::showMessage(text, button);
+                effects->append(QStringLiteral("alert ") + text);
+            }
+        };
+        session.ctx->setService<AlertPort>(std::make_unique<OrderPort>())->effects = &effects;
+        UserInfo *user = UserInfo::info();
+        user->setBaseInfo(QVariantMap{{QStringLiteral("MobilePhone"), QStringLiteral("13900001111")}});
+        connect(user, &UserInfo::changed, this, [&] {
+            if (effects.isEmpty() || effects.last() != QStringLiteral("record"))
+                effects.append(QStringLiteral("record"));
+        });
+        QObject observer;
+        session.ctx->notificationCenter()->addObserver(&observer, QStringLiteral("UserLogoutSystem"), [&](const Notification &n) {
+            effects.append(n.name + (user->userTel().isNull() && !user->isOnline() ? " cleared" : " not cleared"));
+        });
         Socket *socket = Socket::socket();
         QTRY_VERIFY(server.current());
-        bool told = false;
-        bool clearedWhenTold = false;
-        QObject observer;
-        session.ctx->notificationCenter()->addObserver(&observer, QStringLiteral("UserLogoutSystem"), [&](const Notification &) {
-            told = true;
-            clearedWhenTold = UserInfo::info()->userTel().isNull() && !UserInfo::info()->isOnline();
-        });
         server.send(frame("0000000003000000", "{}"));
-        QTRY_VERIFY(told);
-        QVERIFY(clearedWhenTold);
+        QTRY_COMPARE(effects.size(), 3);
+        QCOMPARE(effects, (QStringList{QStringLiteral("alert 您的账号已于其它设备登录，您被迫下线！"), "record",
+                                       "UserLogoutSystem cleared"}));
         QVERIFY(socket->isConnected());
+        user->disconnect(this);
     }
 
     // Each step: 's' the client sends, 'r' the server sends a frame, 'd' the server drops the
@@ -292,10 +309,12 @@ private slots:
 
         TestContext refused;
         refused->mutableConfig().sessionHost.clear();
+        auto *alerts = refused->setService<AlertPort>(std::make_unique<RecordingAlertPort>());
         Socket *other = Socket::socket();
         QVERIFY(!other->asyncSocket());
         QCOMPARE(other->startConnctToServer(), 2);
         QCOMPARE(other->connectAttempts(), 2);
+        QCOMPARE(alerts->texts(), QStringList(2, QStringLiteral("暂时无法连接到服务器，稍后重试")));
     }
 
     // With nothing listening the channel keeps trying, but paced: growing delays, not a loop.

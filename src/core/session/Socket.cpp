@@ -5,7 +5,9 @@
 #include "core/session/PushNotice.h"
 #include "core/session/UserInfo.h"
 #include "core/session/datamodel.h"
+#include "core/util/Custom.h"
 #include "core/util/JsonWriter.h"
+#include "core/util/MTool.h"
 #include "core/util/Value.h"
 
 #include <QDebug>
@@ -14,7 +16,6 @@
 #include <QJsonParseError>
 #include <QTcpSocket>
 #include <QtEndian>
-#include <cmath>
 
 namespace {
 
@@ -30,12 +31,6 @@ QString str(const char *latin1)
 QVariant member(const QString &value)
 {
     return value.isNull() ? QStringLiteral("") : value;
-}
-
-void showMessageAlert(const QString &text)
-{
-    // Local seam until the shared message alert is available to the core.
-    qInfo().noquote() << "alert:" << text;
 }
 
 } // namespace
@@ -101,7 +96,7 @@ int Socket::startConnctToServer()
     if (s->state() == QAbstractSocket::UnconnectedState) {
         // Refused at once: keep no dead socket, so that a later reConnect can try again.
         dropSocket();
-        showMessageAlert(QStringLiteral("暂时无法连接到服务器，稍后重试"));
+        Custom::messageWithString(QStringLiteral("暂时无法连接到服务器，稍后重试"));
         return 2;
     }
     return 1;
@@ -292,7 +287,7 @@ void Socket::dispatch(qint64 type, qint32 rawType, const QVariant &object)
         center->postNotification(str("LoginFailedInfo"), object);
         return;
     case 3:
-        showMessageAlert(QStringLiteral("您的账号已于其它设备登录，您被迫下线！"));
+        Custom::messageWithString(QStringLiteral("您的账号已于其它设备登录，您被迫下线！"));
         m_ctx.service<UserInfo>()->destroy();
         center->postNotification(str("UserLogoutSystem"));
         return;
@@ -338,11 +333,10 @@ void Socket::userlogout(const QString &phone)
 
 QVariantMap Socket::socketSendMessage(const QString &content, const QString &to, const QString &too)
 {
-    const QString now = QString::number(qint64(std::floor(m_ctx.clock().now())));
     const JsonMembers body{{str("Type"), str("2")},
                            {str("SenderID"), member(m_ctx.service<UserInfo>()->userId())},
                            {str("ReceiverID"), member(to)},
-                           {str("SendTime"), now},
+                           {str("SendTime"), MTool::systemDate()},
                            {str("Content"), member(content)},
                            {str("ResourceID"), member(too)},
                            {str("SenderMobileNumber"), str("")}};
