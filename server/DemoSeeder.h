@@ -1,15 +1,46 @@
 #pragma once
 
+#include <QList>
+#include <QRandomGenerator>
+#include <QString>
+
 class MarketDatabase;
 
-/// Fills an empty database with a believable demo market and the demo accounts.
+/// Fills an empty database with a believable demo market: the demo accounts, traders and their
+/// companies, the category tree and places, hundreds of resources across categories and
+/// provinces, orders in every state, tenders and bids, auctions, articles (some paid), adverts,
+/// recent deals, mills with logos, friendships. A fixed seed makes every demo market the same.
 class DemoSeeder
 {
 public:
-    explicit DemoSeeder(MarketDatabase &db) : m_db(db) {}
+    DemoSeeder(MarketDatabase &db, const QString &pictureDir);
+
     /// Seeds only when there are no users yet, so restarting with --demo keeps earlier changes.
     bool seedIfEmpty();
 
+    static constexpr int kResources = 420;
+    static constexpr char kDemoPassword[] = "demo123";
+
 private:
+    void seedReference();
+    void seedPictures();
+    void seedUsers();
+    void seedResources();
+    void seedOrders();
+    void seedTenders();
+    void seedAuctions();
+    void seedArticles();
+    void seedHome();
+    void seedFriends();
+
+    int pick(int n) { return int(m_rng.bounded(n)); }
+    qint64 ago(int maxDays);
+    void writePicture(const QString &name, int width, int height, quint32 colour);
+
     MarketDatabase &m_db;
+    QString m_pictureDir;
+    QRandomGenerator m_rng{20261206};
+    QList<qint64> m_demo;     ///< the three demo accounts
+    QList<qint64> m_traders;  ///< every user, demo accounts included
+    qint64 m_now = 0;
 };

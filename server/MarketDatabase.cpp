@@ -82,8 +82,7 @@ MarketDatabase::Rows MarketDatabase::query(const QString &sql, const QVariantLis
     Rows rows;
     sqlite3_stmt *stmt = nullptr;
     if (sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &stmt, nullptr) != SQLITE_OK) {
-        m_lastError = QString::fromUtf8(sqlite3_errmsg(m_db));
-        qWarning().noquote() << "database:" << m_lastError << "in" << sql;
+        fail(sql);
         return rows;
     }
     if (bindAll(stmt, params)) {
@@ -112,8 +111,7 @@ MarketDatabase::Rows MarketDatabase::query(const QString &sql, const QVariantLis
             rows.append(row);
         }
         if (rc != SQLITE_DONE) {
-            m_lastError = QString::fromUtf8(sqlite3_errmsg(m_db));
-            qWarning().noquote() << "database:" << m_lastError << "in" << sql;
+            fail(sql);
         }
     }
     sqlite3_finalize(stmt);
@@ -131,8 +129,7 @@ QVariant MarketDatabase::scalar(const QString &sql, const QVariantList &params) 
     sqlite3_stmt *stmt = nullptr;
     QVariant result;
     if (sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &stmt, nullptr) != SQLITE_OK) {
-        m_lastError = QString::fromUtf8(sqlite3_errmsg(m_db));
-        qWarning().noquote() << "database:" << m_lastError << "in" << sql;
+        fail(sql);
         return result;
     }
     if (bindAll(stmt, params) && sqlite3_step(stmt) == SQLITE_ROW) {
@@ -153,8 +150,7 @@ int MarketDatabase::run(const QString &sql, const QVariantList &params)
 {
     sqlite3_stmt *stmt = nullptr;
     if (sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &stmt, nullptr) != SQLITE_OK) {
-        m_lastError = QString::fromUtf8(sqlite3_errmsg(m_db));
-        qWarning().noquote() << "database:" << m_lastError << "in" << sql;
+        fail(sql);
         return -1;
     }
     int changed = -1;
@@ -162,12 +158,18 @@ int MarketDatabase::run(const QString &sql, const QVariantList &params)
         if (sqlite3_step(stmt) == SQLITE_DONE) {
             changed = sqlite3_changes(m_db);
         } else {
-            m_lastError = QString::fromUtf8(sqlite3_errmsg(m_db));
-            qWarning().noquote() << "database:" << m_lastError << "in" << sql;
+            fail(sql);
         }
     }
     sqlite3_finalize(stmt);
     return changed;
+}
+
+void MarketDatabase::fail(const QString &sql) const
+{
+    ++m_failures;
+    m_lastError = QString::fromUtf8(sqlite3_errmsg(m_db));
+    qWarning().noquote() << "database:" << m_lastError << "in" << sql;
 }
 
 qint64 MarketDatabase::lastInsertId() const

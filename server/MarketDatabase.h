@@ -45,10 +45,16 @@ public:
     bool commit();
 
     QString lastError() const { return m_lastError; }
+    /// Number of statements that failed so far; callers compare it around a unit of work to
+    /// turn a failed statement into a failure reply instead of an empty success.
+    quint64 failures() const { return m_failures; }
 
 private:
     bool bindAll(struct sqlite3_stmt *stmt, const QVariantList &params) const;
 
     sqlite3 *m_db = nullptr;
+    void fail(const QString &sql) const;
+
     mutable QString m_lastError;
+    mutable quint64 m_failures = 0;
 };

@@ -26,11 +26,12 @@ int main(int argc, char *argv[])
     if (!db.open(QDir(dataDir).filePath(QStringLiteral("market.sqlite3"))))
         return 1;
     if (options.demo)
-        DemoSeeder(db).seedIfEmpty();
+        DemoSeeder(db, QDir(dataDir).filePath(QStringLiteral("pictures"))).seedIfEmpty();
 
     HttpService http(db, dataDir);
     SessionServer session(db);
     QObject::connect(&http, &HttpService::pushNotice, &session, &SessionServer::sendPushNotice);
+    http.setOnlineCheck([&session](qint64 userId) { return session.isOnline(userId); });
 
     const quint16 httpPort = http.listen(options.address, options.httpPort);
     if (httpPort == 0) {

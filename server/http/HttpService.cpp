@@ -1,7 +1,18 @@
 #include "HttpService.h"
 
+#include "AccountRoutes.h"
+#include "ArticlePage.h"
+#include "ArticleRoutes.h"
 #include "EnvelopeParser.h"
+#include "FriendRoutes.h"
+#include "HomeRoutes.h"
 #include "MarketDatabase.h"
+#include "MarketRoutes.h"
+#include "OrderRoutes.h"
+#include "ReportRoutes.h"
+#include "ResourceRoutes.h"
+#include "TenderRoutes.h"
+#include "UploadRoutes.h"
 
 #include <QDebug>
 #include <QDir>
@@ -36,9 +47,20 @@ QString requestPath(const QHttpServerRequest &request)
 HttpService::HttpService(MarketDatabase &db, const QString &dataDir, QObject *parent)
     : QAbstractHttpServer(parent),
       m_env{db, QDir(dataDir).filePath(QStringLiteral("pictures")),
-            [this](qint64 userId, int code) { emit pushNotice(userId, code); }}
+            [this](qint64 userId, int code) { emit pushNotice(userId, code); },
+            [](qint64) { return false; }}
 {
     QDir().mkpath(m_env.pictureDir);
+    m_handlers = {install<AccountRoutes>(m_env, m_routes), install<HomeRoutes>(m_env, m_routes),
+                  install<MarketRoutes>(m_env, m_routes), install<OrderRoutes>(m_env, m_routes),
+                  install<ResourceRoutes>(m_env, m_routes), install<TenderRoutes>(m_env, m_routes),
+                  install<ArticleRoutes>(m_env, m_routes), install<FriendRoutes>(m_env, m_routes),
+                  install<ReportRoutes>(m_env, m_routes), install<UploadRoutes>(m_env, m_routes)};
+}
+
+void HttpService::setOnlineCheck(std::function<bool(qint64)> isOnline)
+{
+    m_env.isOnline = std::move(isOnline);
 }
 
 HttpService::~HttpService() = default;
@@ -49,6 +71,14 @@ bool HttpService::handleRequest(const QHttpServerRequest &request, QTcpSocket *s
     if (request.method() == QHttpServerRequest::Method::Get) {
         if (path.startsWith(QLatin1String("pictures/"), Qt::CaseInsensitive)) {
             servePicture(request, socket, path.mid(9));
+            return true;
+        }
+        if (path.startsWith(QLatin1String("articles/"), Qt::CaseInsensitive)) {
+            const QByteArray page = ArticlePage::html(m_env.db, path.mid(9).toLongLong());
+            if (page.isEmpty())
+                makeResponder(request, socket).write(QHttpServerResponder::StatusCode::NotFound);
+            else
+                makeResponder(request, socket).write(page, "text/html; charset=utf-8");
             return true;
         }
     }
@@ -89,7 +119,13 @@ ServiceResult HttpService::dispatch(const QHttpServerRequest &request, const QSt
         qInfo().noquote() << "http:" << path << "wrong token";
         return ServiceResult::fail(ServiceError::BadToken, QStringLiteral("令牌无效"), 403);
     }
-    return route->handler(call);
+    const quint64 failuresBefore = m_env.db.failures();
+    ServiceResult result = route->handler(call);
+    if (m_env.db.failures() != failuresBefore && result.errorCode == 0) {
+        qWarning().noquote() << "http:" << path << "a statement failed; reporting the call as failed";
+        return ServiceResult::fail(ServiceError::Failed, QStringLiteral("服务器内部错误，请稍后重试"), 500);
+    }
+    return result;
 }
 
 void HttpService::servePicture(const QHttpServerRequest &request, QTcpSocket *socket,

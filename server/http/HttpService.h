@@ -18,6 +18,9 @@ public:
     HttpService(MarketDatabase &db, const QString &dataDir, QObject *parent = nullptr);
     ~HttpService() override;
 
+    /// Lets replies tell whether a user is online on the session server.
+    void setOnlineCheck(std::function<bool(qint64)> isOnline);
+
     static const char kServiceToken[];
     static const char kReportToken[];
 

@@ -12,4 +12,6 @@ struct RouteEnv
     MarketDatabase &db;
     QString pictureDir;
     std::function<void(qint64 userId, int code)> push;
+    /// Whether a user has a live session (the supermarket marks sellers who are online).
+    std::function<bool(qint64 userId)> isOnline;
 };

@@ -22,7 +22,10 @@ ServiceResult ServiceResult::fail(int errorCode, const QString &message, int htt
 
 QByteArray ServiceResult::toJson() const
 {
-    return JsonWriter::write(JsonMembers{{QStringLiteral("errorCode"), errorCode},
-                                         {QStringLiteral("message"), message},
-                                         {QStringLiteral("data"), data}});
+    JsonMembers members{{QStringLiteral("errorCode"), errorCode},
+                        {QStringLiteral("message"), message},
+                        {QStringLiteral("data"), data}};
+    for (auto it = extra.begin(); it != extra.end(); ++it)
+        members.append({it.key(), it.value()});
+    return JsonWriter::write(members);
 }

@@ -10,6 +10,8 @@ struct ServiceResult
     int errorCode = 0;
     QString message;
     QVariant data;
+    /// Members beside the three (e.g. "total" of a search), written after "data".
+    QVariantMap extra;
     int httpStatus = 200;
 
     static ServiceResult ok(const QVariant &data = QVariantMap(), const QString &message = {});

@@ -25,6 +25,7 @@ public:
     /// Starts listening; port 0 picks a free one (see port()).
     bool listen(const QHostAddress &address, quint16 port);
     quint16 port() const;
+    bool isOnline(qint64 userId) const { return m_online.contains(userId); }
 
     /// Frame types of the channel.
     enum Type : qint32 {

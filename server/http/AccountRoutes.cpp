@@ -1,0 +1,149 @@
+#include "AccountRoutes.h"
+
+#include "MarketDatabase.h"
+#include "RouteHelpers.h"
+
+#include <QDebug>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+
+namespace {
+
+bool isMobile(const QString &text)
+{
+    static const QRegularExpression re(QStringLiteral("^1\\d{10}$"));
+    return re.match(text).hasMatch();
+}
+
+const QString kRegister = QStringLiteral("register");
+const QString kReset = QStringLiteral("reset");
+
+} // namespace
+
+void AccountRoutes::registerRoutes(RouteTable &table)
+{
+    table.addAll<AccountRoutes>(this, {
+        {"User/SendCaptcha", &AccountRoutes::sendRegisterCode},
+        {"User/SendCaptchaCode", &AccountRoutes::sendResetCode},
+        {"User/Register", &AccountRoutes::registerUser},
+        {"User/ChangePwdByPhone", &AccountRoutes::changePasswordByPhone},
+        {"User/ChangePassWord", &AccountRoutes::changePassword},
+        {"User/ChangeUserImfor", &AccountRoutes::changeProfile},
+        {"Index/inviteFriends", &AccountRoutes::inviteFriends},
+    });
+}
+
+ServiceResult AccountRoutes::sendCode(const QString &mobile, const QString &purpose)
+{
+    const QString code = QString::number(QRandomGenerator::global()->bounded(100000, 1000000));
+    m_env.db.run(QStringLiteral("INSERT OR REPLACE INTO captchas(mobile, purpose, code, created) VALUES(?,?,?,?)"),
+                 {mobile, purpose, code, RouteHelpers::now()});
+    // There is no SMS gateway: the code goes to the log, where a tester (or a test) reads it.
+    qInfo().noquote() << QStringLiteral("verification code for %1: %2 (%3)").arg(mobile, code, purpose);
+    return ServiceResult::ok(QVariantMap(), QStringLiteral("验证码已发送，请注意查收"));
+}
+
+bool AccountRoutes::codeMatches(const QString &mobile, const QString &code, const QStringList &purposes) const
+{
+    for (const QString &purpose : purposes) {
+        const QVariantMap row = m_env.db.queryOne(
+            QStringLiteral("SELECT code, created FROM captchas WHERE mobile = ? AND purpose = ?"), {mobile, purpose});
+        if (!row.isEmpty() && !code.isEmpty() && row.value(QStringLiteral("code")).toString() == code
+            && RouteHelpers::now() - row.value(QStringLiteral("created")).toLongLong() <= kCodeLifetime)
+            return true;
+    }
+    return false;
+}
+
+ServiceResult AccountRoutes::sendRegisterCode(const ServiceCall &call)
+{
+    const QString mobile = call.text(QStringLiteral("mobile")).trimmed();
+    if (!isMobile(mobile))
+        return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("手机号码格式不正确"));
+    if (m_env.db.scalar(QStringLiteral("SELECT 1 FROM users WHERE mobile = ?"), {mobile}).isValid())
+        return ServiceResult::fail(ServiceError::Failed, QStringLiteral("该手机号码已注册，请直接登录"));
+    return sendCode(mobile, kRegister);
+}
+
+ServiceResult AccountRoutes::sendResetCode(const ServiceCall &call)
+{
+    const QString mobile = call.text(QStringLiteral("mobile")).trimmed();
+    if (!isMobile(mobile))
+        return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("手机号码格式不正确"));
+    if (!m_env.db.scalar(QStringLiteral("SELECT 1 FROM users WHERE mobile = ?"), {mobile}).isValid())
+        return ServiceResult::fail(ServiceError::NotFound, QStringLiteral("该手机号码尚未注册"));
+    return sendCode(mobile, kReset);
+}
+
+ServiceResult AccountRoutes::registerUser(const ServiceCall &call)
+{
+    const QString mobile = call.text(QStringLiteral("mobile")).trimmed();
+    if (!codeMatches(mobile, call.text(QStringLiteral("captcha")).trimmed(), {kRegister}))
+        return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("验证码错误或已过期"));
+    // The account starts without a password; the next step of registration sets it.
+    if (m_env.db.run(QStringLiteral("INSERT OR IGNORE INTO users(mobile, password, user_name) VALUES(?, '', ?)"),
+                     {mobile, mobile.right(4)}) != 1)
+        return ServiceResult::fail(ServiceError::Failed, QStringLiteral("该手机号码已注册，请直接登录"));
+    qInfo().noquote() << "registered user" << m_env.db.lastInsertId() << mobile;
+    return ServiceResult::ok(QVariantMap{{QStringLiteral("loginInfoID"), QString::number(m_env.db.lastInsertId())}},
+                             QStringLiteral("注册成功，请设置您的登录密码"));
+}
+
+ServiceResult AccountRoutes::changePasswordByPhone(const ServiceCall &call)
+{
+    const QString mobile = call.text(QStringLiteral("mobile")).trimmed();
+    const QString password = call.text(QStringLiteral("newPwd"));
+    if (!codeMatches(mobile, call.text(QStringLiteral("captcha")).trimmed(), {kRegister, kReset}))
+        return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("验证码错误或已过期"));
+    if (password.isEmpty())
+        return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("密码不能为空"));
+    if (m_env.db.run(QStringLiteral("UPDATE users SET password = ? WHERE mobile = ?"), {password, mobile}) != 1)
+        return ServiceResult::fail(ServiceError::NotFound, QStringLiteral("该手机号码尚未注册"));
+    return ServiceResult::ok(QVariantMap(), QStringLiteral("密码设置成功，请使用新密码登录"));
+}
+
+ServiceResult AccountRoutes::changePassword(const ServiceCall &call)
+{
+    ServiceResult failure;
+    const auto user = RouteHelpers::user(m_env, call, failure);
+    if (!user)
+        return failure;
+    const QString password = call.text(QStringLiteral("newPwd"));
+    if (password.isEmpty())
+        return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("密码不能为空"));
+    m_env.db.run(QStringLiteral("UPDATE users SET password = ? WHERE id = ?"), {password, *user});
+    return ServiceResult::ok(QVariantMap(), QStringLiteral("密码修改成功"));
+}
+
+ServiceResult AccountRoutes::changeProfile(const ServiceCall &call)
+{
+    ServiceResult failure;
+    const auto user = RouteHelpers::user(m_env, call, failure);
+    if (!user)
+        return failure;
+    if (m_env.db.scalar(QStringLiteral("SELECT is_val FROM users WHERE id = ?"), {*user}).toInt() == 1)
+        return ServiceResult::fail(ServiceError::Failed, QStringLiteral("已认证企业的资料不能在手机上修改"));
+    m_env.db.run(QStringLiteral("UPDATE users SET user_name = ?, phone = ?, province = ?, city = ?, sorts = ?, fax = ?,"
+                                " email = ?, company_name = ?, address = ? WHERE id = ?"),
+                 {call.text(QStringLiteral("username")), call.text(QStringLiteral("Phone")),
+                  call.text(QStringLiteral("province")), call.text(QStringLiteral("city")),
+                  call.text(QStringLiteral("sorts")), call.text(QStringLiteral("fax")),
+                  call.text(QStringLiteral("email")), call.text(QStringLiteral("companyname")),
+                  call.text(QStringLiteral("address")), *user});
+    return ServiceResult::ok(QVariantMap(), QStringLiteral("信息已修改完成"));
+}
+
+ServiceResult AccountRoutes::inviteFriends(const ServiceCall &call)
+{
+    ServiceResult failure;
+    const auto user = RouteHelpers::user(m_env, call, failure);
+    if (!user)
+        return failure;
+    const QString list = call.text(QStringLiteral("inviteList")).trimmed();
+    if (list.isEmpty())
+        return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("请选择要邀请的联系人"));
+    m_env.db.run(QStringLiteral("INSERT INTO invitations(user_id, mobile, invite_list) VALUES(?,?,?)"),
+                 {*user, call.text(QStringLiteral("mobileNumber")), list});
+    qInfo().noquote() << "invitation SMS from user" << *user << "to" << list;
+    return ServiceResult::ok(QVariantMap(), QStringLiteral("邀请短信已发送"));
+}

@@ -1,0 +1,144 @@
+#include "MarketRoutes.h"
+
+#include "MarketDatabase.h"
+#include "OrderBook.h"
+#include "RouteHelpers.h"
+
+namespace {
+
+/// "0" and "" both mean "no filter" for the category, kind, province and specification.
+QString specFilter(const ServiceCall &call)
+{
+    const QString spec = call.text(QStringLiteral("spec")).trimmed();
+    return spec == QLatin1String("0") ? QString() : spec;
+}
+
+const char kFilter[] =
+    " AND (?1 = 0 OR category_id = ?1)"
+    " AND (?2 = 0 OR kind_id = ?2) AND (?3 = 0 OR province_id = ?3) AND (?4 = '' OR instr(spec, ?4) > 0)";
+
+QString auctionState(qint64 begin, qint64 now)
+{
+    if (now < begin)
+        return QStringLiteral("未开始");
+    if (now < begin + 2 * 3600)
+        return QStringLiteral("竞价中");
+    return QStringLiteral("已结束");
+}
+
+} // namespace
+
+void MarketRoutes::registerRoutes(RouteTable &table)
+{
+    table.addAll<MarketRoutes>(this, {
+        {"Market/Search", &MarketRoutes::search},
+        {"Market/Details", &MarketRoutes::details},
+        {"Market/ToOrder", &MarketRoutes::toOrder},
+        {"auction/GetAuctionList", &MarketRoutes::auctionList},
+        {"auction/getDetails", &MarketRoutes::auctionDetail},
+        {"auction/collect", &MarketRoutes::auctionCollect},
+    });
+}
+
+ServiceResult MarketRoutes::search(const ServiceCall &call)
+{
+    const auto page = RouteHelpers::page(call);
+    const QVariantList filter{call.number(QStringLiteral("sortID")), call.number(QStringLiteral("nsortID")),
+                              call.number(QStringLiteral("provinceID")), specFilter(call),
+                              call.text(QStringLiteral("yieldlydirect")).trimmed()};
+    const QString where = QStringLiteral("WHERE status = 2") + QLatin1String(kFilter)
+                          + QStringLiteral(" AND (?5 = '' OR yieldly = ?5)");
+    const qint64 total = m_env.db.scalar(QStringLiteral("SELECT COUNT(*) FROM resource_view ") + where, filter).toLongLong();
+    QVariantList params = filter;
+    params << page.limit << page.offset;
+    const auto rows = m_env.db.query(QStringLiteral("SELECT * FROM resource_view ") + where
+                                         + QStringLiteral(" ORDER BY published_at DESC, id DESC LIMIT ?6 OFFSET ?7"),
+                                     params);
+    QVariantList out;
+    for (const auto &r : rows)
+        out.append(RouteHelpers::resource(r, m_env.isOnline(r.value(QStringLiteral("owner_id")).toLongLong())));
+    ServiceResult result = ServiceResult::ok(out);
+    result.extra.insert(QStringLiteral("total"), QString::number(total));
+    return result;
+}
+
+ServiceResult MarketRoutes::details(const ServiceCall &call)
+{
+    const QVariantMap row = m_env.db.queryOne(QStringLiteral("SELECT * FROM resource_view WHERE id = ?"),
+                                              {call.number(QStringLiteral("resourceId"))});
+    if (row.isEmpty())
+        return ServiceResult::fail(ServiceError::NotFound, QStringLiteral("该资源不存在"));
+    return ServiceResult::ok(RouteHelpers::resource(row, m_env.isOnline(row.value(QStringLiteral("owner_id")).toLongLong())));
+}
+
+ServiceResult MarketRoutes::toOrder(const ServiceCall &call)
+{
+    ServiceResult failure;
+    const auto buyer = RouteHelpers::user(m_env, call, failure);
+    if (!buyer)
+        return failure;
+    return OrderBook(m_env).place(*buyer, call.number(QStringLiteral("resourceId")),
+                                  call.decimal(QStringLiteral("bprice")), call.decimal(QStringLiteral("bweight")),
+                                  call.text(QStringLiteral("tradeType")));
+}
+
+ServiceResult MarketRoutes::auctionList(const ServiceCall &call)
+{
+    const auto page = RouteHelpers::page(call);
+    const auto rows = m_env.db.query(
+        QStringLiteral("SELECT * FROM (SELECT a.*, k.name AS nsort_name FROM auctions a JOIN kinds k ON k.id = a.kind_id) WHERE 1")
+            + QLatin1String(kFilter) + QStringLiteral(" ORDER BY begin_time DESC, code LIMIT ?5 OFFSET ?6"),
+        {call.number(QStringLiteral("sortID")), call.number(QStringLiteral("nsortID")),
+         call.number(QStringLiteral("provinceID")), specFilter(call), page.limit, page.offset});
+    const qint64 now = RouteHelpers::now();
+    QVariantList out;
+    for (const auto &r : rows)
+        out.append(QVariantMap{
+            {QStringLiteral("auctionCode"), r.value(QStringLiteral("code")).toString()},
+            {QStringLiteral("nsortName"), r.value(QStringLiteral("nsort_name")).toString()},
+            {QStringLiteral("spec"), r.value(QStringLiteral("spec")).toString()},
+            {QStringLiteral("price"), RouteHelpers::number(r.value(QStringLiteral("price")))},
+            {QStringLiteral("beginTime"), RouteHelpers::time(r.value(QStringLiteral("begin_time")))},
+            {QStringLiteral("auctionState"), auctionState(r.value(QStringLiteral("begin_time")).toLongLong(), now)},
+        });
+    return ServiceResult::ok(out);
+}
+
+ServiceResult MarketRoutes::auctionDetail(const ServiceCall &call)
+{
+    const QVariantMap r = m_env.db.queryOne(
+        QStringLiteral("SELECT a.*, k.name AS nsort_name FROM auctions a JOIN kinds k ON k.id = a.kind_id WHERE code = ?"),
+        {call.text(QStringLiteral("auctionCode"))});
+    if (r.isEmpty())
+        return ServiceResult::fail(ServiceError::NotFound, QStringLiteral("该拍卖场次不存在"));
+    auto s = [&r](const char *column) { return r.value(QString::fromLatin1(column)).toString(); };
+    return ServiceResult::ok(QVariantMap{
+        {QStringLiteral("auctionCode"), s("code")},
+        {QStringLiteral("nsortName"), s("nsort_name")},
+        {QStringLiteral("spec"), s("spec")},
+        {QStringLiteral("materials"), s("materials")},
+        {QStringLiteral("yieldly"), s("yieldly")},
+        {QStringLiteral("place"), s("place")},
+        {QStringLiteral("weight"), RouteHelpers::number(r.value(QStringLiteral("weight")))},
+        {QStringLiteral("jillingType"), s("jilling_type")},
+        {QStringLiteral("beginTime"), RouteHelpers::time(r.value(QStringLiteral("begin_time")))},
+        {QStringLiteral("price"), RouteHelpers::number(r.value(QStringLiteral("price")))},
+        {QStringLiteral("fudu"), RouteHelpers::number(r.value(QStringLiteral("fudu")))},
+        {QStringLiteral("fuKuanShiJian"), s("fukuan_days")},
+        {QStringLiteral("sellerQualityIndex"), s("quality_index")},
+        {QStringLiteral("auctionState"), auctionState(r.value(QStringLiteral("begin_time")).toLongLong(), RouteHelpers::now())},
+    });
+}
+
+ServiceResult MarketRoutes::auctionCollect(const ServiceCall &call)
+{
+    ServiceResult failure;
+    const auto user = RouteHelpers::user(m_env, call, failure);
+    if (!user)
+        return failure;
+    const QString code = call.text(QStringLiteral("auctionCode"));
+    if (!m_env.db.scalar(QStringLiteral("SELECT 1 FROM auctions WHERE code = ?"), {code}).isValid())
+        return ServiceResult::fail(ServiceError::NotFound, QStringLiteral("该拍卖场次不存在"));
+    m_env.db.run(QStringLiteral("INSERT OR IGNORE INTO auction_bookmarks(user_id, code) VALUES(?,?)"), {*user, code});
+    return ServiceResult::ok(QVariantMap(), QStringLiteral("收藏成功"));
+}

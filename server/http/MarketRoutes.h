@@ -1,0 +1,22 @@
+#pragma once
+
+#include "RouteEnv.h"
+#include "RouteTable.h"
+
+/// The supermarket (search, detail, order) and the auctions (list, detail, bookmark).
+class MarketRoutes
+{
+public:
+    explicit MarketRoutes(RouteEnv &env) : m_env(env) {}
+    void registerRoutes(RouteTable &table);
+
+private:
+    ServiceResult search(const ServiceCall &call);
+    ServiceResult details(const ServiceCall &call);
+    ServiceResult toOrder(const ServiceCall &call);
+    ServiceResult auctionList(const ServiceCall &call);
+    ServiceResult auctionDetail(const ServiceCall &call);
+    ServiceResult auctionCollect(const ServiceCall &call);
+
+    RouteEnv &m_env;
+};

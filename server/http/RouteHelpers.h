@@ -1,0 +1,43 @@
+#pragma once
+
+#include "RouteEnv.h"
+#include "ServiceCall.h"
+#include "ServiceResult.h"
+
+#include <QVariantList>
+#include <optional>
+
+/// Small pieces every route-handler class shares: paging, the logged-in user, number and time
+/// texts, and the wire form of resource and order rows.
+class RouteHelpers
+{
+public:
+    struct Page
+    {
+        int limit = 10;
+        int offset = 0;
+    };
+    /// Page from 1-based index and size keys; a missing or silly index is 1, sizes are capped.
+    static Page page(const ServiceCall &call, const char *indexKey = "pageIndex",
+                     const char *sizeKey = "pageSize", int maxSize = 100);
+
+    /// The user named by "loginInfoID" (or another key), or nullopt with `failure` set.
+    static std::optional<qint64> user(const RouteEnv &env, const ServiceCall &call,
+                                       ServiceResult &failure, const char *key = "loginInfoID");
+
+    /// Ids in a "resourceids" text: separated by commas (also "|" or spaces); junk is skipped.
+    static QList<qint64> ids(const QString &text);
+
+    /// Numbers as the market writes them: "3450", "12.5".
+    static QString number(const QVariant &value);
+    /// Times as "yyyy-MM-dd HH:mm" in local time; empty for none.
+    static QString time(const QVariant &secondsSinceEpoch);
+    static qint64 now();
+
+    /// A row of resource_view in the keys every resource screen reads.
+    static QVariantMap resource(const QVariantMap &row, bool sellerOnline);
+    /// A row of order_view for the given side ("buy" or "sell").
+    static QVariantMap order(const QVariantMap &row, qint64 viewerId);
+
+    static QVariantList list(const QList<QVariantMap> &rows);
+};
