@@ -57,7 +57,7 @@ QVariantList FriendBook::pendingOf(qint64 userId) const
 {
     const auto rows = m_db.query(QStringLiteral(
         "SELECT 1 AS InviteType, u.user_name AS UserName, u.id AS LoginInfoId,"
-        " u.mobile AS MobilePhone, u.company_name AS CompanyName, r.created"
+        " u.mobile AS MobilePhone, u.company_name AS CompanyName, r.created AS created"
         " FROM friend_requests r JOIN users u ON u.id = r.inviter_id WHERE r.invitee_id = ?"
         " UNION ALL "
         "SELECT 0, u.user_name, u.id, u.mobile, u.company_name, r.created"
