@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSettings>
+#include <QTimer>
 
 UserDefaults::UserDefaults(const QString &folder, QObject *parent) : QObject(parent), m_folder(folder)
 {
@@ -75,20 +76,41 @@ void UserDefaults::setObject(const QVariant &value, const QString &key)
         removeObjectForKey(key);
         return;
     }
-    m_settings->setValue(encodeKey(key), value);
-    synchronize();
+    const QString k = encodeKey(key);
+    if (m_settings->contains(k) && m_settings->value(k) == value)
+        return;
+    m_settings->setValue(k, value);
+    scheduleFlush();
 }
 
 void UserDefaults::removeObjectForKey(const QString &key)
 {
-    m_settings->remove(encodeKey(key));
-    synchronize();
+    const QString k = encodeKey(key);
+    if (!m_settings->contains(k))
+        return;
+    m_settings->remove(k);
+    scheduleFlush();
+}
+
+// Writes are visible at once to every reader of this store; the file follows at the next turn
+// of the event loop, so a burst of writes (a whole user record) costs one file replacement
+// instead of one synced rewrite per field.
+void UserDefaults::scheduleFlush()
+{
+    if (m_flushPending)
+        return;
+    m_flushPending = true;
+    QTimer::singleShot(0, this, [this] {
+        if (m_flushPending)
+            synchronize();
+    });
 }
 
 void UserDefaults::synchronize()
 {
     if (!m_settings)
         return;
+    m_flushPending = false;
     m_settings->sync();
     tighten();
 }

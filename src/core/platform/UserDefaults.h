@@ -9,7 +9,8 @@ class QSettings;
 
 /// The platform's user defaults over an INI file. Keys are used verbatim. The file and its folder
 /// are owner-only (0600 / 0700) because the record holds the remembered password.
-/// Every write is flushed at once, so a value written survives a crash right after.
+/// A write is visible at once; the file is rewritten at the next turn of the event loop (and when
+/// the store is destroyed or synchronize() is called), so bursts of writes cost one rewrite.
 class UserDefaults : public QObject
 {
     Q_OBJECT
@@ -35,7 +36,9 @@ public:
 private:
     static QString encodeKey(const QString &key);
     void tighten();
+    void scheduleFlush();
 
     std::unique_ptr<QSettings> m_settings;
     QString m_folder;
+    bool m_flushPending = false;
 };
