@@ -66,6 +66,11 @@ void Socket::setMaxFrameBody(qsizetype bytes)
     m_codec = FrameCodec(bytes);
 }
 
+QTcpSocket *Socket::asyncSocket() const
+{
+    return m_asyncSocket.data();
+}
+
 bool Socket::isConnected() const
 {
     return m_asyncSocket && m_asyncSocket->state() == QAbstractSocket::ConnectedState;

@@ -65,7 +65,7 @@ public:
     void fasongErWeiMa(const QString &loginInfoId, const QString &erweimazifuchuan);
 
     /// The current transport socket, none between a disconnect and the next attempt.
-    QTcpSocket *asyncSocket() const { return m_asyncSocket; }
+    QTcpSocket *asyncSocket() const;
     bool isConnected() const;
     /// 0 after a send, counts frames received since; a disconnect while it is 0 is reported.
     qint64 outTimeCount() const { return m_outTimeCount; }

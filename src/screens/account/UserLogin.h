@@ -1,0 +1,89 @@
+#pragma once
+
+#include "app/DelegatePointer.h"
+#include "app/SuperController.h"
+#include "screens/account/UserLoginDelegate.h"
+
+#include <QVariant>
+#include <QVariantList>
+
+/// The login screen. Login goes over the session channel; the answer arrives as
+/// "LoginSuccessInfo" or "LoginFailedInfo", and a lost connection as "SocketDismissConnect",
+/// all three observed only while the screen is on top of its stack.
+class UserLogin : public SuperController
+{
+    Q_OBJECT
+    Q_PROPERTY(QString userText READ userText WRITE setUserText NOTIFY userTextChanged)
+    Q_PROPERTY(QString passText READ passText WRITE setPassText NOTIFY passTextChanged)
+    Q_PROPERTY(bool requesting READ requesting NOTIFY requestingChanged)
+    Q_PROPERTY(bool comfromOtherController READ comfromOtherController WRITE setComfromOtherController
+                   NOTIFY comfromOtherControllerChanged)
+    Q_PROPERTY(int contentOffset READ contentOffset NOTIFY comfromOtherControllerChanged)
+    Q_PROPERTY(QVariantList rows READ rows CONSTANT)
+
+public:
+    explicit UserLogin(QObject *parent = nullptr);
+
+    /// The mobile number input (decimal keypad) and the masked password input.
+    QString userText() const { return m_userText; }
+    void setUserText(const QString &text);
+    QString passText() const { return m_passText; }
+    void setPassText(const QString &text);
+
+    /// A login frame went out and no answer has been handled yet.
+    bool requesting() const { return m_requesting; }
+
+    /// The screen was opened because an action needs a logged-in user: a prompt line shows
+    /// and the button and list below it move down by 35 points.
+    bool comfromOtherController() const { return m_comfromOtherController; }
+    void setComfromOtherController(bool value);
+    int contentOffset() const { return m_comfromOtherController ? 35 : 0; }
+
+    /// The two rows under the button: title and picture.
+    QVariantList rows() const;
+
+    UserLoginDelegate *delegate() const { return m_delegate.get(); }
+    void setDelegate(UserLoginDelegate *delegate) { m_delegate = delegate; }
+
+    /// Checks the inputs (number first) and sends the login.
+    Q_INVOKABLE void login();
+    /// The answer to a login, the object of "LoginSuccessInfo" / "LoginFailedInfo".
+    void loginResultHandle(const QVariant &reply);
+    /// The connection went while a login was pending.
+    void socketWillDismiss();
+    Q_INVOKABLE void textFieldInputDidFinish();
+    Q_INVOKABLE void touchesBackground() override;
+    /// Back: leaves the screen, then tells the delegate.
+    Q_INVOKABLE void popViewController() override;
+    /// Row 0 opens the registration, row 1 the password reset; the keyboard closes first.
+    Q_INVOKABLE void didSelectRow(int row);
+
+    /// The screen comes on top / goes from the top of its stack. Called as the stack changes;
+    /// the page may call them too (repeated calls do nothing).
+    Q_INVOKABLE void viewWillAppear();
+    Q_INVOKABLE void viewWillDisappear();
+
+signals:
+    void userTextChanged();
+    void passTextChanged();
+    void requestingChanged();
+    void comfromOtherControllerChanged();
+    /// Both inputs give up the keyboard.
+    void keyboardHidden();
+
+protected:
+    void viewDidLoad() override;
+    void didLeaveStack() override;
+
+private:
+    void setRequesting(bool value);
+    void updateAppearance();
+    bool isOnTop() const;
+
+    QString m_userText;
+    QString m_passText;
+    bool m_requesting = false;
+    bool m_comfromOtherController = false;
+    bool m_appeared = false;
+    DelegatePointer<UserLoginDelegate> m_delegate;
+};

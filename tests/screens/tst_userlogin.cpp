@@ -1,0 +1,285 @@
+#include "FakeSessionServer.h"
+#include "RecordingAlertPort.h"
+#include "TestContext.h"
+#include "app/NavigationStack.h"
+#include "app/SuperController.h"
+#include "core/platform/NotificationCenter.h"
+#include "core/session/AccountSession.h"
+#include "core/session/Socket.h"
+#include "core/session/UserInfo.h"
+#include "core/session/datamodel.h"
+#include "screens/account/LoginGate.h"
+#include "screens/account/UserLogin.h"
+
+#include <QPointer>
+#include <QTest>
+
+namespace {
+
+const QString kBadNumber = QStringLiteral("手机号码格式不正确");
+const QString kNoPassword = QStringLiteral("密码不能为空");
+const QString kNetwork = QStringLiteral("网络状态不太好哦，请稍后重新尝试登录！");
+
+QByteArray loginFrame(const QString &tel, const QString &pass)
+{
+    return QByteArray::fromHex("0000000000000000") + "{\"Phone\":\"" + tel.toUtf8() + "\",\"Password\":\""
+        + pass.toUtf8() + "\",\"Platform\":\"2\"}";
+}
+
+/// A screen behind the gate: closes the login screen when told it finished.
+class Opener : public SuperController, public UserLoginDelegate
+{
+public:
+    int finished = 0;
+    int cancelled = 0;
+    void loginDidFinish(UserLogin *login) override
+    {
+        ++finished;
+        LoginGate::close(login);
+    }
+    void loginDidCancel() override { ++cancelled; }
+};
+
+/// A context talking to a fake session server, with recorded alerts and an opener screen on a
+/// stack.
+struct Fixture
+{
+    Fixture() : ctx(), stack(opener = new Opener)
+    {
+        ctx->mutableConfig().sessionPort = server.port();
+        alerts = ctx->setService<AlertPort>(std::make_unique<RecordingAlertPort>());
+    }
+    // The gate's login screen, on top of the opener.
+    UserLogin *openLogin()
+    {
+        if (LoginGate::requireLogin(opener, opener))
+            return nullptr;
+        return qobject_cast<UserLogin *>(stack.topViewController());
+    }
+
+    FakeSessionServer server;
+    TestContext ctx;
+    Opener *opener;
+    NavigationStack stack;
+    RecordingAlertPort *alerts = nullptr;
+};
+
+} // namespace
+
+class TestUserLogin : public QObject
+{
+    Q_OBJECT
+private slots:
+    void validation_data()
+    {
+        QTest::addColumn<QString>("tel");
+        QTest::addColumn<QString>("pass");
+        QTest::addColumn<QString>("alert");
+        QTest::newRow("10 characters") << "1390000111" << "pw" << kBadNumber;
+        QTest::newRow("12 characters") << "139000011112" << "pw" << kBadNumber;
+        QTest::newRow("both empty") << "" << "" << kBadNumber;
+        QTest::newRow("no number") << QString() << "pw" << kBadNumber;
+        QTest::newRow("no password") << "13900001111" << "" << kNoPassword;
+        QTest::newRow("any 11 characters") << "abcdefghijk" << "pw" << QString();
+        QTest::newRow("11 chinese characters") << "一二三四五六七八九十一" << "pw" << QString();
+    }
+    void validation()
+    {
+        QFETCH(QString, tel);
+        QFETCH(QString, pass);
+        QFETCH(QString, alert);
+        Fixture f;
+        UserLogin *login = f.openLogin();
+        QVERIFY(login);
+        QCOMPARE(login->comfromOtherController(), true);
+        login->setUserText(tel);
+        login->setPassText(pass);
+        login->login();
+        if (!alert.isNull()) {
+            QCOMPARE(f.alerts->texts(), QStringList{alert});
+            QCOMPARE(login->requesting(), false);
+            QVERIFY(!f.ctx->hasService<Socket>());   // nothing was sent: the channel is not even up
+            return;
+        }
+        QVERIFY(f.alerts->texts().isEmpty());
+        QCOMPARE(login->requesting(), true);
+        QVERIFY(login->loading());
+        QTRY_COMPARE(f.server.received(), loginFrame(tel, pass));
+    }
+
+    void answers_data()
+    {
+        QTest::addColumn<QByteArray>("header");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QStringList>("alerts");
+        QTest::addColumn<bool>("online");
+        QTest::addColumn<bool>("requesting");
+        QTest::newRow("accepted") << QByteArray("0000000001000000") << QByteArray("{\"LoginInfoID\":\"7\",\"MobilePhone\":\"13900001111\"}")
+                                  << QStringList{} << true << false;
+        QTest::newRow("refused") << QByteArray("0000000002000000") << QByteArray("{\"ErrorCode\":\"1\",\"Message\":\"密码错误\"}")
+                                 << QStringList{"密码错误"} << false << true;
+        QTest::newRow("ErrorCode 0 is a refusal") << QByteArray("0000000001000000") << QByteArray("{\"ErrorCode\":0,\"Message\":\"x\"}")
+                                                  << QStringList{"x"} << false << true;
+        QTest::newRow("not a record") << QByteArray("0000000001000000") << QByteArray("[1]") << QStringList{kNetwork} << false << false;
+    }
+    void answers()
+    {
+        QFETCH(QByteArray, header);
+        QFETCH(QByteArray, reply);
+        QFETCH(QStringList, alerts);
+        QFETCH(bool, online);
+        QFETCH(bool, requesting);
+        Fixture f;
+        QPointer<UserLogin> login = f.openLogin();
+        login->setUserText(QStringLiteral("13900001111"));
+        login->setPassText(QStringLiteral("secret"));
+        login->login();
+        QTRY_VERIFY(!f.server.received().isEmpty());
+        f.server.send(QByteArray::fromHex(header) + reply);
+        QTRY_COMPARE(f.alerts->texts().size() + f.opener->finished, alerts.size() + (online ? 1 : 0));
+        QCOMPARE(f.alerts->texts(), alerts);
+        UserInfo *user = UserInfo::info();
+        QCOMPARE(user->isOnline(), online);
+        QCOMPARE(f.opener->finished, online ? 1 : 0);
+        if (online) {
+            QCOMPARE(user->userPass(), QStringLiteral("secret"));
+            QCOMPARE(f.stack.topViewController(), f.opener);   // the opener closed it
+        } else {
+            QVERIFY(user->userPass().isNull());
+            QCOMPARE(login->requesting(), requesting);
+            QVERIFY(!login->loading());
+        }
+    }
+
+    void lostConnectionWhileRequesting()
+    {
+        Fixture f;
+        UserLogin *login = f.openLogin();
+        login->setUserText(QStringLiteral("13900001111"));
+        login->setPassText(QStringLiteral("secret"));
+        QTRY_VERIFY(Socket::socket()->isConnected() && f.server.current());
+        login->login();
+        QTRY_VERIFY(!f.server.received().isEmpty());
+        f.server.dropConnection();
+        QTRY_COMPARE(f.alerts->texts(), QStringList{kNetwork});
+        QCOMPARE(login->requesting(), false);
+        QVERIFY(!login->loading());
+    }
+
+    void backTellsTheOpener()
+    {
+        Fixture f;
+        UserLogin *login = f.openLogin();
+        login->popViewController();
+        QCOMPARE(f.opener->cancelled, 1);
+        QCOMPARE(f.stack.topViewController(), f.opener);
+    }
+
+    void gate()
+    {
+        Fixture f;
+        QVERIFY(!LoginGate::requireLogin(f.opener, f.opener, LoginGate::NoBack));
+        auto *login = qobject_cast<UserLogin *>(f.stack.topViewController());
+        QVERIFY(login);
+        QCOMPARE(login->comfromOtherController(), false);
+        QCOMPARE(login->backButtonShown(), false);
+        QCOMPARE(login->title(), QStringLiteral("登  录"));
+        LoginGate::close(login);
+        UserInfo::info()->setBaseInfo(QVariantMap{{QStringLiteral("LoginInfoID"), QStringLiteral("7")}});
+        QVERIFY(LoginGate::requireLogin(f.opener, f.opener));
+        QCOMPARE(f.stack.depth(), 1);
+    }
+
+    // A login screen that comes up while the user is already logged in finishes at once.
+    void appearingWhileOnline()
+    {
+        Fixture f;
+        UserInfo::info()->setBaseInfo(QVariantMap{{QStringLiteral("LoginInfoID"), QStringLiteral("7")}});
+        auto *login = new UserLogin;
+        login->setDelegate(f.opener);
+        f.stack.pushViewController(login);
+        QCOMPARE(f.opener->finished, 1);
+        QCOMPARE(f.stack.topViewController(), f.opener);
+        QCOMPARE(f.ctx->notificationCenter()->observerCount(QStringLiteral("LoginSuccessInfo")), 0);
+    }
+
+    void inputsShowTheRememberedCredentials()
+    {
+        Fixture f;
+        UserInfo::info()->setUserTel(QStringLiteral("13900001111"));
+        UserInfo::info()->setUserPass(QStringLiteral("secret"));
+        UserLogin *login = f.openLogin();
+        QCOMPARE(login->userText(), QStringLiteral("13900001111"));
+        QCOMPARE(login->passText(), QStringLiteral("secret"));
+    }
+
+    void automaticLogin_data()
+    {
+        QTest::addColumn<QString>("tel");
+        QTest::addColumn<QString>("pass");
+        QTest::addColumn<bool>("sent");
+        QTest::newRow("remembered") << "13900001111" << "secret" << true;
+        QTest::newRow("no password") << "13900001111" << "" << false;
+        QTest::newRow("short number") << "1390000111" << "secret" << false;
+    }
+    void automaticLogin()
+    {
+        QFETCH(QString, tel);
+        QFETCH(QString, pass);
+        QFETCH(bool, sent);
+        Fixture f;
+        UserInfo::info()->setUserTel(tel);
+        UserInfo::info()->setUserPass(pass);
+        f.ctx.restart();   // the home page of the next start
+        f.ctx->setService<AlertPort>(std::make_unique<RecordingAlertPort>());
+        QCOMPARE(AccountSession::autoLogin(), sent);
+        if (sent)
+            QTRY_COMPARE(f.server.received(), loginFrame(tel, pass));
+        else
+            QVERIFY(!f.ctx->hasService<Socket>());
+    }
+
+    void automaticLoginReplies()
+    {
+        Fixture f;
+        QObject homePage;
+        AccountSession::observeAutoLogin(&homePage);
+        UserInfo *user = UserInfo::info();
+        NotificationCenter *center = f.ctx->notificationCenter();
+        center->postNotification(QStringLiteral("LoginSuccessInfo"), QVariantMap{{QStringLiteral("MobilePhone"), QStringLiteral("13900001111")}});
+        QCOMPARE(user->isOnline(), true);
+        user->setUserPass(QStringLiteral("old"));
+        center->postNotification(QStringLiteral("LoginSuccessInfo"),
+                                 QVariantMap{{QStringLiteral("ErrorCode"), 1}, {QStringLiteral("Message"), QStringLiteral("密码已修改")}});
+        QCOMPARE(f.alerts->texts(), QStringList{QStringLiteral("密码已修改")});
+        QCOMPARE(user->isOnline(), false);
+        QVERIFY(user->userPass().isNull());
+        f.ctx.restart();
+        QVERIFY(!AccountSession::autoLogin());   // after destroy: no automatic login
+    }
+
+    void logoutSequence()
+    {
+        Fixture f;
+        UserInfo *user = UserInfo::info();
+        user->setBaseInfo(QVariantMap{{QStringLiteral("MobilePhone"), QStringLiteral("13900001111")}});
+        datamodel::instance()->arradd({{QStringLiteral("LoginInfoID"), QStringLiteral("5")}});
+        datamodel::instance()->xiequanbuhaoyou({QVariantMap{{QStringLiteral("LoginInfoId"), QStringLiteral("5")}}});
+        QTRY_VERIFY(Socket::socket()->isConnected());
+        QStringList posts;
+        QObject observer;
+        f.ctx->notificationCenter()->addObserver(&observer, {}, [&](const Notification &n) {
+            posts.append(n.name + u'=' + n.object.toString());
+        });
+        AccountSession::logout();
+        QCOMPARE(posts, (QStringList{"shoudaoliaotian4=shoudaoliaotian4", "UserLogoutSystem=", "qingkong=qingkong"}));
+        QCOMPARE(f.alerts->texts(), QStringList{QStringLiteral("已经安全的退出您的账号！")});
+        QVERIFY(user->userTel().isNull());
+        QVERIFY(datamodel::instance()->getData().isEmpty());
+        QVERIFY(datamodel::instance()->dedaohaoyou().isEmpty());
+        QTRY_COMPARE(f.server.received(), QByteArray::fromHex("0000000003000000") + "{\"Phone\":\"13900001111\"}");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUserLogin)
+#include "tst_userlogin.moc"
