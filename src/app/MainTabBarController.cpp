@@ -5,6 +5,7 @@
 #include "core/platform/AppContext.h"
 #include "core/platform/NotificationCenter.h"
 #include "core/platform/ScreenMetrics.h"
+#include "core/session/ChatManager.h"
 #include "core/util/Value.h"
 
 MainTabBarController::MainTabBarController(QObject *parent) : ViewController(parent) {}
@@ -59,6 +60,8 @@ void MainTabBarController::viewDidLoad()
     context().notificationCenter()->addObserver(this, QStringLiteral("setBadgeValue"),
                                                 [this](const Notification &n) { setBadge(n); });
     buildButtonRow();
+    // The unread badge lives on this row, so the chat manager starts with it.
+    context().service<ChatManager>();
 }
 
 void MainTabBarController::buildButtonRow()

@@ -2,6 +2,7 @@
 
 #include "core/platform/AlertPort.h"
 #include "core/platform/AppContext.h"
+#include "core/util/Value.h"
 
 #include <QDateTime>
 #include <cmath>
@@ -47,4 +48,19 @@ QString MTool::timeWithTimeInterval(double time)
         return QStringLiteral("%1 天前").arg(wholeNumber(days));
     return QDateTime::fromMSecsSinceEpoch(qint64(std::floor(time * 1000)), Qt::LocalTime)
         .toString(QStringLiteral("yyyy-MM-dd"));
+}
+
+QVariantMap MTool::tableForHistoryWithLoginInfoID(const QVariant &loginInfoID, const QVariant &sendTime,
+                                                  const QVariant &content, const QVariant &chatType,
+                                                  const QString &unread)
+{
+    if (Value::isNone(loginInfoID))
+        return {};
+    return {
+        {QStringLiteral("LoginInfoID"), loginInfoID},
+        {QStringLiteral("SendTime"), sendTime},
+        {QStringLiteral("message"), content},
+        {QStringLiteral("ChatType"), chatType},
+        {QStringLiteral("unread"), unread},
+    };
 }

@@ -1,0 +1,15 @@
+#include "core/platform/SoundPort.h"
+
+#include "core/platform/AppContext.h"
+
+#include <QDebug>
+
+void SoundPort::playSystemSound(int soundId)
+{
+    qInfo().noquote() << (soundId == kVibrate ? QStringLiteral("vibrate") : QStringLiteral("system sound %1").arg(soundId));
+}
+
+SoundPort *SoundPort::port()
+{
+    return AppContext::current()->service<SoundPort>();
+}

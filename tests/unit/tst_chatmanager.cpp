@@ -1,0 +1,344 @@
+#include "NotificationRecorder.h"
+#include "RecordingSoundPort.h"
+#include "TestContext.h"
+
+#include "app/MainTabBarController.h"
+#include "app/MessagesTabBadge.h"
+#include "app/MyBadgeView.h"
+#include "app/TabBarItem.h"
+#include "core/platform/NotificationCenter.h"
+#include "core/session/ChatManager.h"
+#include "core/session/SQLITE.h"
+#include "core/session/UserInfo.h"
+
+#include <QTcpServer>
+#include <QTest>
+#include <memory>
+
+namespace {
+const QString kHistory = QStringLiteral("historyMSG7");
+
+QVariantMap incoming(const QVariant &sender, const QString &content = QStringLiteral("你好"))
+{
+    QVariantMap m{{"Type", "2"}, {"ReceiverID", "7"}, {"SendTime", "1"}, {"Content", content},
+                  {"ResourceID", "0"}, {"SenderMobileNumber", "13900001111"}};
+    if (sender.isValid())
+        m.insert(QStringLiteral("SenderID"), sender);
+    return m;
+}
+} // namespace
+
+/// The chat manager against a real store in a temporary folder and a real tab shell.
+class TestChatManager : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<TestContext> m_ctx;
+    std::unique_ptr<MainTabBarController> m_shell;
+    RecordingSoundPort *m_sound = nullptr;
+    std::unique_ptr<NotificationRecorder> m_posted;
+
+    AppContext &ctx() { return m_ctx->context(); }
+    ChatManager *manager() { return ctx().service<ChatManager>(); }
+    SQLITE *store() { return ctx().service<SQLITE>(); }
+    MyBadgeView *badge() { return m_shell->badgeViewAt(MainTabBarController::kBadgeButtonIndex); }
+    void receive(const QVariant &message)
+    {
+        ctx().notificationCenter()->postNotification(QStringLiteral("InstantMessage"), message);
+    }
+    QVariantMap row(const QString &peer)
+    {
+        const QVariantList rows = store()->selectSQLFromtable(kHistory, QStringLiteral("LoginInfoID"), peer, 1, 0, 1);
+        return rows.isEmpty() ? QVariantMap() : rows.first().toMap();
+    }
+    QString unread(const QString &peer) { return row(peer).value(QStringLiteral("unread")).toString(); }
+
+    /// A fresh context with user 7 logged in, both switches on, a recording sound port, and a
+    /// four-tab shell whose loading creates the chat manager.
+    void launch()
+    {
+        m_shell.reset();
+        m_posted.reset();
+        m_ctx = std::make_unique<TestContext>();
+        ctx().clock().setFixed(1700000000.75);
+        UserInfo *user = ctx().service<UserInfo>();
+        user->setUserId(QStringLiteral("7"));
+        user->setSoundSwitch(true);
+        user->setZdSwitch(true);
+        m_sound = ctx().setService<SoundPort>(std::make_unique<RecordingSoundPort>());
+        m_shell = std::make_unique<MainTabBarController>();
+        QList<ViewController *> roots;
+        for (int i = 0; i < 4; ++i) {
+            roots.append(new ViewController);
+            roots.last()->tabBarItem()->setTitle(QString::number(i));
+        }
+        m_shell->setViewControllers(roots);
+        ctx().setService<BadgePort>(std::make_unique<MessagesTabBadge>(m_shell.get()));
+        m_shell->loadViewIfNeeded();
+        m_posted = std::make_unique<NotificationRecorder>(
+            ctx().notificationCenter(),
+            QStringList{"InstantMessage", "ReceiveAddFrinedRequest", "RequestAddFriendInfo"});
+    }
+
+private slots:
+    void init() { launch(); }
+    void cleanup()
+    {
+        m_posted.reset();
+        m_shell.reset();
+        m_ctx.reset();
+    }
+
+    void shellCreatesManagerWithHiddenBadge()
+    {
+        QVERIFY(ctx().hasService<ChatManager>());
+        QVERIFY(!manager()->isChating());
+        QCOMPARE(badge()->number(), QStringLiteral("0"));
+        QVERIFY(badge()->isHidden());
+        QCOMPARE(ctx().notificationCenter()->observerCount(QStringLiteral("InstantMessage")), 1);
+    }
+
+    void threeMessagesCountAndShowBadge()
+    {
+        for (int i = 0; i < 3; ++i)
+            receive(incoming(QStringLiteral("9"), QStringLiteral("第%1条").arg(i)));
+        QCOMPARE(unread(QStringLiteral("9")), QStringLiteral("3"));
+        QCOMPARE(badge()->number(), QStringLiteral("3"));
+        QVERIFY(!badge()->isHidden());
+        // Vibration before the tone, for each message.
+        QCOMPARE(m_sound->played, (QList<int>{4095, 1109, 4095, 1109, 4095, 1109}));
+        QCOMPARE(m_posted->take(), (QStringList{"SocketDidReceiveMessage", "RefreshHistoryMSGList",
+                                                "SocketDidReceiveMessage", "RefreshHistoryMSGList",
+                                                "SocketDidReceiveMessage", "RefreshHistoryMSGList"}));
+
+        const QVariantList stored = store()->selectSQLFromtable(QStringLiteral("chat7to9"), QString(), QVariant(), 0, 0, 0);
+        QCOMPARE(stored.size(), 3);
+        const QVariantMap last = stored.last().toMap();
+        // The arrival time replaces the sender's; everything else is kept as it came.
+        QCOMPARE(last.value("SendTime").toString(), QStringLiteral("1700000000"));
+        QCOMPARE(last.value("Content").toString(), QStringLiteral("第2条"));
+        QCOMPARE(last.value("SenderMobileNumber").toString(), QStringLiteral("13900001111"));
+        const QVariantMap conversation = row(QStringLiteral("9"));
+        QCOMPARE(conversation.value("message").toString(), QStringLiteral("第2条"));
+        QCOMPARE(conversation.value("ChatType").toString(), QStringLiteral("2"));
+        QCOMPARE(conversation.value("SendTime").toString(), QStringLiteral("1700000000"));
+
+        // Read: "0", and the badge follows at the next recount only.
+        manager()->resetBadgeValueWithLoginInfoID(QStringLiteral("9"));
+        QCOMPARE(unread(QStringLiteral("9")), QStringLiteral("0"));
+        QCOMPARE(badge()->number(), QStringLiteral("3"));
+        manager()->updateBadgeValue();
+        QVERIFY(badge()->isHidden());
+        QCOMPARE(store()->counttable(kHistory), 1);
+    }
+
+    void badgeSumsAllPeers()
+    {
+        receive(incoming(QStringLiteral("9")));
+        receive(incoming(QStringLiteral("9")));
+        receive(incoming(12));   // a numeric id from the wire is the same peer as its text
+        receive(incoming(QStringLiteral("12")));
+        QCOMPARE(unread(QStringLiteral("12")), QStringLiteral("2"));
+        QCOMPARE(badge()->number(), QStringLiteral("4"));
+    }
+
+    void ownSendLeavesEmptyUnread()
+    {
+        QTcpServer session;
+        QVERIFY(session.listen(QHostAddress::LocalHost, 0));
+        ctx().mutableConfig().sessionPort = session.serverPort();
+        receive(incoming(QStringLiteral("9")));
+        receive(incoming(QStringLiteral("9")));
+        m_posted->take();
+
+        const QVariantMap sent = manager()->socketSendMessage(QStringLiteral("报价 4300"), QStringLiteral("9"),
+                                                              QStringLiteral("15"));
+        QCOMPARE(sent.value("ReceiverID").toString(), QStringLiteral("9"));
+        QCOMPARE(sent.value("ResourceID").toString(), QStringLiteral("15"));
+        QCOMPARE(unread(QStringLiteral("9")), QString(""));
+        QCOMPARE(row(QStringLiteral("9")).value("message").toString(), QStringLiteral("报价 4300"));
+        // The badge is not recounted by a send.
+        QCOMPARE(badge()->number(), QStringLiteral("2"));
+        manager()->updateBadgeValue();
+        QVERIFY(badge()->isHidden());
+
+        // Exactly what went out is stored, after the two received messages.
+        const QVariantList stored = store()->selectSQLFromtable(QStringLiteral("chat7to9"), QString(), QVariant(), 0, 0, 0);
+        QCOMPARE(stored.size(), 3);
+        QVariantMap last = stored.last().toMap();
+        last.remove(QStringLiteral("id"));
+        for (auto it = sent.cbegin(); it != sent.cend(); ++it)
+            QCOMPARE(last.value(it.key()).toString(), it.value().toString());
+        QVERIFY(m_posted->take().isEmpty());
+    }
+
+    void openConversation_data()
+    {
+        QTest::addColumn<QString>("toID");
+        QTest::addColumn<bool>("sound");
+        QTest::addColumn<bool>("vibrate");
+        QTest::addColumn<QString>("unread");
+        QTest::newRow("that peer open: read, silent") << "9" << true << true << "0";
+        QTest::newRow("another peer open: counted, still silent") << "8" << true << true << "1";
+        QTest::newRow("switches off") << "8" << false << false << "1";
+    }
+    void openConversation()
+    {
+        QFETCH(QString, toID);
+        QFETCH(bool, sound);
+        QFETCH(bool, vibrate);
+        QFETCH(QString, unread);
+        ctx().service<UserInfo>()->setSoundSwitch(sound);
+        ctx().service<UserInfo>()->setZdSwitch(vibrate);
+        manager()->setIsChating(true);
+        manager()->setToID(toID);
+        receive(incoming(QStringLiteral("9")));
+        QCOMPARE(this->unread(QStringLiteral("9")), unread);
+        QVERIFY(m_sound->played.isEmpty());
+        QCOMPARE(badge()->number(), unread);
+    }
+
+    void switchesChooseSounds_data()
+    {
+        QTest::addColumn<bool>("sound");
+        QTest::addColumn<bool>("vibrate");
+        QTest::addColumn<QList<int>>("played");
+        QTest::newRow("both") << true << true << QList<int>{4095, 1109};
+        QTest::newRow("sound only") << true << false << QList<int>{1109};
+        QTest::newRow("vibration only") << false << true << QList<int>{4095};
+        QTest::newRow("neither") << false << false << QList<int>{};
+    }
+    void switchesChooseSounds()
+    {
+        QFETCH(bool, sound);
+        QFETCH(bool, vibrate);
+        QFETCH(QList<int>, played);
+        ctx().service<UserInfo>()->setSoundSwitch(sound);
+        ctx().service<UserInfo>()->setZdSwitch(vibrate);
+        receive(incoming(QStringLiteral("9")));
+        QCOMPARE(m_sound->played, played);
+    }
+
+    void messageWithoutSenderIsNotStoredButRecounts()
+    {
+        receive(incoming(QStringLiteral("9")));
+        // A row written elsewhere (another run) is only seen at a recount.
+        QVERIFY(store()->setSQLObject({{"LoginInfoID", "5"}, {"SendTime", "1"}, {"message", "x"},
+                                       {"ChatType", "2"}, {"unread", "4"}}, kHistory, QStringLiteral("LoginInfoID")));
+        m_posted->take();
+        receive(incoming(QVariant()));
+        QCOMPARE(badge()->number(), QStringLiteral("5"));
+        QCOMPARE(store()->counttable(QStringLiteral("chat7to9")), 1);
+        QCOMPARE(store()->counttable(kHistory), 2);
+        QVERIFY(m_posted->take().isEmpty());
+    }
+
+    void nonMessageObjectsAreDropped_data()
+    {
+        QTest::addColumn<QVariant>("object");
+        QTest::newRow("none") << QVariant();
+        QTest::newRow("text") << QVariant(QStringLiteral("9"));
+        QTest::newRow("list") << QVariant(QVariantList{QStringLiteral("9")});
+    }
+    void nonMessageObjectsAreDropped()
+    {
+        QFETCH(QVariant, object);
+        receive(object);
+        QVERIFY(m_sound->played.isEmpty());
+        QCOMPARE(store()->counttable(kHistory), 0);
+        QVERIFY(m_posted->take().isEmpty());
+    }
+
+    void hostileSenderIdStaysData()
+    {
+        const QString peer = QStringLiteral("9'; drop table historyMSG7; --");
+        receive(incoming(peer));
+        receive(incoming(QStringLiteral("9")));
+        QCOMPARE(unread(peer), QStringLiteral("1"));
+        QCOMPARE(badge()->number(), QStringLiteral("2"));
+    }
+
+    void markReadOfUnknownPeerWritesNothing()
+    {
+        manager()->resetBadgeValueWithLoginInfoID(QStringLiteral("9"));
+        QCOMPARE(store()->counttable(kHistory), 0);
+    }
+
+    void pushNotice_data()
+    {
+        QTest::addColumn<QVariant>("code");
+        QTest::addColumn<QString>("type");   // order-state row marked, or empty
+        QTest::addColumn<QStringList>("posted");
+        const QStringList business{"MyBusinessPush"};
+        QTest::newRow("1") << QVariant("1") << "1" << business;
+        QTest::newRow("2") << QVariant("2") << "2" << business;
+        QTest::newRow("3") << QVariant("3") << "34" << business;
+        QTest::newRow("4") << QVariant("4") << "34" << business;
+        QTest::newRow("4 as number") << QVariant(4) << "34" << business;
+        QTest::newRow("5") << QVariant("5") << "" << QStringList{"RefreshGetPreFriendList"};
+        QTest::newRow("6") << QVariant("6") << "" << QStringList{"RefreshAllFrinedsList"};
+        QTest::newRow("7") << QVariant("7") << "" << QStringList{"RefreshAllFrinedsList", "RefreshGetPreFriendList"};
+        QTest::newRow("8") << QVariant("8") << "" << QStringList{};
+        QTest::newRow("0") << QVariant("0") << "" << QStringList{};
+        QTest::newRow("not a number") << QVariant("abc") << "" << QStringList{};
+        QTest::newRow("none") << QVariant() << "" << QStringList{};
+    }
+    void pushNotice()
+    {
+        QFETCH(QVariant, code);
+        QFETCH(QString, type);
+        QFETCH(QStringList, posted);
+        ctx().notificationCenter()->postNotification(QStringLiteral("ReceiveAddFrinedRequest"), code);
+        QCOMPARE(m_posted->take(), posted);
+        const QVariantList rows = store()->selectSQLFromtable(QStringLiteral("orderstate7"), QString(), QVariant(), 0, 0, 0);
+        if (type.isEmpty()) {
+            QVERIFY(rows.isEmpty());
+            return;
+        }
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.first().toMap().value("type").toString(), type);
+        QCOMPARE(rows.first().toMap().value("unread").toString(), QStringLiteral("YES"));
+    }
+
+    void pushMarksOneRowPerType()
+    {
+        // The business hub has seen type 34 ...
+        QVERIFY(store()->setSQLObject({{"unread", "NO"}, {"type", "34"}}, QStringLiteral("orderstate7"),
+                                      QStringLiteral("type")));
+        // ... and a further notice marks it again, without a second row.
+        for (const char *code : {"3", "4", "1"})
+            ctx().notificationCenter()->postNotification(QStringLiteral("ReceiveAddFrinedRequest"), QString::fromLatin1(code));
+        const QVariantList rows = store()->selectSQLFromtable(QStringLiteral("orderstate7"), QString(), QVariant(), 0, 0, 0);
+        QCOMPARE(rows.size(), 2);
+        for (const QVariant &r : rows)
+            QCOMPARE(r.toMap().value("unread").toString(), QStringLiteral("YES"));
+    }
+
+    void friendRequestNotice()
+    {
+        ctx().notificationCenter()->postNotification(QStringLiteral("RequestAddFriendInfo"), QStringLiteral("x"));
+        QCOMPARE(m_posted->take(), QStringList{"RefreshGetPreFriendList"});
+    }
+
+    void unreadSurvivesRestart()
+    {
+        receive(incoming(QStringLiteral("9")));
+        receive(incoming(QStringLiteral("9")));
+        // A new manager on the same store starts with the stored total.
+        const QString dir = m_ctx->dataDir();
+        m_shell.reset();
+        m_posted.reset();
+        m_ctx->restart();
+        auto shell = std::make_unique<MainTabBarController>();
+        shell->setViewControllers({new ViewController, new ViewController, new ViewController});
+        ctx().service<UserInfo>();
+        ctx().setService<BadgePort>(std::make_unique<MessagesTabBadge>(shell.get()));
+        shell->loadViewIfNeeded();
+        QCOMPARE(shell->badgeViewAt(2)->number(), QStringLiteral("2"));
+        QVERIFY(!shell->badgeViewAt(2)->isHidden());
+        shell.reset();
+    }
+};
+
+QTEST_GUILESS_MAIN(TestChatManager)
+#include "tst_chatmanager.moc"
