@@ -13,7 +13,7 @@
 #include "core/session/UserInfo.h"
 
 #include <QDebug>
-#include <QTcpSocket>
+#include <QTcpSocket>   // the channel's inline asyncSocket() needs the complete type
 
 AppDelegate::AppDelegate(AppContext &context) : m_context(context) {}
 

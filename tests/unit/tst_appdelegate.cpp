@@ -298,4 +298,4 @@ int main(int argc, char **argv)
 }
 
 #include "tst_appdelegate.moc"
-#include <QTcpSocket>
+#include <QTcpSocket>   // the channel's inline asyncSocket() needs the complete type

@@ -9,7 +9,7 @@
 #include "core/session/UserInfo.h"
 #include "core/util/MTool.h"
 #include "core/util/Value.h"
-#include <QTcpSocket>
+#include <QTcpSocket>   // the channel's inline asyncSocket() needs the complete type
 
 namespace {
 const QString kLoginInfoID = QStringLiteral("LoginInfoID");
