@@ -42,6 +42,9 @@ private slots:
         QTest::newRow("escapes and solidus")
             << JsonMembers{{"k", QStringLiteral("q\"b\\t\tn\nc\x01/")}}
             << QByteArray("{\"k\":\"q\\\"b\\\\t\\tn\\nc\\u0001/\"}");
+        QTest::newRow("unencodable half of a pair dropped, whole pair kept")
+            << JsonMembers{{"t", QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b") + QString::fromUtf8("\xF0\x9F\x98\x80")}}
+            << QByteArray("{\"t\":\"ab\xF0\x9F\x98\x80\"}");
         QTest::newRow("order kept, number from a reply")
             << JsonMembers{{"z", QStringLiteral("1")}, {"a", 25}, {"m", QStringLiteral("")}}
             << QByteArray(R"({"z":"1","a":25,"m":""})");

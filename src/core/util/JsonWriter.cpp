@@ -4,6 +4,7 @@
 #include <QJsonParseError>
 #include <QLocale>
 #include <QStringDecoder>
+#include <algorithm>
 #include <cmath>
 
 QByteArray JsonWriter::write(const QVariant &value)
@@ -25,10 +26,33 @@ QByteArray JsonWriter::quote(const QString &s)
     return out;
 }
 
+namespace {
+// UTF-8 of the text with every unpaired surrogate (half an emoji cut off by a length limit)
+// dropped: such characters cannot be encoded and must not turn into '?' on the wire.
+QByteArray encodableUtf8(const QString &s)
+{
+    const bool anySurrogate = std::any_of(s.cbegin(), s.cend(), [](QChar c) { return c.isSurrogate(); });
+    if (!anySurrogate)
+        return s.toUtf8();
+    QString kept;
+    kept.reserve(s.size());
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const QChar c = s.at(i);
+        if (c.isHighSurrogate() && i + 1 < s.size() && s.at(i + 1).isLowSurrogate()) {
+            kept.append(c);
+            kept.append(s.at(++i));
+        } else if (!c.isSurrogate()) {
+            kept.append(c);
+        }
+    }
+    return kept.toUtf8();
+}
+} // namespace
+
 void JsonWriter::appendString(QByteArray &out, const QString &s)
 {
     static const char hex[] = "0123456789abcdef";
-    const QByteArray utf8 = s.toUtf8();
+    const QByteArray utf8 = encodableUtf8(s);
     out.reserve(out.size() + utf8.size() + 2);
     out.append('"');
     for (const char ch : utf8) {
