@@ -1,0 +1,90 @@
+#include "core/platform/Config.h"
+#include "core/platform/NotificationCenter.h"
+#include "core/platform/UserDefaults.h"
+
+#include "TestContext.h"
+
+#include <QFileInfo>
+#include <QTest>
+
+class TestPlatform : public QObject
+{
+    Q_OBJECT
+private slots:
+    void config_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("envUrl");
+        QTest::addColumn<QString>("serviceUrl");
+        QTest::addColumn<int>("sessionPort");
+        QTest::newRow("defaults on loopback") << QStringList{} << "" << "http://127.0.0.1:8080/" << 3014;
+        QTest::newRow("environment, slash added") << QStringList{} << "http://10.0.0.2:81" << "http://10.0.0.2:81/" << 3014;
+        QTest::newRow("command line beats environment")
+            << QStringList{"app", "--service-url", "http://h:1/api/", "--session-port=4000"} << "http://env/"
+            << "http://h:1/api/" << 4000;
+        QTest::newRow("bad port ignored") << QStringList{"app", "--session-port=70000"} << "" << "http://127.0.0.1:8080/"
+                                          << 3014;
+        QTest::newRow("option without value ignored") << QStringList{"app", "--service-url"} << ""
+                                                      << "http://127.0.0.1:8080/" << 3014;
+    }
+    void config()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, envUrl);
+        QFETCH(QString, serviceUrl);
+        QFETCH(int, sessionPort);
+        QProcessEnvironment env;
+        if (!envUrl.isEmpty())
+            env.insert(QStringLiteral("VELMORA_SERVICE_URL"), envUrl);
+        const Config c = Config::fromArguments(args, env);
+        QCOMPARE(c.serviceBaseUrl.toString(), serviceUrl);
+        QCOMPARE(int(c.sessionPort), sessionPort);
+        QCOMPARE(c.sessionHost, QStringLiteral("127.0.0.1"));
+    }
+
+    void userDefaultsAreOwnerOnlyAndKeepKeysVerbatim()
+    {
+        TestContext ctx;
+        UserDefaults *defaults = ctx->userDefaults();
+        defaults->setObject(QStringLiteral("secret"), QStringLiteral("pass/word\\key%2F"));
+        defaults->setObject(QStringLiteral("x"), QStringLiteral("plain"));
+        ctx.restart();
+        defaults = ctx->userDefaults();
+        QCOMPARE(defaults->stringForKey(QStringLiteral("pass/word\\key%2F")), QStringLiteral("secret"));
+        QVERIFY(!defaults->contains(QStringLiteral("pass/word\\key/")));
+        QCOMPARE(defaults->stringForKey(QStringLiteral("missing")), QString());
+        const QFileDevice::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup
+                                                | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+        const QFileInfo file(defaults->filePath());
+        QCOMPARE(file.permissions() & others, QFileDevice::Permissions());
+        QVERIFY(file.permissions().testFlags(QFile::ReadOwner | QFile::WriteOwner));
+        QCOMPARE(QFileInfo(file.absolutePath()).permissions() & others, QFileDevice::Permissions());
+    }
+
+    void observersGoWithTheirObject()
+    {
+        TestContext ctx;
+        NotificationCenter *center = ctx->notificationCenter();
+        QStringList seen;
+        auto a = std::make_unique<QObject>();
+        QObject b;
+        center->addObserver(a.get(), QStringLiteral("UserLogoutSystem"), [&](const Notification &n) {
+            seen << "a:" + n.name + ':' + n.object.toString();
+        });
+        center->addObserver(&b, QStringLiteral("UserLogoutSystem"), [&](const Notification &n) {
+            seen << "b:" + n.name;
+            // Removing another observer while handling must not break the post.
+            a.reset();
+        });
+        center->addObserver(&b, QString(), [&](const Notification &n) { seen << "b*:" + n.name; });
+        center->postNotification(QStringLiteral("UserLogoutSystem"), QStringLiteral("o"));
+        center->postNotification(QStringLiteral("UserLogoutSystem"));
+        center->postNotification(QStringLiteral("qingkong"));
+        QCOMPARE(seen, (QStringList{"a:UserLogoutSystem:o", "b:UserLogoutSystem", "b*:UserLogoutSystem",
+                                    "b:UserLogoutSystem", "b*:UserLogoutSystem", "b*:qingkong"}));
+        QCOMPARE(center->observerCount(QStringLiteral("UserLogoutSystem")), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPlatform)
+#include "tst_platform.moc"
