@@ -35,18 +35,12 @@ Request::~Request()
 
 RequestDelegate *Request::delegate() const
 {
-    if (m_delegateIsObject && !m_delegateGuard)
-        return nullptr;
-    return m_delegate;
+    return m_delegate.get();
 }
 
 void Request::setDelegate(RequestDelegate *delegate)
 {
-    m_delegate = delegate;
-    // Screens are QObjects; watching them lets a screen that went away simply stop receiving.
-    QObject *object = dynamic_cast<QObject *>(delegate);
-    m_delegateGuard = object;
-    m_delegateIsObject = object != nullptr;
+    m_delegate.set(delegate);
 }
 
 JsonMembers Request::authBlock()

@@ -3,6 +3,7 @@
 #include "core/api/EndpointCatalogue.h"
 #include "core/api/RequestDelegate.h"
 #include "core/util/JsonWriter.h"
+#include "core/util/WeakDelegate.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -178,9 +179,7 @@ private:
     void finish();
 
     int m_requestId = 0;
-    RequestDelegate *m_delegate = nullptr;
-    QPointer<QObject> m_delegateGuard;
-    bool m_delegateIsObject = false;
+    WeakDelegate<RequestDelegate> m_delegate;
     QPointer<QNetworkReply> m_connection;
     QByteArray m_receiveData;
     qint64 m_currentLength = 0;
