@@ -1,6 +1,9 @@
 #include "TestContext.h"
 
 #include "app/Alerts.h"
+#include "app/WindowAlertPort.h"
+#include "core/util/Custom.h"
+#include "core/util/MTool.h"
 
 #include <QPointer>
 #include <QTest>
@@ -23,6 +26,30 @@ private slots:
         alert->clickedButtonAtIndex(0);
         QVERIFY(!alerts->topAlert());
         QTRY_VERIFY(guard.isNull());
+    }
+
+    void coreAlertsReachTheWindow_data()
+    {
+        QTest::addColumn<bool>("viaCustom");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Custom messageWithString") << true << "好";
+        QTest::newRow("MTool showAlertWithMessage") << false << "确定";
+    }
+    void coreAlertsReachTheWindow()
+    {
+        QFETCH(bool, viaCustom);
+        QFETCH(QString, button);
+        TestContext ctx;
+        WindowAlertPort::install(ctx.context());
+        if (viaCustom)
+            Custom::messageWithString(QStringLiteral("密码错误"));
+        else
+            MTool::showAlertWithMessage(QStringLiteral("密码错误"));
+        PlatformAlert *alert = ctx->service<Alerts>()->topAlert();
+        QVERIFY(alert);
+        QVERIFY(alert->title().isEmpty());
+        QCOMPARE(alert->message(), QStringLiteral("密码错误"));
+        QCOMPARE(alert->buttonTitles(), QStringList{button});
     }
 
     void alertsStackNewestOnTop()
