@@ -1,0 +1,78 @@
+import QtQuick
+import QtQuick.Window
+import Velmora
+
+// The phone: 320 x 568 points, scaled to the desktop window. Tabs below the status bar, the
+// button row at the bottom, modal stacks over both, window alerts over everything.
+Window {
+    id: window
+    required property QtObject shell
+    required property QtObject alerts
+    required property real scaleFactor
+
+    width: Theme.phoneWidth * scaleFactor
+    height: Theme.phoneHeight * scaleFactor
+    visible: true
+    title: "Velmora"
+    color: "#202020"
+
+    Item {
+        id: phone
+        width: Theme.phoneWidth
+        height: Theme.phoneHeight
+        scale: Math.min(window.width / width, window.height / height)
+        transformOrigin: Item.TopLeft
+        x: (window.width - width * scale) / 2
+        y: (window.height - height * scale) / 2
+        clip: true
+
+        Rectangle {
+            id: statusBar
+            width: parent.width
+            height: Theme.statusBarHeight
+            color: Theme.barColor
+        }
+
+        Item {
+            anchors.top: statusBar.bottom
+            anchors.bottom: tabRow.top
+            width: parent.width
+            Repeater {
+                model: window.shell.tabs
+                NavStackView {
+                    required property QtObject modelData
+                    required property int index
+                    anchors.fill: parent
+                    visible: index === window.shell.selectedIndex
+                    stack: modelData
+                }
+            }
+        }
+
+        TabButtonRow {
+            id: tabRow
+            anchors.bottom: parent.bottom
+            width: parent.width
+            shell: window.shell
+        }
+
+        Repeater {
+            model: window.shell.tabs
+            ModalPresenter {
+                required property QtObject modelData
+                anchors.fill: parent
+                topInset: Theme.statusBarHeight
+                stack: modelData
+            }
+        }
+
+        Repeater {
+            model: window.alerts.views
+            OverlayLoader {
+                required property QtObject modelData
+                anchors.fill: parent
+                view: modelData
+            }
+        }
+    }
+}

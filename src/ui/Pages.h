@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QObject>
+#include <QUrl>
+#include <QtQml/qqmlregistration.h>
+
+/// Finds the QML file that draws a controller or an overlay view: the page named after the
+/// controller's class or, failing that, after the nearest base class that has one; the widget
+/// named after the view's kind.
+class Pages : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+public:
+    explicit Pages(QObject *parent = nullptr) : QObject(parent) {}
+
+    Q_INVOKABLE static QUrl pageUrl(QObject *controller);
+    Q_INVOKABLE static QUrl widgetUrl(QObject *view);
+};

@@ -1,0 +1,61 @@
+#include "app/MainTabBarController.h"
+#include "core/platform/AppContext.h"
+#include "screens/MainInterface.h"
+#include "ui/Frontend.h"
+
+#include <QCommandLineParser>
+#include <QGuiApplication>
+#include <QQuickWindow>
+#include <QtQml/qqmlextensionplugin.h>
+#include <memory>
+
+Q_IMPORT_QML_PLUGIN(VelmoraPlugin)
+
+int main(int argc, char *argv[])
+{
+    Frontend::prepareProcess();
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("velmora"));
+    Frontend::prepareApplication();
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Velmora, the steel spot market client"));
+    parser.addHelpOption();
+    const QList<QCommandLineOption> endpoints{
+        {QStringLiteral("service-url"), QStringLiteral("Base URL of the HTTP service."), QStringLiteral("url")},
+        {QStringLiteral("advice-url"), QStringLiteral("Base URL of the advice service."), QStringLiteral("url")},
+        {QStringLiteral("session-host"), QStringLiteral("Host of the session server."), QStringLiteral("host")},
+        {QStringLiteral("session-port"), QStringLiteral("Port of the session server."), QStringLiteral("port")},
+        {QStringLiteral("data-dir"), QStringLiteral("Folder for the user's data."), QStringLiteral("dir")},
+    };
+    parser.addOptions(endpoints);
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                        QStringLiteral("Render the window, save it as a PNG and exit."),
+                                        QStringLiteral("file"));
+    parser.addOption(screenshot);
+    parser.process(app);
+
+    AppContext context(Config::fromArguments(app.arguments()));
+    Frontend::installPorts(context);
+    std::unique_ptr<MainTabBarController> shell(MainInterface::instantiateMainTabBarController());
+    shell->loadViewIfNeeded();
+
+    Frontend frontend(context, shell.get());
+    const bool shooting = parser.isSet(screenshot);
+    if (!frontend.load(shooting ? 1.0 : Frontend::desktopScale()))
+        return 1;
+
+    if (shooting) {
+        // Once the first frame is out every page pushed at start is laid out; grab right after it.
+        const QString file = parser.value(screenshot);
+        QObject::connect(
+            frontend.window(), &QQuickWindow::frameSwapped, &app,
+            [&frontend, file] {
+                QMetaObject::invokeMethod(
+                    &frontend, [&frontend, file] { QCoreApplication::exit(frontend.saveScreenshot(file) ? 0 : 1); },
+                    Qt::QueuedConnection);
+            },
+            Qt::SingleShotConnection);
+    }
+    return app.exec();
+}

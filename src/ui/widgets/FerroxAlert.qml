@@ -1,0 +1,6 @@
+import QtQuick
+
+// The one-button notice.
+NoticeBox {
+    buttons: view ? [view.cancelBtn] : []
+}

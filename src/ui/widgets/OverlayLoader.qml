@@ -1,0 +1,12 @@
+import QtQuick
+import Velmora
+
+// Draws one overlay model with the widget named after its kind.
+Loader {
+    id: loader
+    property QtObject view
+    Component.onCompleted: {
+        if (view)
+            setSource(Pages.widgetUrl(view), { view: view })
+    }
+}

@@ -1,0 +1,227 @@
+#include "TestContext.h"
+
+#include "app/AlertStyleValue1.h"
+#include "app/Alerts.h"
+#include "app/BusinessTabBar.h"
+#include "app/CustomIOS7AlertView.h"
+#include "app/FerroxAlert.h"
+#include "app/FooterView.h"
+#include "app/MainTabBarController.h"
+#include "app/SuperController.h"
+#include "app/SuperTableViewController.h"
+#include "screens/MainInterface.h"
+#include "ui/Frontend.h"
+
+#include <QImage>
+#include <QQmlApplicationEngine>
+#include <QQmlComponent>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTest>
+#include <QtQml/qqmlextensionplugin.h>
+#include <functional>
+#include <memory>
+
+Q_IMPORT_QML_PLUGIN(VelmoraPlugin)
+
+namespace {
+QStringList g_warnings;
+QtMessageHandler g_previous = nullptr;
+
+void recordWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        g_warnings.append(message);
+    if (g_previous)
+        g_previous(type, context, message);
+}
+
+/// One window over a fresh context and the real tab shell.
+struct Window
+{
+    TestContext ctx;
+    std::unique_ptr<MainTabBarController> shell;
+    std::unique_ptr<Frontend> frontend;
+
+    Window()
+    {
+        Frontend::installPorts(ctx.context());
+        shell.reset(MainInterface::instantiateMainTabBarController());
+        shell->loadViewIfNeeded();
+        frontend = std::make_unique<Frontend>(ctx.context(), shell.get());
+    }
+    QQuickWindow *window() const { return frontend->window(); }
+    ViewController *home() const { return shell->getViewControllerWithIndex(0); }
+    /// True while any stack view runs a transition.
+    bool busy() const { return busy(window()->contentItem()); }
+    static bool busy(QQuickItem *item)
+    {
+        if (item->property("busy").toBool())
+            return true;
+        const auto children = item->childItems();
+        return std::any_of(children.cbegin(), children.cend(), [](QQuickItem *c) { return busy(c); });
+    }
+    QImage settle() const
+    {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return window()->grabWindow();
+    }
+};
+
+using Action = std::function<void(Window &)>;
+
+QColor pixel(const QImage &image, int x, int y)
+{
+    return image.pixelColor(x, y);
+}
+} // namespace
+
+Q_DECLARE_METATYPE(Action)
+
+class TestWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        Frontend::prepareApplication();
+        g_previous = qInstallMessageHandler(recordWarnings);
+    }
+    void init() { g_warnings.clear(); }
+    void cleanup() { QVERIFY2(g_warnings.isEmpty(), qPrintable(g_warnings.join(u'\n'))); }
+
+    void shellRenders()
+    {
+        Window w;
+        QVERIFY(w.frontend->load());
+        QVERIFY(QTest::qWaitForWindowExposed(w.window()));
+        const QImage image = w.settle();
+        QCOMPARE(image.size(), QSize(320, 568));
+        image.save(QStringLiteral(VELMORA_ARTIFACT_DIR "/shell.png"));
+        // The red marker under the first of four buttons, none under the second.
+        const QColor marker = pixel(image, 40, 567);
+        QVERIFY2(marker.red() > 180 && marker.green() < 120, qPrintable(marker.name()));
+        QVERIFY(pixel(image, 120, 567).green() > 180);
+        // The background of the screens (239, 239, 244).
+        QCOMPARE(pixel(image, 160, 300), QColor(239, 239, 244));
+    }
+
+    void everyViewRenders_data()
+    {
+        QTest::addColumn<Action>("show");
+        QTest::newRow("message alert") << Action([](Window &w) {
+            w.ctx->service<Alerts>()->messageWithString(QStringLiteral("请输入正确的手机号码"));
+        });
+        QTest::newRow("alert with two buttons") << Action([](Window &w) {
+            w.ctx->service<Alerts>()->showAlert(QStringLiteral("友情提示"), QStringLiteral("确定要退出登录吗?"),
+                                                {QStringLiteral("取消"), QStringLiteral("确定")});
+        });
+        QTest::newRow("action sheet") << Action([](Window &w) {
+            w.ctx->service<Alerts>()->showActionSheet({}, QStringLiteral("取消"), {},
+                                                      {QStringLiteral("拍照"), QStringLiteral("从相册选择")});
+        });
+        QTest::newRow("dialog") << Action([](Window &) {
+            (new CustomIOS7AlertView(QStringLiteral("确定"), QStringLiteral("您的竞价已提交,\n请等待卖家确认")))->show();
+        });
+        QTest::newRow("notice") << Action([](Window &w) {
+            (new FerroxAlert)->showInView(w.home(), QStringLiteral("发布成功"));
+        });
+        QTest::newRow("choice") << Action([](Window &w) {
+            (new AlertStyleValue1)->showInView(w.home(), QStringLiteral("确定删除该资源吗?"), QStringLiteral("取消"),
+                                               QStringLiteral("确定"));
+        });
+        QTest::newRow("busy overlay") << Action([](Window &w) {
+            static_cast<SuperController *>(w.home())->showActivity();
+        });
+        QTest::newRow("busy overlay of a list, faded") << Action([](Window &w) {
+            auto *list = new SuperTableViewController;
+            w.home()->pushViewController(list);
+            list->showActivity();
+            list->hideActivity();
+        });
+        QTest::newRow("pushed screen") << Action([](Window &w) {
+            auto *screen = new SuperController;
+            screen->setTitle(QStringLiteral("超市详情"));
+            w.home()->pushViewController(screen);
+        });
+        QTest::newRow("pushed and popped") << Action([](Window &w) {
+            auto *screen = new SuperController;
+            w.home()->pushViewController(screen);
+            screen->showActivity();
+            screen->popViewController();
+        });
+        QTest::newRow("modal, then dismissed") << Action([](Window &w) {
+            auto *login = new SuperController;
+            w.home()->presentViewController(login);
+            w.settle();
+            login->dismissViewController();
+        });
+        QTest::newRow("modal over modal") << Action([](Window &w) {
+            auto *login = new SuperController;
+            login->setTitle(QStringLiteral("登录"));
+            w.home()->presentViewController(login);
+            login->presentViewController(new SuperController);
+        });
+        QTest::newRow("business tab bar") << Action([](Window &w) {
+            auto *bar = new BusinessTabBar;
+            bar->setViewControllers({new SuperTableViewController, new SuperTableViewController});
+            bar->addTitleButton(0, QStringLiteral("未发布"));
+            bar->addTitleButton(1, QStringLiteral("已发布"))->press();
+            w.home()->pushViewController(bar);
+        });
+        QTest::newRow("badge") << Action([](Window &w) {
+            w.shell->badgeViewAt(2)->setBadgeValue(QStringLiteral("3"));
+        });
+    }
+    void everyViewRenders()
+    {
+        QFETCH(Action, show);
+        Window w;
+        QVERIFY(w.frontend->load());
+        QVERIFY(QTest::qWaitForWindowExposed(w.window()));
+        w.settle();
+        show(w);
+        QTRY_VERIFY(!w.busy());
+        const QImage image = w.settle();
+        QVERIFY(!image.isNull());
+        image.save(QStringLiteral(VELMORA_ARTIFACT_DIR "/%1.png")
+                       .arg(QString::fromUtf8(QTest::currentDataTag()).replace(u' ', u'-').remove(u',')));
+    }
+
+    void tappingTheWindow()
+    {
+        Window w;
+        QVERIFY(w.frontend->load());
+        QVERIFY(QTest::qWaitForWindowExposed(w.window()));
+        w.settle();
+        // The fourth of four 80-point buttons.
+        QTest::mouseClick(w.window(), Qt::LeftButton, {}, QPoint(280, 568 - 25));
+        QCOMPARE(w.shell->selectedIndex(), 3);
+
+        auto *screen = new SuperController;
+        w.shell->getViewControllerWithIndex(3)->pushViewController(screen);
+        // A stack view ignores taps while its push transition runs.
+        QTRY_VERIFY(!w.busy());
+        w.settle().save(QStringLiteral(VELMORA_ARTIFACT_DIR "/tapped.png"));
+        // The back button: 27 points at x 8, in the 44-point bar below the 20-point status bar.
+        QTest::mouseClick(w.window(), Qt::LeftButton, {}, QPoint(21, 42));
+        QCOMPARE(w.shell->viewControllers().at(3)->depth(), 1);
+        w.settle();
+    }
+
+    void footerRenders()
+    {
+        Window w;
+        QVERIFY(w.frontend->load());
+        FooterView footer;
+        QQmlComponent component(&w.frontend->engine(), QUrl(QStringLiteral("qrc:/Velmora/widgets/FooterView.qml")));
+        std::unique_ptr<QObject> item(component.createWithInitialProperties({{QStringLiteral("model"),
+                                                                              QVariant::fromValue<QObject *>(&footer)}}));
+        QVERIFY2(item, qPrintable(component.errorString()));
+        QCOMPARE(item->property("height").toInt(), 45);
+    }
+};
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"
