@@ -90,6 +90,16 @@ void AppDelegate::applicationWillEnterForeground()
         socket->reConnect();
 }
 
+void AppDelegate::applicationStateChanged(Qt::ApplicationState state)
+{
+    const bool returning = state == Qt::ApplicationActive && m_state != Qt::ApplicationActive && m_wasActive;
+    m_state = state;
+    if (state == Qt::ApplicationActive)
+        m_wasActive = true;
+    if (returning)
+        applicationWillEnterForeground();
+}
+
 void AppDelegate::locationManagerDidUpdateLocations(const LocationPort::Places &places)
 {
     UserInfo *user = m_context.service<UserInfo>();

@@ -33,6 +33,9 @@ public:
     bool didFinishLaunchingWithOptions(MainTabBarController *rootViewController);
     /// Back in the foreground: reconnects the session channel unless it is connected.
     void applicationWillEnterForeground();
+    /// The platform's application state: becoming active again after the first activation is
+    /// the return to the foreground (the first one is the launch itself).
+    void applicationStateChanged(Qt::ApplicationState state);
     /// The places the launch's location fix resolved to: city and province go into the user
     /// record.
     void locationManagerDidUpdateLocations(const LocationPort::Places &places);
@@ -51,4 +54,6 @@ private:
 
     AppContext &m_context;
     QPointer<MainTabBarController> m_tabbarController;
+    Qt::ApplicationState m_state = Qt::ApplicationInactive;
+    bool m_wasActive = false;
 };

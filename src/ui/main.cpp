@@ -1,7 +1,9 @@
+#include "app/AppDelegate.h"
 #include "app/MainTabBarController.h"
 #include "core/platform/AppContext.h"
 #include "screens/MainInterface.h"
 #include "ui/Frontend.h"
+#include "ui/PositioningLocationPort.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
@@ -37,7 +39,11 @@ int main(int argc, char *argv[])
 
     AppContext context(Config::fromArguments(app.arguments()));
     Frontend::installPorts(context);
+    context.setService<LocationPort>(std::make_unique<PositioningLocationPort>());
     std::unique_ptr<MainTabBarController> shell(MainInterface::instantiateMainTabBarController());
+    AppDelegate *delegate = context.service<AppDelegate>();
+    delegate->didFinishLaunchingWithOptions(shell.get());
+    QObject::connect(&app, &QGuiApplication::applicationStateChanged, delegate, &AppDelegate::applicationStateChanged);
     shell->loadViewIfNeeded();
 
     Frontend frontend(context, shell.get());

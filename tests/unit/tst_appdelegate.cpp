@@ -263,6 +263,30 @@ private slots:
         QCOMPARE(user->onProvince(), province);
     }
 
+    void foregroundIsAReturnToActive_data()
+    {
+        QTest::addColumn<QList<int>>("states");
+        QTest::addColumn<bool>("asked");   // whether the channel was asked for its connection
+        const int active = Qt::ApplicationActive, inactive = Qt::ApplicationInactive,
+                  hidden = Qt::ApplicationHidden;
+        QTest::newRow("launch activation") << QList<int>{active} << false;
+        QTest::newRow("active twice") << QList<int>{active, active} << false;
+        QTest::newRow("inactive before the first activation") << QList<int>{inactive, active} << false;
+        QTest::newRow("back from inactive") << QList<int>{active, inactive, active} << true;
+        QTest::newRow("back from hidden") << QList<int>{active, hidden, inactive, active} << true;
+        QTest::newRow("gone, not back") << QList<int>{active, hidden} << false;
+    }
+    void foregroundIsAReturnToActive()
+    {
+        QFETCH(QList<int>, states);
+        QFETCH(bool, asked);
+        AppDelegate *delegate = launch();
+        for (int state : states)
+            delegate->applicationStateChanged(Qt::ApplicationState(state));
+        // Asking creates the channel.
+        QCOMPARE(ctx().hasService<Socket>(), asked);
+    }
+
     void foregroundReconnectsOnlyWhenDisconnected()
     {
         QTcpServer session;

@@ -1,0 +1,37 @@
+#include "ui/PositioningLocationPort.h"
+
+#include <QDebug>
+#include <QGeoPositionInfo>
+#include <QGeoPositionInfoSource>
+
+PositioningLocationPort::PositioningLocationPort(QObject *parent) : QObject(parent) {}
+
+void PositioningLocationPort::startUpdatingLocation(QObject *receiver, Callback callback)
+{
+    if (!m_source) {
+        m_source = QGeoPositionInfoSource::createDefaultSource(this);
+        if (!m_source) {
+            qInfo() << "location: no position source";
+            return;
+        }
+        m_source->setPreferredPositioningMethods(QGeoPositionInfoSource::AllPositioningMethods);
+        connect(m_source, &QGeoPositionInfoSource::positionUpdated, this, &PositioningLocationPort::onPositionUpdated);
+        connect(m_source, &QGeoPositionInfoSource::errorOccurred, this, [this](QGeoPositionInfoSource::Error error) {
+            qInfo() << "location: source error" << error;
+            m_source->stopUpdates();
+        });
+    }
+    m_receiver = receiver;
+    m_callback = std::move(callback);
+    m_source->startUpdates();
+}
+
+void PositioningLocationPort::onPositionUpdated(const QGeoPositionInfo &info)
+{
+    // One fix is all the launch wants.
+    m_source->stopUpdates();
+    qInfo().noquote() << "location: fix" << info.coordinate().toString();
+    Callback callback = std::exchange(m_callback, {});
+    if (callback && m_receiver)
+        callback({});   // no reverse geocoder: the fix names no place
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/platform/LocationPort.h"
+
+#include <QObject>
+#include <QPointer>
+
+class QGeoPositionInfo;
+class QGeoPositionInfoSource;
+
+/// The launch's location fix from Qt Positioning: the platform's default position source, best
+/// accuracy, one fix, then updates stop. Qt 6.4 on this platform has no reverse geocoder (that
+/// is Qt Location), so a fix resolves to no place and the user record keeps its city and
+/// province; without a source (or when it fails) nothing is reported at all.
+class PositioningLocationPort : public QObject, public LocationPort
+{
+    Q_OBJECT
+public:
+    explicit PositioningLocationPort(QObject *parent = nullptr);
+
+    void startUpdatingLocation(QObject *receiver, Callback callback) override;
+
+private:
+    void onPositionUpdated(const QGeoPositionInfo &info);
+
+    QGeoPositionInfoSource *m_source = nullptr;
+    QPointer<QObject> m_receiver;
+    Callback m_callback;
+};
