@@ -49,6 +49,15 @@ bool DemoSeeder::seedIfEmpty()
     return ok;
 }
 
+void DemoSeeder::addLoadUsers(int count)
+{
+    m_db.begin();
+    for (int i = 0; i < count; ++i)
+        m_db.run(QStringLiteral("INSERT OR IGNORE INTO users(mobile, password, user_name) VALUES(?,?,?)"),
+                 {QString::number(14000000000LL + i), QString::fromLatin1(kDemoPassword), QStringLiteral("测试用户%1").arg(i)});
+    m_db.commit();
+}
+
 void DemoSeeder::seedReference()
 {
     for (const auto &p : DemoCatalog::provinces()) {

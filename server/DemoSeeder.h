@@ -17,6 +17,9 @@ public:
 
     /// Seeds only when there are no users yet, so restarting with --demo keeps earlier changes.
     bool seedIfEmpty();
+    /// Adds `count` plain accounts 14000000000 + i (password "demo123") for load tests;
+    /// numbers that exist already are kept.
+    void addLoadUsers(int count);
 
     static constexpr int kResources = 420;
     static constexpr char kDemoPassword[] = "demo123";

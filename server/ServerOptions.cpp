@@ -48,6 +48,12 @@ ServerOptions ServerOptions::parse(const QStringList &arguments)
                 o.error = QStringLiteral("--data-dir needs a directory");
             else
                 o.dataDir = value;
+        } else if (arg == QLatin1String("--demo-users")) {
+            bool ok = false;
+            if (takeValue())
+                o.demoUsers = value.toInt(&ok);
+            if (!ok || o.demoUsers < 0 || o.demoUsers > 100000)
+                o.error = QStringLiteral("--demo-users needs a count from 0 to 100000");
         } else if (arg == QLatin1String("--listen")) {
             if (!takeValue() || !o.address.setAddress(value))
                 o.error = QStringLiteral("--listen needs an IP address");
@@ -64,7 +70,7 @@ QString ServerOptions::usage()
 {
     return QStringLiteral(
         "usage: velmora-server [--demo] [--http-port N] [--session-port N] [--data-dir DIR]"
-        " [--listen ADDRESS]\n"
+        " [--listen ADDRESS] [--demo-users N]\n"
         "  port 0 picks a free port; the chosen ports are printed as\n"
         "  \"velmora-server listening http=PORT session=PORT\"\n");
 }

@@ -12,6 +12,7 @@ struct ServerOptions
     QString dataDir;            ///< holds market.sqlite3 and pictures/; empty = current directory
     QHostAddress address = QHostAddress::LocalHost;
     bool demo = false;          ///< seed a demo market into an empty database
+    int demoUsers = 0;          ///< extra demo accounts 14000000000 + i (load tests), with --demo
     QString error;              ///< set when the command line could not be read
 
     static ServerOptions parse(const QStringList &arguments);

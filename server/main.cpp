@@ -25,8 +25,11 @@ int main(int argc, char *argv[])
     MarketDatabase db;
     if (!db.open(QDir(dataDir).filePath(QStringLiteral("market.sqlite3"))))
         return 1;
-    if (options.demo)
-        DemoSeeder(db, QDir(dataDir).filePath(QStringLiteral("pictures"))).seedIfEmpty();
+    if (options.demo) {
+        DemoSeeder seeder(db, QDir(dataDir).filePath(QStringLiteral("pictures")));
+        seeder.seedIfEmpty();
+        seeder.addLoadUsers(options.demoUsers);
+    }
 
     HttpService http(db, dataDir);
     SessionServer session(db);

@@ -9,6 +9,8 @@ SessionClient::SessionClient(QTcpSocket *socket, QObject *parent)
     : QObject(parent), m_socket(socket)
 {
     socket->setParent(this);
+    // Frames are small and chat is interactive: do not hold them back to coalesce writes.
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     connect(socket, &QTcpSocket::readyRead, this, &SessionClient::readAvailable);
     connect(socket, &QTcpSocket::disconnected, this, [this] { emit disconnected(this); });
 }

@@ -16,7 +16,13 @@ public:
     SessionClient(QTcpSocket *socket, QObject *parent = nullptr);
 
     qint64 userId() const { return m_userId; }
-    void setUserId(qint64 id) { m_userId = id; }
+    void setUserId(qint64 id, const QString &mobile = {})
+    {
+        m_userId = id;
+        m_mobile = mobile;
+    }
+    /// The mobile number of the logged-in user.
+    QString mobile() const { return m_mobile; }
     QString peer() const;
 
     /// Writes a frame whose body is the given object as compact JSON.
@@ -33,4 +39,5 @@ private:
     QTcpSocket *m_socket;
     SessionFrameDecoder m_decoder;
     qint64 m_userId = 0;
+    QString m_mobile;
 };

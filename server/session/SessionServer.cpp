@@ -108,7 +108,7 @@ void SessionServer::login(SessionClient *client, const QVariantMap &body)
                                        QStringLiteral("您的账号已于其它设备登录，您被迫下线！")}});
         previous->setUserId(0);
     }
-    client->setUserId(userId);
+    client->setUserId(userId, phone);
     m_online.insert(userId, client);
     qInfo().noquote() << "session: user" << userId << phone << "logged in from" << client->peer();
     client->send(LoginAccepted, UserRecord::fromRow(row));
@@ -150,19 +150,18 @@ void SessionServer::chat(SessionClient *client, QVariantMap body)
         return;
     }
     const qint64 receiver = Value::longLongValue(body.value(QStringLiteral("ReceiverID")));
-    const QVariantMap sender = m_db.queryOne(QStringLiteral("SELECT id, mobile FROM users WHERE id = ?"),
-                                             {client->userId()});
-    if (!m_db.scalar(QStringLiteral("SELECT 1 FROM users WHERE id = ?"), {receiver}).isValid()) {
+    SessionClient *target = m_online.value(receiver);
+    if (!target && !m_db.scalar(QStringLiteral("SELECT 1 FROM users WHERE id = ?"), {receiver}).isValid()) {
         qInfo().noquote() << "session: chat to unknown receiver" << body.value(QStringLiteral("ReceiverID"));
         return;
     }
     // The sender is who is logged in on this connection, whatever the frame claims.
     body[QStringLiteral("SenderID")] = QString::number(client->userId());
-    body[QStringLiteral("SenderMobileNumber")] = sender.value(QStringLiteral("mobile")).toString();
+    body[QStringLiteral("SenderMobileNumber")] = client->mobile();
     if (str(body, "SendTime").isEmpty())
         body[QStringLiteral("SendTime")] = QString::number(QDateTime::currentSecsSinceEpoch());
     const QByteArray json = JsonWriter::write(QVariant(body));
-    if (SessionClient *target = m_online.value(receiver)) {
+    if (target) {
         target->sendRaw(Chat, json);
         return;
     }

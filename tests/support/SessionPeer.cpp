@@ -19,7 +19,10 @@ SessionPeer::SessionPeer(QObject *parent) : QObject(parent)
 bool SessionPeer::connectTo(quint16 port, int timeoutMs)
 {
     m_socket.connectToHost(QStringLiteral("127.0.0.1"), port);
-    return m_socket.waitForConnected(timeoutMs);
+    if (!m_socket.waitForConnected(timeoutMs))
+        return false;
+    m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    return true;
 }
 
 QByteArray SessionPeer::frame(qint32 type, const QByteArray &body)

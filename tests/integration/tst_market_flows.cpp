@@ -1,0 +1,239 @@
+// The market's business flows end to end: the client's own Request against velmora-server,
+// with bare session peers watching for the push notices each step owes the other side.
+#include "RecordingDelegate.h"
+#include "ServerProcess.h"
+#include "SessionPeer.h"
+#include "TestContext.h"
+#include "core/api/Request.h"
+#include "core/session/UserInfo.h"
+
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+namespace {
+const QString kBuyer = QStringLiteral("13800000001");   // user 1
+const QString kSeller = QStringLiteral("13800000002");  // user 2
+const QString kThird = QStringLiteral("13800000003");   // user 3
+const QString kPass = QStringLiteral("demo123");
+} // namespace
+
+class tst_MarketFlows : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ServerProcess> m_server;
+    std::unique_ptr<TestContext> m_ctx;
+
+    /// Runs one catalogue operation as the given user and returns the decoded reply.
+    QVariantMap call(const QString &userId, const std::function<void(Request *, RequestDelegate *)> &op)
+    {
+        UserInfo::info()->setUserId(userId);
+        RecordingDelegate delegate;
+        op(Request::request(), &delegate);
+        if (!delegate.waitForHide(1, 10000))
+            return {{QStringLiteral("timeout"), true}};
+        return delegate.result().toMap();
+    }
+    static int code(const QVariantMap &reply) { return reply.value(QStringLiteral("errorCode"), -1).toInt(); }
+    static QVariantList rows(const QVariantMap &reply) { return reply.value(QStringLiteral("data")).toList(); }
+
+    std::unique_ptr<SessionPeer> online(const QString &mobile)
+    {
+        auto p = std::make_unique<SessionPeer>();
+        if (!p->connectTo(m_server->sessionPort()) || p->login(mobile, kPass) != 1)
+            return nullptr;
+        return p;
+    }
+    static QByteArray push(int code) { return QByteArray("{\"PushCode\":\"") + QByteArray::number(code) + "\"}"; }
+
+private slots:
+    void init()
+    {
+        m_server = std::make_unique<ServerProcess>(QStringLiteral(VELMORA_SERVER_BIN));
+        QVERIFY2(m_server->start({QStringLiteral("--demo")}), qPrintable(m_server->errorText()));
+        m_ctx = std::make_unique<TestContext>();
+        (*m_ctx)->mutableConfig().serviceBaseUrl = m_server->baseUrl();
+    }
+    void cleanup()
+    {
+        m_ctx.reset();
+        m_server.reset();
+    }
+
+    void orderFromOfferToTradeOutcome()
+    {
+        auto seller = online(kSeller);
+        auto buyer = online(kBuyer);
+        QVERIFY(seller && buyer);
+        // One of the seller's listed lots, as the supermarket shows it to anyone.
+        const QVariantMap mine = call(QStringLiteral("2"), [](Request *r, RequestDelegate *d) { r->sourceListWithDelegate(d, 1, 2); });
+        QCOMPARE(code(mine), 0);
+        QVERIFY(!rows(mine).isEmpty());
+        const QString resourceId = rows(mine).first().toMap().value(QStringLiteral("resourceId")).toString();
+        const QVariantMap detail = call(QString(), [&](Request *r, RequestDelegate *d) { r->getSuperMarkDetail(resourceId, d); });
+        QCOMPARE(code(detail), 0);
+        QCOMPARE(detail.value(QStringLiteral("data")).toMap().value(QStringLiteral("LoginInfoID")).toString(), QStringLiteral("2"));
+        QCOMPARE(detail.value(QStringLiteral("data")).toMap().value(QStringLiteral("currentState")).toInt(), 1);
+
+        const QVariantMap ordered = call(QStringLiteral("1"), [&](Request *r, RequestDelegate *d) {
+            r->buyItemFromSuperMark(QStringLiteral("1"), resourceId, 3450.6, 12.5, d);
+        });
+        QCOMPARE(code(ordered), 0);
+        SessionPeer::Frame notice;
+        QVERIFY(seller->waitFor(50, &notice));
+        QCOMPARE(notice.body, push(1));
+
+        // The seller finds it among the orders waiting for confirmation and confirms it.
+        const QVariantMap waiting = call(QStringLiteral("2"), [](Request *r, RequestDelegate *d) { r->orderListWithRole(QStringLiteral("sell"), 1, 1, d); });
+        QVariantMap order;
+        for (const QVariant &row : rows(waiting))
+            if (row.toMap().value(QStringLiteral("resourceId")).toString() == resourceId)
+                order = row.toMap();
+        QVERIFY(!order.isEmpty());
+        QCOMPARE(order.value(QStringLiteral("weight")).toString(), QStringLiteral("12.5"));
+        const QString orderId = order.value(QStringLiteral("id")).toString();
+        QCOMPARE(code(call(QStringLiteral("2"), [&](Request *r, RequestDelegate *d) { r->confirmOrderWithDelegate(d, orderId, resourceId); })), 0);
+        QVERIFY(buyer->waitFor(50, &notice));
+        QCOMPARE(notice.body, push(3));
+        // Confirming twice is refused and changes nothing.
+        QVERIFY(code(call(QStringLiteral("2"), [&](Request *r, RequestDelegate *d) { r->confirmOrderWithDelegate(d, orderId, resourceId); })) != 0);
+
+        // In trade: each side reports; the status walks 4 → 6 → 9.
+        auto tradeStatus = [&](const QString &user, const QString &role) {
+            const QVariantMap list = call(user, [&](Request *r, RequestDelegate *d) { r->tradeOrderListWithDelegate(d, role, 1); });
+            for (const QVariant &row : rows(list))
+                if (row.toMap().value(QStringLiteral("id")).toString() == orderId)
+                    return row.toMap().value(QStringLiteral("status")).toString();
+            return QString();
+        };
+        QCOMPARE(tradeStatus(QStringLiteral("1"), QStringLiteral("buy")), QStringLiteral("4"));
+        QCOMPARE(code(call(QStringLiteral("1"), [&](Request *r, RequestDelegate *d) {
+                     r->toTradeOrderWithDelegate(d, orderId, QStringLiteral("1"), QStringLiteral("buy")); })), 0);
+        QVERIFY(seller->waitFor(50, &notice));
+        QCOMPARE(notice.body, push(4));
+        QCOMPARE(tradeStatus(QStringLiteral("2"), QStringLiteral("sell")), QStringLiteral("6"));
+        QCOMPARE(code(call(QStringLiteral("2"), [&](Request *r, RequestDelegate *d) {
+                     r->toTradeOrderWithDelegate(d, orderId, QStringLiteral("0"), QStringLiteral("sell")); })), 0);
+        QCOMPARE(tradeStatus(QStringLiteral("1"), QStringLiteral("buy")), QStringLiteral("9"));
+    }
+
+    void orderRefusals_data()
+    {
+        QTest::addColumn<QString>("buyer");
+        QTest::addColumn<double>("weight");
+        QTest::newRow("own resource") << QStringLiteral("2") << 1.0;
+        QTest::newRow("more than offered") << QStringLiteral("1") << 1.0e6;
+        QTest::newRow("nobody") << QStringLiteral("9999") << 1.0;
+    }
+    void orderRefusals()
+    {
+        QFETCH(QString, buyer);
+        QFETCH(double, weight);
+        const QVariantMap mine = call(QStringLiteral("2"), [](Request *r, RequestDelegate *d) { r->sourceListWithDelegate(d, 1, 2); });
+        const QString resourceId = rows(mine).first().toMap().value(QStringLiteral("resourceId")).toString();
+        const QVariantMap reply = call(buyer, [&](Request *r, RequestDelegate *d) { r->buyItemFromSuperMark(buyer, resourceId, 3500, weight, d); });
+        QVERIFY(code(reply) != 0);
+        QVERIFY(!reply.value(QStringLiteral("message")).toString().isEmpty());
+    }
+
+    void resourceLifecycle()
+    {
+        auto buyer = online(kThird);
+        QVERIFY(buyer);
+        const QVariantMap saved = call(QStringLiteral("2"), [](Request *r, RequestDelegate *d) {
+            r->editResourceWithDelegate(d, QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("31"), QStringLiteral("3101"),
+                                        QStringLiteral("Φ18"), QStringLiteral("HRB400E"), QStringLiteral("沙钢"),
+                                        QStringLiteral("3520"), QStringLiteral("88.5"), QStringLiteral("理计"),
+                                        QStringLiteral("宝山库"), QStringLiteral("0"), QStringLiteral("0"));
+        });
+        QCOMPARE(code(saved), 0);
+        const QString id = saved.value(QStringLiteral("data")).toMap().value(QStringLiteral("resourceId")).toString();
+        auto statusOf = [&]() {
+            return call(QString(), [&](Request *r, RequestDelegate *d) { r->resourceDetailWithId(id, d); })
+                .value(QStringLiteral("data")).toMap().value(QStringLiteral("status")).toString();
+        };
+        QCOMPARE(statusOf(), QStringLiteral("1"));
+        // Directed to one buyer by mobile number: the buyer is told and sees the offer.
+        QCOMPARE(code(call(QStringLiteral("2"), [&](Request *r, RequestDelegate *d) { r->releaseDirectResourceWithDelegate(d, id, kThird); })), 0);
+        SessionPeer::Frame notice;
+        QVERIFY(buyer->waitFor(50, &notice));
+        QCOMPARE(notice.body, push(2));
+        const QVariantMap offers = call(QStringLiteral("3"), [](Request *r, RequestDelegate *d) { r->directResourceListWithDelegate(d, 1); });
+        QCOMPARE(rows(offers).first().toMap().value(QStringLiteral("resourceId")).toString(), id);
+        // Withdrawn, then published to the supermarket; withdrawing twice is refused.
+        QCOMPARE(code(call(QStringLiteral("2"), [&](Request *r, RequestDelegate *d) { r->backResourceWithResourceids(id, d); })), 0);
+        QCOMPARE(statusOf(), QStringLiteral("1"));
+        QVERIFY(code(call(QStringLiteral("2"), [&](Request *r, RequestDelegate *d) { r->backResourceWithResourceids(id, d); })) != 0);
+        QCOMPARE(code(call(QStringLiteral("2"), [&](Request *r, RequestDelegate *d) { r->releaseResourceWithDelegate(d, id); })), 0);
+        QCOMPARE(statusOf(), QStringLiteral("2"));
+        // Someone else's resource cannot be published or withdrawn.
+        QVERIFY(code(call(QStringLiteral("3"), [&](Request *r, RequestDelegate *d) { r->backResourceWithResourceids(id, d); })) != 0);
+    }
+
+    void registrationWithLoggedCode()
+    {
+        const QString mobile = QStringLiteral("13712345678");
+        QCOMPARE(code(call(QString(), [&](Request *r, RequestDelegate *d) { r->getUserCode1(mobile, d); })), 0);
+        QString sms;
+        QTRY_VERIFY_WITH_TIMEOUT(!(sms = m_server->lastCode(mobile)).isEmpty(), 5000);
+        QVERIFY(code(call(QString(), [&](Request *r, RequestDelegate *d) { r->userRegister(mobile, QStringLiteral("000000"), d); })) != 0);
+        QCOMPARE(code(call(QString(), [&](Request *r, RequestDelegate *d) { r->userRegister(mobile, sms, d); })), 0);
+        // Registered twice: refused; the code also sets the password.
+        QVERIFY(code(call(QString(), [&](Request *r, RequestDelegate *d) { r->getUserCode1(mobile, d); })) != 0);
+        QCOMPARE(code(call(QString(), [&](Request *r, RequestDelegate *d) {
+                     r->updatePassword(mobile, QStringLiteral("s3cret&=x"), sms, d); })), 0);
+        SessionPeer peer;
+        QVERIFY(peer.connectTo(m_server->sessionPort()));
+        QCOMPARE(peer.login(mobile, QStringLiteral("s3cret&=x")), 1);
+    }
+
+    void tenderAndBid()
+    {
+        const QVariantMap saved = call(QStringLiteral("1"), [](Request *r, RequestDelegate *d) {
+            r->zhaobiaoAddAndEditorWithDelegate(d, QStringLiteral("32"), QStringLiteral("3201"), QStringLiteral("1"),
+                                                QStringLiteral("1"), QStringLiteral("Φ20"), QStringLiteral("1"),
+                                                QStringLiteral("HRB400"), QStringLiteral("3600"), QStringLiteral("300"),
+                                                QStringLiteral("0"), QStringLiteral("0"));
+        });
+        QCOMPARE(code(saved), 0);
+        const QString id = saved.value(QStringLiteral("data")).toMap().value(QStringLiteral("id")).toString();
+        // Not published yet: no bids.
+        auto bid = [&](const QString &user) {
+            return code(call(user, [&](Request *r, RequestDelegate *d) {
+                r->buyItemFromBidding(user, id, QStringLiteral("32"), QStringLiteral("3201"), QStringLiteral("沙钢"), 3580.4, d); }));
+        };
+        QVERIFY(bid(QStringLiteral("3")) != 0);
+        QCOMPARE(code(call(QStringLiteral("1"), [&](Request *r, RequestDelegate *d) { r->zhaobiaoFabuWithDelegate(d, id); })), 0);
+        QVERIFY(bid(QStringLiteral("1")) != 0);      // own tender
+        QCOMPARE(bid(QStringLiteral("3")), 0);
+        QVERIFY(bid(QStringLiteral("2")) != 0);      // maxnum 1 reached
+        const QVariantMap mine = call(QStringLiteral("3"), [](Request *r, RequestDelegate *d) { r->yingbiaoListWithDelegate(d, 1); });
+        const QVariantMap first = rows(mine).first().toMap();
+        QCOMPARE(first.value(QStringLiteral("ybPrice")).toString(), QStringLiteral("3580"));
+        const QVariantMap card = call(QStringLiteral("3"), [&](Request *r, RequestDelegate *d) {
+            r->buyerInfoWithDelegate(d, first.value(QStringLiteral("id"))); });
+        QCOMPARE(card.value(QStringLiteral("data")).toMap().value(QStringLiteral("mobile")).toString(), kBuyer);
+    }
+
+    void paidArticle()
+    {
+        const QVariantMap list = call(QString(), [](Request *r, RequestDelegate *d) { r->getArticleClass(1, 10, d); });
+        QString paidId;
+        for (const QVariant &row : rows(list))
+            if (row.toMap().contains(QStringLiteral("Description")))
+                paidId = row.toMap().value(QStringLiteral("ArticleId")).toString();
+        QVERIFY(!paidId.isEmpty());
+        auto isPaid = [&]() {
+            return call(QStringLiteral("1"), [&](Request *r, RequestDelegate *d) { r->articleIsBuy(QStringLiteral("1"), paidId, d); })
+                .value(QStringLiteral("data")).toInt();
+        };
+        QCOMPARE(isPaid(), 1);
+        QCOMPARE(code(call(QStringLiteral("1"), [&](Request *r, RequestDelegate *d) { r->buyArtic(QStringLiteral("1"), paidId, d); })), 0);
+        QCOMPARE(isPaid(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_MarketFlows)
+#include "tst_market_flows.moc"
