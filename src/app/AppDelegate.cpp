@@ -55,10 +55,14 @@ void AppDelegate::installUncaughtExceptionHandler()
 {
     // What the hook wrote while the last run died becomes the stored reason now, replacing one
     // that was never delivered: the newest crash is the one worth reporting.
+    // The defaults are on disk before installing empties the file, so no crash in between
+    // loses the reason.
     const QString path = crashReasonFile();
-    const QString pending = CrashRecorder::takePending(path);
-    if (!pending.isNull())
+    const QString pending = CrashRecorder::pendingReason(path);
+    if (!pending.isNull()) {
         m_context.userDefaults()->setObject(pending, kCrashReasonKey);
+        m_context.userDefaults()->synchronize();
+    }
     if (!CrashRecorder::install(path))
         qWarning().noquote() << "crash hook: cannot open" << path;
 }

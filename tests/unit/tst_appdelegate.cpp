@@ -223,7 +223,7 @@ private slots:
         const QByteArray encoded = QUrl::toPercentEncoding(reason);
         QCOMPARE(m_server->last().body, expectedReport(encoded));
         // Handed over once: the file is empty again.
-        QCOMPARE(CrashRecorder::takePending(delegate->crashReasonFile()), QString());
+        QCOMPARE(CrashRecorder::pendingReason(delegate->crashReasonFile()), QString());
     }
 
     void badgeShowsStoredUnreadAtLaunch()

@@ -103,12 +103,11 @@ bool CrashRecorder::install(const QString &path)
     return fd >= 0;
 }
 
-QString CrashRecorder::takePending(const QString &path)
+QString CrashRecorder::pendingReason(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadWrite))
+    if (!file.open(QIODevice::ReadOnly))
         return QString();
     const QByteArray reason = file.readAll();
-    file.resize(0);
     return reason.isEmpty() ? QString() : QString::fromUtf8(reason);
 }
