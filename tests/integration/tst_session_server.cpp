@@ -201,6 +201,34 @@ private slots:
         QVERIFY(p->waitFor(36));
     }
 
+    void streamCutAtRandomPoints_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        for (quint32 seed : {1u, 7u, 42u, 2026u, 31337u})
+            QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed;
+    }
+    void streamCutAtRandomPoints()
+    {
+        QFETCH(quint32, seed);
+        auto p = peer();
+        QVERIFY(p);
+        // Strings holding braces, brackets, escaped quotes and backslashes must not end a frame.
+        const QByteArray tricky = SessionPeer::json({{"loginInfoID", QStringLiteral("{[\\\"}]")},
+                                                     {"deviceID", QStringLiteral("二维码 } ] \\")}});
+        const QByteArray stream = SessionPeer::frame(0, SessionPeer::json({{"Phone", kA}, {"Password", kPass}, {"Platform", QStringLiteral("2")}}))
+                                  + SessionPeer::frame(32, tricky) + SessionPeer::frame(32, kQr);
+        QRandomGenerator rng(seed);
+        for (qsizetype at = 0; at < stream.size();) {
+            const qsizetype n = qMin<qsizetype>(stream.size() - at, 1 + rng.bounded(20));
+            p->write(stream.mid(at, n));
+            at += n;
+            QCoreApplication::processEvents();
+        }
+        QVERIFY(p->waitFor(1));
+        QVERIFY(p->waitFor(36));
+        QVERIFY(p->waitFor(36));
+    }
+
     void badFramesAreDroppedAndServerStaysUp_data()
     {
         QTest::addColumn<QByteArray>("bytes");
