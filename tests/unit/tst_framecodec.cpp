@@ -40,11 +40,21 @@ bool drain(FrameCodec &codec, QList<Decoded> &out)
 QByteArray randomBody(QRandomGenerator &rng, int depth = 0)
 {
     static const char *const pieces[] = {"a", "{", "}", "[", "]", "\\\\", "\\\"", "热轧", " ", ":", "x\\\\\\\"y"};
+    // Runs of escaped backslashes, alone or before an escaped quote, and long plain stretches,
+    // so that runs and strings straddle the scanner's 64-byte blocks.
+    auto randomPiece = [&]() -> QByteArray {
+        switch (rng.bounded(8)) {
+        case 0: return QByteArray(2 * rng.bounded(1, 40), '\\');
+        case 1: return QByteArray(2 * rng.bounded(1, 40), '\\') + "\\\"";
+        case 2: return QByteArray(rng.bounded(1, 100), 'z');
+        default: return pieces[rng.bounded(int(std::size(pieces)))];
+        }
+    };
     auto randomString = [&] {
         QByteArray s = "\"";
         const int n = rng.bounded(6);
         for (int i = 0; i < n; ++i)
-            s += pieces[rng.bounded(int(std::size(pieces)))];
+            s += randomPiece();
         return s + "\"";
     };
     const bool array = rng.bounded(4) == 0;

@@ -1,28 +1,95 @@
 #include "core/session/FrameCodec.h"
 
 #include <QtEndian>
-#include <array>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+#include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace {
 
-// What a byte means to the body scanner outside strings. Everything but these kinds is skipped
-// with one table look-up, which keeps the scan near memory speed. A zero byte never occurs in
-// JSON text but starts every frame header, so meeting one means the body was not JSON.
-enum ByteKind : unsigned char { Plain = 0, Quote, Open, Close, Zero };
-
-constexpr std::array<unsigned char, 256> makeKinds()
+// The body scanner works on 64-byte blocks, one bit per byte, so that its cost does not
+// depend on how many strings, escapes and brackets a body holds (a byte-at-a-time scanner, or
+// one memchr per string, spends most of its time on branches in these short, string-dense
+// bodies). Per block: which bytes are quotes, backslashes, opening and closing brackets, and
+// zero. A zero byte never occurs in JSON text but starts every frame header, so meeting one
+// inside a body means the body was not JSON.
+struct BlockMasks
 {
-    std::array<unsigned char, 256> k{};
-    k[static_cast<unsigned char>('"')] = Quote;
-    k[static_cast<unsigned char>('{')] = Open;
-    k[static_cast<unsigned char>('[')] = Open;
-    k[static_cast<unsigned char>('}')] = Close;
-    k[static_cast<unsigned char>(']')] = Close;
-    k[0] = Zero;
-    return k;
+    quint64 quote = 0;
+    quint64 backslash = 0;
+    quint64 open = 0;
+    quint64 close = 0;
+    quint64 zero = 0;
+};
+
+// p has 64 readable bytes.
+BlockMasks classify(const char *p)
+{
+    BlockMasks m;
+#ifdef __SSE2__
+    const __m128i quote = _mm_set1_epi8('"');
+    const __m128i backslash = _mm_set1_epi8('\\');
+    // '[' and ']' differ from '{' and '}' only in bit 0x20, so one compare finds each pair.
+    const __m128i caseBit = _mm_set1_epi8(0x20);
+    const __m128i openBrace = _mm_set1_epi8('{');
+    const __m128i closeBrace = _mm_set1_epi8('}');
+    const __m128i zero = _mm_setzero_si128();
+    for (int k = 0; k < 4; ++k) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 16 * k));
+        const __m128i folded = _mm_or_si128(v, caseBit);
+        const auto bits = [](__m128i hits) { return quint64(unsigned(_mm_movemask_epi8(hits))); };
+        const int shift = 16 * k;
+        m.quote |= bits(_mm_cmpeq_epi8(v, quote)) << shift;
+        m.backslash |= bits(_mm_cmpeq_epi8(v, backslash)) << shift;
+        m.open |= bits(_mm_cmpeq_epi8(folded, openBrace)) << shift;
+        m.close |= bits(_mm_cmpeq_epi8(folded, closeBrace)) << shift;
+        m.zero |= bits(_mm_cmpeq_epi8(v, zero)) << shift;
+    }
+#else
+    for (int k = 0; k < 64; ++k) {
+        const quint64 bit = quint64(1) << k;
+        switch (p[k]) {
+        case '"': m.quote |= bit; break;
+        case '\\': m.backslash |= bit; break;
+        case '{': case '[': m.open |= bit; break;
+        case '}': case ']': m.close |= bit; break;
+        case 0: m.zero |= bit; break;
+        default: break;
+        }
+    }
+#endif
+    return m;
 }
-constexpr std::array<unsigned char, 256> kKinds = makeKinds();
+
+// Bytes escaped by a backslash: the byte after each odd-length run of backslashes. prevEscaped
+// carries "the first byte of the next block is escaped" from block to block.
+quint64 escapedBytes(quint64 backslash, quint64 &prevEscaped)
+{
+    constexpr quint64 evenBits = 0x5555555555555555ULL;
+    backslash &= ~prevEscaped;
+    const quint64 followsEscape = backslash << 1 | prevEscaped;
+    const quint64 oddSequenceStarts = backslash & ~evenBits & ~followsEscape;
+    const quint64 sum = oddSequenceStarts + backslash;
+    prevEscaped = sum < backslash ? 1 : 0;   // carry out of the top bit
+    const quint64 invertMask = sum << 1;
+    return (evenBits ^ invertMask) & followsEscape;
+}
+
+// Each bit becomes the parity of the bits up to and including it: between an opening quote
+// and its closing quote, the bits are set.
+quint64 prefixXor(quint64 x)
+{
+    x ^= x << 1;
+    x ^= x << 2;
+    x ^= x << 4;
+    x ^= x << 8;
+    x ^= x << 16;
+    x ^= x << 32;
+    return x;
+}
 
 bool isJsonSpace(char c)
 {
@@ -66,6 +133,21 @@ void FrameCodec::append(const QByteArray &bytes)
         return;
     }
     m_buf.append(bytes);
+}
+
+char *FrameCodec::appendBuffer(qsizetype n)
+{
+    compact();
+    const qsizetype size = m_buf.size();
+    m_buf.resize(size + n);
+    m_reserved = n;
+    return m_buf.data() + size;
+}
+
+void FrameCodec::commitAppend(qsizetype n)
+{
+    m_buf.resize(m_buf.size() - m_reserved + std::clamp<qsizetype>(n, 0, m_reserved));
+    m_reserved = 0;
 }
 
 void FrameCodec::reset()
@@ -124,6 +206,7 @@ FrameCodec::Status FrameCodec::readHeader(Frame &frame)
         m_scan = i + 1;
         m_depth = 1;
         m_inString = false;
+        m_prevEscaped = 0;
         return Status::NeedMore;
     }
     if (data[i] == '\0' && i == bodyStart && prefixIsZero(m_pos)) {
@@ -146,53 +229,57 @@ FrameCodec::Status FrameCodec::scanBody(Frame &frame)
     const char *data = m_buf.constData();
     const qsizetype end = m_buf.size();
     qsizetype i = m_scan;
-    int depth = m_depth;
-    bool inString = m_inString;
+    alignas(16) char tail[64];
     while (i < end) {
-        if (inString) {
-            const void *q = std::memchr(data + i, '"', size_t(end - i));
-            const qsizetype at = q ? static_cast<const char *>(q) - data : end;
-            if (std::memchr(data + i, 0, size_t(at - i)))
-                return abandonBody();
-            if (!q) {
-                i = end;
+        const qsizetype n = std::min<qsizetype>(64, end - i);
+        const char *p = data + i;
+        quint64 valid = ~quint64(0);
+        if (n < 64) {
+            // The last bytes so far: scanned from a padded copy, and again (from the same
+            // state) when more arrive, unless the body ends here.
+            std::memcpy(tail, p, size_t(n));
+            std::memset(tail + n, 0, size_t(64 - n));
+            p = tail;
+            valid = (quint64(1) << n) - 1;
+        }
+        const BlockMasks m = classify(p);
+        quint64 prevEscaped = m_prevEscaped;
+        const quint64 quotes = m.quote & ~escapedBytes(m.backslash & valid, prevEscaped);
+        const quint64 inString = prefixXor(quotes & valid) ^ (m_inString ? ~quint64(0) : 0);
+        int depth = m_depth;
+        int endBit = -1;
+        for (quint64 bits = (m.open | m.close) & valid & ~inString; bits; bits &= bits - 1) {
+            const int b = std::countr_zero(bits);
+            if ((m.open >> b) & 1) {
+                ++depth;
+            } else if (--depth == 0) {
+                endBit = b;
                 break;
             }
-            // A quote ends the string unless an odd run of backslashes escapes it. The run
-            // cannot reach back past the opening quote, which is not a backslash.
-            qsizetype run = 0;
-            while (data[at - 1 - run] == '\\')
-                ++run;
-            i = at + 1;
-            if ((run & 1) == 0)
-                inString = false;
-            continue;
         }
-        const unsigned char kind = kKinds[static_cast<unsigned char>(data[i])];
-        ++i;
-        if (kind == Plain)
-            continue;
-        if (kind == Quote) {
-            inString = true;
-        } else if (kind == Open) {
-            ++depth;
-        } else if (kind == Zero) {
+        const quint64 upToEnd = endBit < 0 ? valid : endBit == 63 ? ~quint64(0) : (quint64(2) << endBit) - 1;
+        if (m.zero & upToEnd)
             return abandonBody();
-        } else if (--depth == 0) {
-            if (i - m_bodyStart > m_maxBody)
+        if (endBit >= 0) {
+            const qsizetype frameEnd = i + endBit + 1;
+            if (frameEnd - m_bodyStart > m_maxBody)
                 return Status::Oversized;
             frame.typeBytes = QByteArrayView(data + m_bodyStart - 4, 4);
             frame.type = typeOfHeader(QByteArrayView(data + m_bodyStart - kHeaderSize, kHeaderSize));
-            frame.body = QByteArrayView(data + m_bodyStart, i - m_bodyStart);
-            m_pos = i;
+            frame.body = QByteArrayView(data + m_bodyStart, frameEnd - m_bodyStart);
+            m_pos = frameEnd;
             m_state = State::Header;
             return Status::Frame;
         }
+        if (n < 64)
+            break;
+        m_depth = depth;
+        m_inString = (inString >> 63) & 1;
+        m_prevEscaped = prevEscaped;
+        i += 64;
     }
     m_scan = i;
-    m_depth = depth;
-    m_inString = inString;
-    if (m_scan - m_bodyStart > m_maxBody)
+    if (end - m_bodyStart > m_maxBody)
         return Status::Oversized;
     return Status::NeedMore;
 }
@@ -242,7 +329,11 @@ void FrameCodec::compact()
     if (m_pos == 0)
         return;
     if (m_pos == m_buf.size()) {
-        m_buf.clear();
+        // Keep the allocation for the next read unless it is shared with an adopted chunk.
+        if (m_buf.isDetached())
+            m_buf.resize(0);
+        else
+            m_buf.clear();
     } else {
         m_buf.remove(0, m_pos);
     }

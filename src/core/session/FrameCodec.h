@@ -18,7 +18,8 @@
 /// How a body is delimited:
 /// - after the 8-byte header, JSON white space is skipped; a body is a JSON text, i.e. an object
 ///   or an array, so it must start with '{' or '['; its end is found by a scanner that tracks
-///   strings, escapes and nesting depth (it does not validate the JSON: a body such as {"a":}
+///   strings, escapes and nesting depth 64 bytes at a time, with bit masks rather than a branch
+///   per byte (it does not validate the JSON: a body such as {"a":}
 ///   still comes out as one frame and fails later, at parsing, as any invalid body does);
 /// - a header followed directly by the zero byte that starts the next frame is a frame with an
 ///   empty body. Because only the next frame reveals it, it comes out once that byte arrives,
@@ -63,6 +64,10 @@ public:
 
     /// Adds bytes read from the stream. Invalidates frames returned earlier.
     void append(const QByteArray &bytes);
+    /// Room for up to n more bytes, to read into directly (saves a copy per read); then
+    /// commitAppend() with the number actually read. Invalidates frames returned earlier.
+    char *appendBuffer(qsizetype n);
+    void commitAppend(qsizetype n);
     /// The next complete frame, if one is buffered.
     Status next(Frame &frame);
     /// Forgets everything buffered (a new connection starts a new stream).
@@ -85,12 +90,14 @@ private:
     bool prefixIsZero(qsizetype at) const;
 
     QByteArray m_buf;
+    qsizetype m_reserved = 0;    // bytes handed out by appendBuffer, not yet committed
     qsizetype m_pos = 0;         // first byte not yet consumed
     State m_state = State::Header;
     qsizetype m_bodyStart = 0;   // first byte after the header of the frame being scanned
     qsizetype m_scan = 0;        // where the body scan resumes
     int m_depth = 0;
     bool m_inString = false;
+    quint64 m_prevEscaped = 0;   // the byte at m_scan is escaped
     qsizetype m_maxBody;
     qint64 m_skipped = 0;
 };

@@ -6,14 +6,13 @@
 #include "core/session/UserInfo.h"
 #include "core/session/datamodel.h"
 #include "core/util/Custom.h"
+#include "core/util/JsonParser.h"
 #include "core/util/JsonWriter.h"
 #include "core/util/MTool.h"
 #include "core/util/Value.h"
 
 #include <QDebug>
 #include <QHostAddress>
-#include <QJsonDocument>
-#include <QJsonParseError>
 #include <QTcpSocket>
 #include <QtEndian>
 
@@ -239,7 +238,10 @@ void Socket::onReadyRead()
     QTcpSocket *reading = m_asyncSocket.data();
     if (!reading || sender() != reading)
         return;
-    m_codec.append(reading->readAll());
+    const qsizetype available = qsizetype(reading->bytesAvailable());
+    if (available <= 0)
+        return;
+    m_codec.commitAppend(reading->read(m_codec.appendBuffer(available), available));
     const qint64 skippedBefore = m_codec.skippedBytes();
     FrameCodec::Frame frame;
     for (;;) {
@@ -269,13 +271,8 @@ QVariant Socket::parseBody(QByteArrayView body)
 {
     if (body.isEmpty())
         return {};
-    // The parser rejects text that is not UTF-8, so no separate decoding pass is needed.
-    QJsonParseError error{};
-    const QJsonDocument doc =
-        QJsonDocument::fromJson(QByteArray::fromRawData(body.data(), body.size()), &error);
-    if (error.error != QJsonParseError::NoError)
-        return {};
-    return doc.toVariant();
+    // Rejects text that is not UTF-8 as well as text that is not JSON.
+    return JsonParser::parse(body);
 }
 
 void Socket::dispatch(qint64 type, qint32 rawType, const QVariant &object)
