@@ -29,6 +29,11 @@ void SessionClient::sendRaw(qint32 type, const QByteArray &body)
 {
     if (m_socket->state() != QAbstractSocket::ConnectedState)
         return;
+    if (m_socket->bytesToWrite() > kMaxUnsent) {
+        qInfo().noquote() << "session:" << peer() << "does not read its frames; connection closed";
+        m_socket->abort();
+        return;
+    }
     m_socket->write(SessionFrame{type, body}.encode());
 }
 

@@ -15,6 +15,10 @@ class SessionClient : public QObject
 public:
     SessionClient(QTcpSocket *socket, QObject *parent = nullptr);
 
+    /// Bytes a client may leave unread before it is cut off; a peer that stops reading must
+    /// not make the server buffer without bound.
+    static constexpr qint64 kMaxUnsent = 8 * 1024 * 1024;
+
     qint64 userId() const { return m_userId; }
     void setUserId(qint64 id, const QString &mobile = {})
     {

@@ -238,6 +238,8 @@ private slots:
         QTest::newRow("unknown type") << SessionPeer::frame(99, "{}");
         QTest::newRow("short chunk") << QByteArray::fromHex("000000");
         QTest::newRow("chat before login") << SessionPeer::frame(4, SessionPeer::json({{"ReceiverID", QStringLiteral("1")}, {"Content", QStringLiteral("x")}}));
+        QTest::newRow("oversized unterminated body")
+            << SessionPeer::frame(0, "{\"Phone\":\"" + QByteArray(1200 * 1024, 'a'));
         QTest::newRow("binary garbage") << QByteArray::fromHex("00000000ffffffff00ff10");
     }
     void badFramesAreDroppedAndServerStaysUp()
