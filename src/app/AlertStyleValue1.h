@@ -22,11 +22,11 @@ public:
 
     ButtonModel *sureBtn() const { return m_sureBtn; }
     AlertStyleValue1Delegate *delegate() const { return m_delegate.get(); }
-    void setDelegate(AlertStyleValue1Delegate *delegate) { m_delegate = delegate; }
+    void setDelegate(AlertStyleValue1Delegate *delegate) { m_delegate.set(delegate); }
 
 private:
     void answer(ButtonModel *button);
 
     ButtonModel *m_sureBtn;
-    DelegatePointer<AlertStyleValue1Delegate> m_delegate;
+    WeakDelegate<AlertStyleValue1Delegate> m_delegate;
 };

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/CustomIOS7AlertViewDelegate.h"
-#include "app/DelegatePointer.h"
+#include "core/util/WeakDelegate.h"
 #include "app/OverlayView.h"
 
 #include <QStringList>
@@ -36,7 +36,7 @@ public:
     int panelHeight() const { return m_textHeight + kPanelExtraHeight; }
 
     CustomIOS7AlertViewDelegate *delegate() const { return m_delegate.get(); }
-    void setDelegate(CustomIOS7AlertViewDelegate *delegate) { m_delegate = delegate; }
+    void setDelegate(CustomIOS7AlertViewDelegate *delegate) { m_delegate.set(delegate); }
 
     static constexpr int kPanelWidth = 280;
     static constexpr int kTextWidth = 260;
@@ -48,6 +48,6 @@ private:
     QString m_contentTitle;
     QStringList m_buttonTitles;
     int m_textHeight = 0;
-    DelegatePointer<CustomIOS7AlertViewDelegate> m_delegate;
+    WeakDelegate<CustomIOS7AlertViewDelegate> m_delegate;
     bool m_closed = false;
 };

@@ -1,29 +1,24 @@
 #pragma once
 
-#include <QObject>
-#include <QPointer>
+#include "core/util/WeakDelegate.h"
 
-/// A delegate held without ownership. When the delegate is a QObject (every screen is), the
-/// pointer reads null once that object is destroyed, so a late callback goes nowhere.
+/// A delegate held without ownership, with pointer syntax: assign it, test it, call through it.
+/// When the delegate is a QObject (every screen is), it reads null once that object is gone.
 template <class T>
 class DelegatePointer
 {
 public:
     DelegatePointer() = default;
-    DelegatePointer(T *delegate) { *this = delegate; }
+    DelegatePointer(T *delegate) { m_delegate.set(delegate); }
     DelegatePointer &operator=(T *delegate)
     {
-        m_delegate = delegate;
-        m_guard = dynamic_cast<QObject *>(delegate);
-        m_guarded = !m_guard.isNull();
+        m_delegate.set(delegate);
         return *this;
     }
-    T *get() const { return m_guarded && m_guard.isNull() ? nullptr : m_delegate; }
+    T *get() const { return m_delegate.get(); }
     T *operator->() const { return get(); }
     explicit operator bool() const { return get() != nullptr; }
 
 private:
-    T *m_delegate = nullptr;
-    QPointer<QObject> m_guard;
-    bool m_guarded = false;
+    WeakDelegate<T> m_delegate;
 };

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/ButtonModel.h"
-#include "app/DelegatePointer.h"
+#include "core/util/WeakDelegate.h"
 #include "app/FerroxAlertDelegate.h"
 #include "app/OverlayView.h"
 
@@ -27,7 +27,7 @@ public:
     QString text() const { return m_text; }
     ButtonModel *cancelBtn() const { return m_cancelBtn; }
     FerroxAlertDelegate *sDelegate() const { return m_sDelegate.get(); }
-    void setSDelegate(FerroxAlertDelegate *delegate) { m_sDelegate = delegate; }
+    void setSDelegate(FerroxAlertDelegate *delegate) { m_sDelegate.set(delegate); }
 
     static constexpr int kTag = 100200;
     static constexpr int kWidth = 320;
@@ -44,6 +44,6 @@ protected:
 private:
     QString m_text;
     ButtonModel *m_cancelBtn;
-    DelegatePointer<FerroxAlertDelegate> m_sDelegate;
+    WeakDelegate<FerroxAlertDelegate> m_sDelegate;
     bool m_dismissed = false;
 };

@@ -98,8 +98,8 @@ void MainTabBarController::selectedItem(TabBarButton *button)
         m_selectedIndex = index;
         emit selectedIndexChanged();
     }
-    if (m_delegate)
-        m_delegate->tabBarControllerDidSelectViewController(this, getViewControllerWithIndex(index));
+    if (MainTabBarControllerDelegate *d = m_delegate.get())
+        d->tabBarControllerDidSelectViewController(this, getViewControllerWithIndex(index));
 }
 
 void MainTabBarController::pressedItemFromButtonTag(int tag)

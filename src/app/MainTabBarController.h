@@ -3,10 +3,11 @@
 #include "app/NavigationStack.h"
 #include "app/TabBarButton.h"
 #include "app/ViewController.h"
+#include "core/util/WeakDelegate.h"
 
 #include <QPointer>
 
-class MainTabBarControllerDelegate;
+#include "app/MainTabBarControllerDelegate.h"
 struct Notification;
 
 /// The window's root: one navigation stack per tab and, instead of the platform tab bar, a row
@@ -50,8 +51,8 @@ public:
     void setTabBarBackGroundColor(const QString &color);
     QString backColor() const { return m_backColor; }
 
-    MainTabBarControllerDelegate *delegate() const { return m_delegate; }
-    void setDelegate(MainTabBarControllerDelegate *delegate) { m_delegate = delegate; }
+    MainTabBarControllerDelegate *delegate() const { return m_delegate.get(); }
+    void setDelegate(MainTabBarControllerDelegate *delegate) { m_delegate.set(delegate); }
 
     static constexpr int kMaxButtons = 5;
     static constexpr int kBadgeButtonIndex = 2;
@@ -74,5 +75,5 @@ private:
     int m_selectedIndex = -1;
     int m_buttonWidth = 0;
     QString m_backColor = QStringLiteral("#ffffff");
-    MainTabBarControllerDelegate *m_delegate = nullptr;
+    WeakDelegate<MainTabBarControllerDelegate> m_delegate;
 };
