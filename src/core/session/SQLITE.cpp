@@ -88,6 +88,7 @@ void SQLITE::open()
     m_statements.setDatabase(m_db);
     exec(QStringLiteral("PRAGMA journal_mode=WAL"), {}, [](sqlite3_stmt *) {});
     exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    exec(QStringLiteral("PRAGMA cache_size=-8000"));
 }
 
 bool SQLITE::exec(const QString &sql, const QVariantList &binds, const RowHandler &onRow, Report report)
@@ -179,7 +180,7 @@ bool SQLITE::insertIntotable(const QString &table, const QVariantMap &dictionary
     if (!exec(sql, binds, {}, Report::Insert))
         return false;
     if (m_sums.contains(foldedName(table)))
-        adjustSums(table, QStringLiteral("\"id\"=?1"), {qint64(sqlite3_last_insert_rowid(m_db))}, 1);
+        moveSums(table, {}, partials(table, QStringLiteral("\"id\"=?1"), {qint64(sqlite3_last_insert_rowid(m_db))}));
     return true;
 }
 
@@ -196,40 +197,36 @@ bool SQLITE::setSQLObject(const QVariantMap &object, const QString &table, const
 {
     if (object.isEmpty() || key.isEmpty() || !validNames(table, object.keys() << key, "update"))
         return false;
-    return transaction([&] {
-        if (!tableExists(table)) {
-            if (!addSQLObject(object, table))
-                return false;
-            ensureIndex(table, key);
-            return true;
-        }
-        ensureIndex(table, key);
-        const QString where = SqlText::identifier(key) + QLatin1Char('=') + QLatin1Char('?')
-                              + QString::number(object.size() + 1);
-        QVariantList binds;
-        QString assignments;
-        int n = 0;
-        for (auto it = object.cbegin(); it != object.cend(); ++it) {
-            if (n > 0)
-                assignments += QLatin1Char(',');
-            assignments += SqlText::identifier(it.key()) + QStringLiteral("=?") + QString::number(++n);
-            binds << SqlText::literalValue(it.value());
-        }
-        binds << SqlText::literalValue(object.value(key));
-        // The sums' queries share these bindings; their where clause uses only the last one.
-        const bool tracked = m_sums.contains(foldedName(table));
-        if (tracked)
-            adjustSums(table, where, binds, -1);
-        if (!exec(QStringLiteral("update ") + SqlText::identifier(table) + QStringLiteral(" set ")
-                      + assignments + QStringLiteral(" where ") + where,
-                  binds, {}, Report::Update))
+    if (!tableExists(table)) {
+        if (!addSQLObject(object, table))
             return false;
-        if (sqlite3_changes(m_db) == 0)
-            return insertIntotable(table, object);
-        if (tracked)
-            adjustSums(table, where, binds, 1);
+        ensureIndex(table, key);
         return true;
-    });
+    }
+    ensureIndex(table, key);
+    // One statement either way (an update, or an insert when it matched nothing), so each
+    // outcome is atomic on its own and the kept sums move only once it has succeeded.
+    QString sql = QStringLiteral("update ") + SqlText::identifier(table) + QStringLiteral(" set ");
+    QVariantList binds;
+    binds.reserve(object.size() + 1);
+    for (auto it = object.cbegin(); it != object.cend(); ++it) {
+        if (!binds.isEmpty())
+            sql += QLatin1Char(',');
+        binds << SqlText::literalValue(it.value());
+        sql += SqlText::identifier(it.key()) + QStringLiteral("=?") + QString::number(binds.size());
+    }
+    binds << SqlText::literalValue(object.value(key));
+    // The sums' queries share these bindings; their where clause uses only the last one.
+    const QString where = SqlText::identifier(key) + QStringLiteral("=?") + QString::number(binds.size());
+    const bool tracked = m_sums.contains(foldedName(table));
+    const Partials before = tracked ? partials(table, where, binds) : Partials();
+    if (!exec(sql + QStringLiteral(" where ") + where, binds, {}, Report::Update))
+        return false;
+    if (sqlite3_changes(m_db) == 0)
+        return insertIntotable(table, object);
+    if (tracked)
+        moveSums(table, before, partials(table, where, binds));
+    return true;
 }
 
 QVariantList SQLITE::selectSQLFromtable(const QString &table, const QString &elementKey,
@@ -328,14 +325,13 @@ bool SQLITE::removeSQL(const QString &table, const QString &key, const QVariant 
         return false;
     const QString where = SqlText::identifier(key) + QStringLiteral(" = ?1");
     const QVariantList binds{SqlText::literalValue(value)};
-    return transaction([&] {
-        const bool tracked = m_sums.contains(foldedName(table));
-        if (tracked)
-            adjustSums(table, where, binds, -1);
-        return exec(QStringLiteral("delete from ") + SqlText::identifier(table) + QStringLiteral(" where ")
-                        + where,
-                    binds);
-    });
+    const bool tracked = m_sums.contains(foldedName(table));
+    const Partials before = tracked ? partials(table, where, binds) : Partials();
+    if (!exec(QStringLiteral("delete from ") + SqlText::identifier(table) + QStringLiteral(" where ") + where, binds))
+        return false;
+    if (tracked)
+        moveSums(table, before, {});
+    return true;
 }
 
 bool SQLITE::deleteSQLTable(const QString &table)
@@ -409,18 +405,29 @@ std::optional<qint64> SQLITE::partialSum(const QString &sql, const QVariantList 
     return ok ? result : std::nullopt;
 }
 
-void SQLITE::adjustSums(const QString &table, const QString &where, const QVariantList &binds, int sign)
+SQLITE::Partials SQLITE::partials(const QString &table, const QString &where, const QVariantList &binds)
+{
+    Partials out;
+    const auto t = m_sums.constFind(foldedName(table));
+    if (t == m_sums.cend())
+        return out;
+    const QString from = QStringLiteral(") from ") + SqlText::identifier(table) + QStringLiteral(" where ") + where;
+    for (auto s = t->cbegin(); s != t->cend(); ++s)
+        out.insert(s.key(), partialSum(QStringLiteral("select sum(") + SqlText::identifier(s.key()) + from, binds));
+    return out;
+}
+
+void SQLITE::moveSums(const QString &table, const Partials &minus, const Partials &plus)
 {
     auto t = m_sums.find(foldedName(table));
     if (t == m_sums.end())
         return;
-    const QString from = QStringLiteral(" from ") + SqlText::identifier(table) + QStringLiteral(" where ") + where;
     for (auto s = t->begin(); s != t->end();) {
-        const auto part = partialSum(QStringLiteral("select sum(") + SqlText::identifier(s.key()) + QLatin1Char(')')
-                                         + from,
-                                     binds);
-        const qint64 next = part ? s.value() + sign * *part : 0;
-        if (!part || std::fabs(double(next)) >= kExactLimit) {
+        // A column missing from a side moved by nothing on that side.
+        const std::optional<qint64> m = minus.value(s.key(), qint64(0));
+        const std::optional<qint64> p = plus.value(s.key(), qint64(0));
+        const qint64 next = m && p ? s.value() - *m + *p : 0;
+        if (!m || !p || std::fabs(double(next)) >= kExactLimit) {
             s = t->erase(s);
         } else {
             s.value() = next;

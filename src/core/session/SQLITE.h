@@ -97,9 +97,12 @@ private:
     bool validNames(const QString &table, const QStringList &columns, const char *operation);
     void forgetCaches();
 
-    /// The cached sums of table, each moved by the sum of its column over the rows that
-    /// where/binds select; a cached sum that cannot be kept exact is forgotten.
-    void adjustSums(const QString &table, const QString &where, const QVariantList &binds, int sign);
+    /// For each kept sum of table, its column's sum over the rows where/binds select (none when
+    /// that sum is not an exact integer).
+    using Partials = QHash<QString, std::optional<qint64>>;
+    Partials partials(const QString &table, const QString &where, const QVariantList &binds);
+    /// Moves the kept sums of table from minus to plus; one that cannot stay exact is forgotten.
+    void moveSums(const QString &table, const Partials &minus, const Partials &plus);
     std::optional<qint64> partialSum(const QString &sql, const QVariantList &binds);
 
     QString m_path;

@@ -4,9 +4,17 @@
 
 QString SqlText::identifier(const QString &name)
 {
-    QString quoted = name;
-    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
+    // Built in one allocation: statements are assembled on every message.
+    QString quoted;
+    quoted.reserve(name.size() + 2);
+    quoted += QLatin1Char('"');
+    for (const QChar c : name) {
+        if (c == QLatin1Char('"'))
+            quoted += QLatin1Char('"');
+        quoted += c;
+    }
+    quoted += QLatin1Char('"');
+    return quoted;
 }
 
 QString SqlText::identifierList(const QStringList &names)

@@ -14,7 +14,7 @@ struct sqlite3_stmt;
 class StatementCache
 {
 public:
-    explicit StatementCache(qsizetype capacity = 1024);
+    explicit StatementCache(qsizetype capacity = 4096);
     ~StatementCache();
     StatementCache(const StatementCache &) = delete;
     StatementCache &operator=(const StatementCache &) = delete;
