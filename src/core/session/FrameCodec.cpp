@@ -158,6 +158,8 @@ void FrameCodec::reset()
     m_bodyStart = m_scan = 0;
     m_depth = 0;
     m_inString = false;
+    m_prevEscaped = 0;
+    m_reserved = 0;
 }
 
 FrameCodec::Status FrameCodec::next(Frame &frame)

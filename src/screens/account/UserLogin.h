@@ -20,6 +20,15 @@ class UserLogin : public SuperController
                    NOTIFY comfromOtherControllerChanged)
     Q_PROPERTY(int contentOffset READ contentOffset NOTIFY comfromOtherControllerChanged)
     Q_PROPERTY(QVariantList rows READ rows CONSTANT)
+    // What the page shows as it is; kept here so that the page holds no texts of its own.
+    Q_PROPERTY(QString userLabel READ userLabel CONSTANT)
+    Q_PROPERTY(QString passLabel READ passLabel CONSTANT)
+    Q_PROPERTY(QString promptText READ promptText CONSTANT)
+    Q_PROPERTY(QString promptRedText READ promptRedText CONSTANT)
+    Q_PROPERTY(QString promptPicture READ promptPicture CONSTANT)
+    Q_PROPERTY(QString loginButtonTitle READ loginButtonTitle CONSTANT)
+    Q_PROPERTY(QString loginButtonPicture READ loginButtonPicture CONSTANT)
+    Q_PROPERTY(int rowHeight READ rowHeight CONSTANT)
 
 public:
     explicit UserLogin(QObject *parent = nullptr);
@@ -41,6 +50,15 @@ public:
 
     /// The two rows under the button: title and picture.
     QVariantList rows() const;
+    static QString userLabel() { return QStringLiteral(" 手机号码："); }
+    static QString passLabel() { return QStringLiteral(" 密       码："); }
+    /// The prompt line shown when comfromOtherController; its last words are red.
+    static QString promptText() { return QStringLiteral("您需要登录后才能继续操作"); }
+    static QString promptRedText() { return QStringLiteral("继续操作"); }
+    static QString promptPicture() { return QStringLiteral("C28"); }
+    static QString loginButtonTitle() { return QStringLiteral("登录"); }
+    static QString loginButtonPicture() { return QStringLiteral("C29"); }
+    static int rowHeight() { return 42; }
 
     UserLoginDelegate *delegate() const { return m_delegate.get(); }
     void setDelegate(UserLoginDelegate *delegate) { m_delegate = delegate; }
