@@ -77,13 +77,18 @@ QVariantMap ChatManager::socketSendMessage(const QString &content, const QString
 {
     const QVariantMap message = m_context.service<Socket>()->socketSendMessage(content, to, too);
     SQLITE *store = m_context.service<SQLITE>();
-    store->addSQLObject(message, chatTable(Value::text(to)));
-    // The user's own message leaves the conversation with no unread count at all ("").
-    const QVariantMap row = MTool::tableForHistoryWithLoginInfoID(
-        message.value(QStringLiteral("ReceiverID")), message.value(QStringLiteral("SendTime")),
-        message.value(QStringLiteral("Content")), message.value(QStringLiteral("Type")), QString(""));
-    if (!row.isEmpty())
-        store->setSQLObject(row, historyTable(), kLoginInfoID);
+    // The message and its conversation row go to disk in one commit; a write that fails still
+    // leaves the other in place, as each store call has always stood on its own.
+    store->transaction([&] {
+        store->addSQLObject(message, chatTable(Value::text(to)));
+        // The user's own message leaves the conversation with no unread count at all ("").
+        const QVariantMap row = MTool::tableForHistoryWithLoginInfoID(
+            message.value(QStringLiteral("ReceiverID")), message.value(QStringLiteral("SendTime")),
+            message.value(QStringLiteral("Content")), message.value(QStringLiteral("Type")), QString(""));
+        if (!row.isEmpty())
+            store->setSQLObject(row, historyTable(), kLoginInfoID);
+        return true;
+    });
     return message;
 }
 
@@ -112,15 +117,18 @@ void ChatManager::socketDidReceiveMessage(const Notification &notification)
         message.insert(QStringLiteral("SendTime"), now);
 
         SQLITE *store = m_context.service<SQLITE>();
-        store->addSQLObject(message, chatTable(peer));
-
-        const QVariantMap previous = conversationRow(peer);
-        const int unread = previous.isEmpty() ? 1 : Value::intValue(previous.value(kUnread)) + 1;
-        const bool open = m_isChating && m_toID == peer;
-        const QVariantMap row = MTool::tableForHistoryWithLoginInfoID(
-            peer, now, message.value(QStringLiteral("Content")), message.value(QStringLiteral("Type")),
-            open ? QStringLiteral("0") : QString::number(unread));
-        store->setSQLObject(row, historyTable(), kLoginInfoID);
+        // One commit for the message and its conversation row (see socketSendMessage).
+        store->transaction([&] {
+            store->addSQLObject(message, chatTable(peer));
+            const QVariantMap previous = conversationRow(peer);
+            const int unread = previous.isEmpty() ? 1 : Value::intValue(previous.value(kUnread)) + 1;
+            const bool open = m_isChating && m_toID == peer;
+            const QVariantMap row = MTool::tableForHistoryWithLoginInfoID(
+                peer, now, message.value(QStringLiteral("Content")), message.value(QStringLiteral("Type")),
+                open ? QStringLiteral("0") : QString::number(unread));
+            store->setSQLObject(row, historyTable(), kLoginInfoID);
+            return true;
+        });
         post(QStringLiteral("SocketDidReceiveMessage"));
         post(QStringLiteral("RefreshHistoryMSGList"));
     }
