@@ -4,6 +4,9 @@
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#endif
 #include <algorithm>
 #include <bit>
 #include <cstring>
@@ -63,6 +66,44 @@ BlockMasks classify(const char *p)
 #endif
     return m;
 }
+
+#if defined(__x86_64__) && defined(__GNUC__)
+// The same with 32 bytes per step, on processors that have AVX2 (chosen at run time, so the
+// program still runs on any x86-64).
+__attribute__((target("avx2"))) BlockMasks classifyAvx2(const char *p)
+{
+    BlockMasks m;
+    const __m256i quote = _mm256_set1_epi8('"');
+    const __m256i backslash = _mm256_set1_epi8('\\');
+    const __m256i caseBit = _mm256_set1_epi8(0x20);
+    const __m256i openBrace = _mm256_set1_epi8('{');
+    const __m256i closeBrace = _mm256_set1_epi8('}');
+    const __m256i zero = _mm256_setzero_si256();
+    for (int k = 0; k < 2; ++k) {
+        const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(p + 32 * k));
+        const __m256i folded = _mm256_or_si256(v, caseBit);
+        const int shift = 32 * k;
+        m.quote |= quint64(unsigned(_mm256_movemask_epi8(_mm256_cmpeq_epi8(v, quote)))) << shift;
+        m.backslash |= quint64(unsigned(_mm256_movemask_epi8(_mm256_cmpeq_epi8(v, backslash)))) << shift;
+        m.open |= quint64(unsigned(_mm256_movemask_epi8(_mm256_cmpeq_epi8(folded, openBrace)))) << shift;
+        m.close |= quint64(unsigned(_mm256_movemask_epi8(_mm256_cmpeq_epi8(folded, closeBrace)))) << shift;
+        m.zero |= quint64(unsigned(_mm256_movemask_epi8(_mm256_cmpeq_epi8(v, zero)))) << shift;
+    }
+    return m;
+}
+
+const bool kHasAvx2 = __builtin_cpu_supports("avx2");
+
+BlockMasks classifyBest(const char *p)
+{
+    return kHasAvx2 ? classifyAvx2(p) : classify(p);
+}
+#else
+BlockMasks classifyBest(const char *p)
+{
+    return classify(p);
+}
+#endif
 
 // Bytes escaped by a backslash: the byte after each odd-length run of backslashes. prevEscaped
 // carries "the first byte of the next block is escaped" from block to block.
@@ -244,7 +285,7 @@ FrameCodec::Status FrameCodec::scanBody(Frame &frame)
             p = tail;
             valid = (quint64(1) << n) - 1;
         }
-        const BlockMasks m = classify(p);
+        const BlockMasks m = classifyBest(p);
         quint64 prevEscaped = m_prevEscaped;
         const quint64 quotes = m.quote & ~escapedBytes(m.backslash & valid, prevEscaped);
         const quint64 inString = prefixXor(quotes & valid) ^ (m_inString ? ~quint64(0) : 0);
