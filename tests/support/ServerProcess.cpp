@@ -16,6 +16,10 @@ bool ServerProcess::start(const QStringList &extraArguments, int timeoutMs)
                      QStringLiteral("--session-port"), QStringLiteral("0"),
                      QStringLiteral("--data-dir"), m_dir.path()};
     args << extraArguments;
+    // A restart must read the new process's ports, not the old line.
+    m_stdout.clear();
+    m_stderr.clear();
+    m_httpPort = m_sessionPort = 0;
     m_process.start(m_program, args);
     if (!m_process.waitForStarted(timeoutMs)) {
         m_error = QStringLiteral("cannot start %1: %2").arg(m_program, m_process.errorString());

@@ -14,7 +14,8 @@ public:
     ~ServerProcess();
 
     /// Starts the server (extra arguments such as "--demo" are appended); false with a reason
-    /// in errorText() when it did not come up within the time-out.
+    /// in errorText() when it did not come up within the time-out. After stop(), starting again
+    /// reuses the same data directory (a restart).
     bool start(const QStringList &extraArguments = {}, int timeoutMs = 20000);
     void stop();
 
