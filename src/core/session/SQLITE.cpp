@@ -88,6 +88,8 @@ void SQLITE::open()
     m_statements.setDatabase(m_db);
     exec(QStringLiteral("PRAGMA journal_mode=WAL"), {}, [](sqlite3_stmt *) {});
     exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    // Every conversation is a table of its own: with thousands of them the default 2 MB page
+    // cache keeps rereading the same table roots from the file.
     exec(QStringLiteral("PRAGMA cache_size=-8000"));
 }
 
