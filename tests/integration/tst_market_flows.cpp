@@ -97,6 +97,17 @@ private slots:
         QCOMPARE(code(call(QStringLiteral("2"), [&](Request *r, RequestDelegate *d) { r->confirmOrderWithDelegate(d, orderId, resourceId); })), 0);
         QVERIFY(buyer->waitFor(50, &notice));
         QCOMPARE(notice.body, push(3));
+        // A payment voucher through the client's own multipart upload marks the order.
+        const QByteArray png = QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(256, '\x7f');
+        const QString orderNo = order.value(QStringLiteral("orderId")).toString();
+        QCOMPARE(code(call(QStringLiteral("1"), [&](Request *r, RequestDelegate *d) {
+                     r->uploadUntiyImage(QStringLiteral("1"), png, 1, QStringLiteral("上海钢联"), orderNo, d); })), 0);
+        const QVariantMap confirmed = call(QStringLiteral("1"), [](Request *r, RequestDelegate *d) { r->orderListWithRole(QStringLiteral("buy"), 2, 1, d); });
+        QString voucherState;
+        for (const QVariant &row : rows(confirmed))
+            if (row.toMap().value(QStringLiteral("id")).toString() == orderId)
+                voucherState = row.toMap().value(QStringLiteral("pzStatus")).toString();
+        QCOMPARE(voucherState, QStringLiteral("已上传"));
         // Confirming twice is refused and changes nothing.
         QVERIFY(code(call(QStringLiteral("2"), [&](Request *r, RequestDelegate *d) { r->confirmOrderWithDelegate(d, orderId, resourceId); })) != 0);
 
