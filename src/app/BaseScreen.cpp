@@ -32,13 +32,14 @@ void BaseScreen::viewDidLoad()
 
 void BaseScreen::popViewController()
 {
+    // The screen stops observing through didLeaveStack once the pop has taken it off. A root
+    // (a tab's or a modal one) cannot be popped: it stays and keeps reacting to a logout.
     ViewController::popViewController();
-    stopObservingLogout();
 }
 
 void BaseScreen::didLeaveStack()
 {
-    // Popped with others (pop to root) or dismissed: deleted soon, so it must not react meanwhile.
+    // Popped, alone or with others, or dismissed: deleted soon, so it must not react meanwhile.
     stopObservingLogout();
 }
 

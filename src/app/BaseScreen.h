@@ -22,7 +22,7 @@ public:
 
     LoadingView *loading() const { return m_loading; }
 
-    /// Leaves the screen and stops observing "UserLogoutSystem".
+    /// Leaves the screen; once off its stack it no longer observes "UserLogoutSystem".
     Q_INVOKABLE void popViewController() override;
     /// Called on "UserLogoutSystem"; screens override it (usually to return to their root).
     virtual void logout() {}

@@ -10,6 +10,13 @@ void BusinessTabBar::viewDidLoad()
         setSelectedIndex(0);
 }
 
+void BusinessTabBar::didLeaveStack()
+{
+    ViewController::didLeaveStack();
+    for (ViewController *c : std::as_const(m_controllers))
+        c->didLeaveStack();
+}
+
 void BusinessTabBar::setViewControllers(const QList<ViewController *> &controllers)
 {
     qDeleteAll(m_controllers);

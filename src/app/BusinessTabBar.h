@@ -44,6 +44,8 @@ signals:
 
 protected:
     void viewDidLoad() override;
+    /// The tab screens leave with the tab bar.
+    void didLeaveStack() override;
     /// A title-view button was pressed; the default selects its tab.
     virtual void titleButtonPressed(ButtonModel *button);
 

@@ -97,6 +97,7 @@ protected:
 
 private:
     friend class NavigationStack;
+    friend class BusinessTabBar;
 
     AppContext *m_context;
     QString m_title;

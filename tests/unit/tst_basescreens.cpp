@@ -208,6 +208,32 @@ private slots:
         QCOMPARE(logoutsOf(screen), 0);
     }
 
+    void rootKeepsObservingAfterPopViewController()
+    {
+        TestContext ctx;
+        NavigationStack stack(new ProbeController);
+        auto *root = static_cast<ProbeController *>(stack.rootViewController());
+        root->loadViewIfNeeded();
+        root->popViewController();      // a root cannot be popped: it stays on screen
+        QCOMPARE(stack.depth(), 1);
+        postLogout(ctx);
+        QCOMPARE(root->logouts, 1);
+    }
+
+    void tabScreenLeavesWithItsTabBar()
+    {
+        TestContext ctx;
+        NavigationStack stack(new SuperController);
+        auto *bar = new BusinessTabBar;
+        auto *tab = new ProbeTable;
+        bar->setViewControllers({tab});
+        stack.pushViewController(bar);
+        QVERIFY(tab->isViewLoaded());
+        tab->popViewController();
+        postLogout(ctx);
+        QCOMPARE(tab->logouts, 0);
+    }
+
     void backgroundTaps()
     {
         TestContext ctx;

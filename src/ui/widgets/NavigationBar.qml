@@ -11,11 +11,12 @@ Rectangle {
     height: Theme.navigationBarHeight
     color: Theme.barColor
 
+    // A whole pixel inside the bar: a half pixel would fall under the page drawn below it.
     Rectangle {
         anchors.bottom: parent.bottom
         width: parent.width
-        height: 0.5
-        color: Theme.lineGrey
+        height: 1
+        color: "#c8c7cc"
     }
 
     Text {
