@@ -116,9 +116,7 @@ private slots:
 
     void noStoredCrashSendsNothing()
     {
-        AppDelegate *delegate = launch();
-        QCOMPARE(delegate->tabbarController(), m_shell.get());
-        QCOMPARE(m_shell->delegate(), static_cast<MainTabBarControllerDelegate *>(delegate));
+        launch();
         QCOMPARE(m_location->starts, 1);
         // A report would have been started during the launch.
         QCOMPARE(pendingReports(), 0);
@@ -144,13 +142,6 @@ private slots:
         QCOMPARE(report.method, QByteArray("POST"));
         QCOMPARE(report.path, QByteArray("/error/senderror"));
         QCOMPARE(report.body, expectedReport("boom%20%26%20%E7%83%AD%E8%BD%A7"));
-
-        // The next launch has nothing to send.
-        m_shell.reset();
-        m_ctx->restart();
-        prepare();
-        launch();
-        QCOMPARE(pendingReports(), 0);
     }
 
     void outcome_data()

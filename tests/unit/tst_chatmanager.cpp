@@ -172,51 +172,37 @@ private slots:
         QVERIFY(m_posted->take().isEmpty());
     }
 
-    void openConversation_data()
+    void soundsAndOpenConversation_data()
     {
-        QTest::addColumn<QString>("toID");
+        QTest::addColumn<QString>("toID");   // the open conversation, or none
         QTest::addColumn<bool>("sound");
         QTest::addColumn<bool>("vibrate");
+        QTest::addColumn<QList<int>>("played");
         QTest::addColumn<QString>("unread");
-        QTest::newRow("that peer open: read, silent") << "9" << true << true << "0";
-        QTest::newRow("another peer open: counted, still silent") << "8" << true << true << "1";
-        QTest::newRow("switches off") << "8" << false << false << "1";
+        QTest::newRow("both") << QString() << true << true << QList<int>{4095, 1109} << "1";
+        QTest::newRow("sound only") << QString() << true << false << QList<int>{1109} << "1";
+        QTest::newRow("vibration only") << QString() << false << true << QList<int>{4095} << "1";
+        QTest::newRow("neither") << QString() << false << false << QList<int>{} << "1";
+        QTest::newRow("that peer open: read, silent") << "9" << true << true << QList<int>{} << "0";
+        QTest::newRow("another peer open: counted, still silent") << "8" << true << true << QList<int>{} << "1";
     }
-    void openConversation()
+    void soundsAndOpenConversation()
     {
         QFETCH(QString, toID);
         QFETCH(bool, sound);
         QFETCH(bool, vibrate);
+        QFETCH(QList<int>, played);
         QFETCH(QString, unread);
         ctx().service<UserInfo>()->setSoundSwitch(sound);
         ctx().service<UserInfo>()->setZdSwitch(vibrate);
-        manager()->setIsChating(true);
-        manager()->setToID(toID);
-        receive(incoming(QStringLiteral("9")));
-        QCOMPARE(this->unread(QStringLiteral("9")), unread);
-        QVERIFY(m_sound->played.isEmpty());
-        QCOMPARE(badge()->number(), unread);
-    }
-
-    void switchesChooseSounds_data()
-    {
-        QTest::addColumn<bool>("sound");
-        QTest::addColumn<bool>("vibrate");
-        QTest::addColumn<QList<int>>("played");
-        QTest::newRow("both") << true << true << QList<int>{4095, 1109};
-        QTest::newRow("sound only") << true << false << QList<int>{1109};
-        QTest::newRow("vibration only") << false << true << QList<int>{4095};
-        QTest::newRow("neither") << false << false << QList<int>{};
-    }
-    void switchesChooseSounds()
-    {
-        QFETCH(bool, sound);
-        QFETCH(bool, vibrate);
-        QFETCH(QList<int>, played);
-        ctx().service<UserInfo>()->setSoundSwitch(sound);
-        ctx().service<UserInfo>()->setZdSwitch(vibrate);
+        if (!toID.isNull()) {
+            manager()->setIsChating(true);
+            manager()->setToID(toID);
+        }
         receive(incoming(QStringLiteral("9")));
         QCOMPARE(m_sound->played, played);
+        QCOMPARE(this->unread(QStringLiteral("9")), unread);
+        QCOMPARE(badge()->number(), unread);
     }
 
     void messageWithoutSenderIsNotStoredButRecounts()
@@ -282,13 +268,16 @@ private slots:
         QTest::newRow("0") << QVariant("0") << "" << QStringList{};
         QTest::newRow("not a number") << QVariant("abc") << "" << QStringList{};
         QTest::newRow("none") << QVariant() << "" << QStringList{};
+        QTest::newRow("friend request") << QVariant("x") << "" << QStringList{"RefreshGetPreFriendList"};
     }
     void pushNotice()
     {
         QFETCH(QVariant, code);
         QFETCH(QString, type);
         QFETCH(QStringList, posted);
-        ctx().notificationCenter()->postNotification(QStringLiteral("ReceiveAddFrinedRequest"), code);
+        const bool friendRequest = QByteArray(QTest::currentDataTag()) == "friend request";
+        ctx().notificationCenter()->postNotification(
+            friendRequest ? QStringLiteral("RequestAddFriendInfo") : QStringLiteral("ReceiveAddFrinedRequest"), code);
         QCOMPARE(m_posted->take(), posted);
         const QVariantList rows = store()->selectSQLFromtable(QStringLiteral("orderstate7"), QString(), QVariant(), 0, 0, 0);
         if (type.isEmpty()) {
@@ -318,25 +307,6 @@ private slots:
     {
         ctx().notificationCenter()->postNotification(QStringLiteral("RequestAddFriendInfo"), QStringLiteral("x"));
         QCOMPARE(m_posted->take(), QStringList{"RefreshGetPreFriendList"});
-    }
-
-    void unreadSurvivesRestart()
-    {
-        receive(incoming(QStringLiteral("9")));
-        receive(incoming(QStringLiteral("9")));
-        // A new manager on the same store starts with the stored total.
-        const QString dir = m_ctx->dataDir();
-        m_shell.reset();
-        m_posted.reset();
-        m_ctx->restart();
-        auto shell = std::make_unique<MainTabBarController>();
-        shell->setViewControllers({new ViewController, new ViewController, new ViewController});
-        ctx().service<UserInfo>();
-        ctx().setService<BadgePort>(std::make_unique<MessagesTabBadge>(shell.get()));
-        shell->loadViewIfNeeded();
-        QCOMPARE(shell->badgeViewAt(2)->number(), QStringLiteral("2"));
-        QVERIFY(!shell->badgeViewAt(2)->isHidden());
-        shell.reset();
     }
 };
 

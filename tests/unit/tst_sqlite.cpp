@@ -6,6 +6,8 @@
 
 #include <sqlite3.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QVariantMap row(std::initializer_list<std::pair<QString, QVariant>> members)
@@ -48,39 +50,32 @@ private slots:
     void createsTableFromFirstRow()
     {
         SQLITE *store = SQLITE::standardSqlite();
-        QVERIFY(store->database());
         QVERIFY(store->path().endsWith(QLatin1String("/Documents/Steelv1.0.sqlite3")));
-        QVERIFY(store->addSQLObject(row({{"a", 1}, {"classNum", 2}}), QStringLiteral("T")));
-        QCOMPARE(store->colKeyFromtable(QStringLiteral("T")), QStringList({"id", "a", "classNum"}));
-        QCOMPARE(pragmaText(store->database(), "select type from pragma_table_info('T') where name='classNum'"),
-                 QStringLiteral("INT"));
-        QCOMPARE(pragmaText(store->database(), "select type from pragma_table_info('T') where name='a'"),
-                 QStringLiteral("TEXT"));
-        const QVariantList rows = store->selectSQLFromtable(QStringLiteral("T"), {}, {}, 0, 0, 0);
+        QVERIFY(store->addSQLObject(row({{"a", 1}, {"classNum", 2}}), u"T"_s));
+        QCOMPARE(store->colKeyFromtable(u"T"_s), QStringList({"id", "a", "classNum"}));
+        QCOMPARE(pragmaText(store->database(), "select type from pragma_table_info('T') where name='classNum'"), u"INT"_s);
+        QCOMPARE(pragmaText(store->database(), "select type from pragma_table_info('T') where name='a'"), u"TEXT"_s);
+        const QVariantList rows = store->selectSQLFromtable(u"T"_s, {}, {}, 0, 0, 0);
         QCOMPARE(rows, QVariantList({row({{"id", "1"}, {"a", "1"}, {"classNum", "2"}})}));
 
         // A later row with a key the table lacks stores nothing and leaves the table as it was.
-        QVERIFY(!store->addSQLObject(row({{"a", 3}, {"b", 4}, {"classNum", 5}}), QStringLiteral("T")));
-        QCOMPARE(store->counttable(QStringLiteral("T")), 1);
-        QCOMPARE(store->colKeyFromtable(QStringLiteral("T")), QStringList({"id", "a", "classNum"}));
-        QCOMPARE(store->selectSQLFromtable(QStringLiteral("T"), {}, {}, 0, 0, 0), rows);
+        QVERIFY(!store->addSQLObject(row({{"a", 3}, {"b", 4}, {"classNum", 5}}), u"T"_s));
+        QCOMPARE(store->counttable(u"T"_s), 1);
+        QCOMPARE(store->colKeyFromtable(u"T"_s), QStringList({"id", "a", "classNum"}));
+        QCOMPARE(store->selectSQLFromtable(u"T"_s, {}, {}, 0, 0, 0), rows);
 
         // A row lacking a column leaves it out when read back.
-        QVERIFY(store->insertIntotable(QStringLiteral("T"), row({{"a", "x"}})));
-        QCOMPARE(store->selectSQLFromtable(QStringLiteral("T"), QStringLiteral("a"), QStringLiteral("x"), 0, 0, 0),
+        QVERIFY(store->insertIntotable(u"T"_s, row({{"a", "x"}})));
+        QCOMPARE(store->selectSQLFromtable(u"T"_s, u"a"_s, u"x"_s, 0, 0, 0),
                  QVariantList({row({{"id", "2"}, {"a", "x"}})}));
-    }
 
-    void createTableNeedsColumns()
-    {
-        SQLITE *store = SQLITE::standardSqlite();
-        QVERIFY(!store->createTable(QStringLiteral("E"), {}));
-        QVERIFY(!store->addSQLObject({}, QStringLiteral("E")));
-        QVERIFY(store->colKeyFromtable(QStringLiteral("E")).isEmpty());
-        // An existing table is left as it is, whatever the new columns.
-        QVERIFY(store->createTable(QStringLiteral("E"), {QStringLiteral("x")}));
-        QVERIFY(store->createTable(QStringLiteral("E"), {QStringLiteral("y"), QStringLiteral("z")}));
-        QCOMPARE(store->colKeyFromtable(QStringLiteral("E")), QStringList({"id", "x"}));
+        // No columns, no table; an existing table is left as it is, whatever the new columns.
+        QVERIFY(!store->createTable(u"E"_s, {}));
+        QVERIFY(!store->addSQLObject({}, u"E"_s));
+        QVERIFY(store->colKeyFromtable(u"E"_s).isEmpty());
+        QVERIFY(store->createTable(u"E"_s, {u"x"_s}));
+        QVERIFY(store->createTable(u"E"_s, {u"y"_s, u"z"_s}));
+        QCOMPARE(store->colKeyFromtable(u"E"_s), QStringList({"id", "x"}));
     }
 
     void selectForms_data()
@@ -139,9 +134,9 @@ private slots:
     void nullTableNameIsNeverRead()
     {
         SQLITE *store = SQLITE::standardSqlite();
-        QVERIFY(store->addSQLObject(row({{"k", "v"}}), QStringLiteral("historyMSG(null)")));
+        QVERIFY(store->addSQLObject(row({{"k", "v"}}), u"historyMSG(null)"_s));
         store->setStatementLogging(true);
-        QVERIFY(store->selectSQLFromtable(QStringLiteral("historyMSG(null)"), {}, {}, 0, 0, 0).isEmpty());
+        QVERIFY(store->selectSQLFromtable(u"historyMSG(null)"_s, {}, {}, 0, 0, 0).isEmpty());
         QVERIFY(store->takeStatementLog().isEmpty());
     }
 
@@ -150,49 +145,49 @@ private slots:
         SQLITE *store = SQLITE::standardSqlite();
         for (const char *t : {"30", "10", "20", "40"})
             QVERIFY(store->addSQLObject(row({{"SendTime", t}, {"Content", QString::fromUtf8("第") + t}}),
-                                        QStringLiteral("chat7to9")));
+                                        u"chat7to9"_s));
         auto times = [](const QVariantList &rows) {
             QStringList out;
             for (const QVariant &r : rows)
-                out << r.toMap().value(QStringLiteral("SendTime")).toString();
+                out << r.toMap().value(u"SendTime"_s).toString();
             return out;
         };
-        QCOMPARE(times(store->selectSQLFromtable(QStringLiteral("chat7to9"), QStringLiteral("SendTime"), {}, 2, 1, 0)),
+        QCOMPARE(times(store->selectSQLFromtable(u"chat7to9"_s, u"SendTime"_s, {}, 2, 1, 0)),
                  QStringList({"20", "30"}));
-        QCOMPARE(times(store->selectSQLFromtable(QStringLiteral("chat7to9"), QStringLiteral("id"), {}, 0, 0, 1)),
+        QCOMPARE(times(store->selectSQLFromtable(u"chat7to9"_s, u"id"_s, {}, 0, 0, 1)),
                  QStringList({"40", "20", "10", "30"}));
         // A negative offset reads from the start.
-        QCOMPARE(times(store->selectSQLFromtable(QStringLiteral("chat7to9"), QStringLiteral("SendTime"), {}, 5, -3, 0)),
+        QCOMPARE(times(store->selectSQLFromtable(u"chat7to9"_s, u"SendTime"_s, {}, 5, -3, 0)),
                  QStringList({"10", "20", "30", "40"}));
-        QVERIFY(store->selectSQLFromtable(QStringLiteral("missing"), {}, {}, 0, 0, 0).isEmpty());
-        QVERIFY(store->selectSQLFromtable(QStringLiteral("chat7to9"), QStringLiteral("nosuch"), {}, 0, 0, 0).isEmpty());
+        QVERIFY(store->selectSQLFromtable(u"missing"_s, {}, {}, 0, 0, 0).isEmpty());
+        QVERIFY(store->selectSQLFromtable(u"chat7to9"_s, u"nosuch"_s, {}, 0, 0, 0).isEmpty());
     }
 
     void updateOrInsert()
     {
         SQLITE *store = SQLITE::standardSqlite();
-        const QString t = QStringLiteral("historyMSG7");
-        const QString k = QStringLiteral("LoginInfoID");
+        const QString t = u"historyMSG7"_s;
+        const QString k = u"LoginInfoID"_s;
         QVERIFY(store->setSQLObject(row({{k, "9"}, {"unread", "1"}, {"message", "hi"}}), t, k));
         QVERIFY(store->setSQLObject(row({{k, "9"}, {"unread", "2"}, {"message", "it''s"}}), t, k));
         QVERIFY(store->setSQLObject(row({{k, "8"}, {"unread", "5"}, {"message", "x"}}), t, k));
         QCOMPARE(store->counttable(t), 2);
-        QCOMPARE(store->selectSQLFromtable(t, k, QStringLiteral("9"), 1, 0, 1),
+        QCOMPARE(store->selectSQLFromtable(t, k, u"9"_s, 1, 0, 1),
                  QVariantList({row({{"id", "1"}, {k, "9"}, {"unread", "2"}, {"message", "it's"}})}));
         // The row as read, "id" included, writes back unchanged.
-        QVariantMap read = store->selectSQLFromtable(t, k, QStringLiteral("8"), 1, 0, 1).first().toMap();
-        read.insert(QStringLiteral("unread"), QStringLiteral("0"));
+        QVariantMap read = store->selectSQLFromtable(t, k, u"8"_s, 1, 0, 1).first().toMap();
+        read.insert(u"unread"_s, u"0"_s);
         QVERIFY(store->setSQLObject(read, t, k));
-        QCOMPARE(store->sumWithKey(QStringLiteral("unread"), t, {}, {}), QStringLiteral("2"));
+        QCOMPARE(store->sumWithKey(u"unread"_s, t, {}, {}), u"2"_s);
         // A key column of one character still updates in place rather than losing the row.
-        QVERIFY(store->setSQLObject(row({{"a", "1"}, {"b", "x"}}), QStringLiteral("one"), QStringLiteral("a")));
-        QVERIFY(store->setSQLObject(row({{"a", "2"}, {"b", "y"}}), QStringLiteral("one"), QStringLiteral("a")));
-        QVERIFY(store->setSQLObject(row({{"a", "1"}, {"b", "z"}}), QStringLiteral("one"), QStringLiteral("a")));
-        QCOMPARE(store->counttable(QStringLiteral("one")), 2);
+        QVERIFY(store->setSQLObject(row({{"a", "1"}, {"b", "x"}}), u"one"_s, u"a"_s));
+        QVERIFY(store->setSQLObject(row({{"a", "2"}, {"b", "y"}}), u"one"_s, u"a"_s));
+        QVERIFY(store->setSQLObject(row({{"a", "1"}, {"b", "z"}}), u"one"_s, u"a"_s));
+        QCOMPARE(store->counttable(u"one"_s), 2);
         // Unknown columns fail and change nothing.
         QVERIFY(!store->setSQLObject(row({{k, "9"}, {"nosuch", "1"}}), t, k));
         QVERIFY(!store->setSQLObject(row({{k, "9"}}), t, QString()));
-        QCOMPARE(store->sumWithKey(QStringLiteral("unread"), t, {}, {}), QStringLiteral("2"));
+        QCOMPARE(store->sumWithKey(u"unread"_s, t, {}, {}), u"2"_s);
     }
 
     void sums_data()
@@ -211,123 +206,120 @@ private slots:
         QFETCH(QStringList, unread);
         QFETCH(QString, sum);
         SQLITE *store = SQLITE::standardSqlite();
-        const QString t = QStringLiteral("historyMSG7");
-        QVERIFY(store->createTable(t, {QStringLiteral("LoginInfoID"), QStringLiteral("unread")}));
+        const QString t = u"historyMSG7"_s;
+        QVERIFY(store->createTable(t, {u"LoginInfoID"_s, u"unread"_s}));
         int peer = 0;
         for (const QString &u : unread)
             QVERIFY(store->addSQLObject(row({{"LoginInfoID", ++peer}, {"unread", u}}), t));
-        QCOMPARE(store->sumWithKey(QStringLiteral("unread"), t, {}, {}), sum);
+        QCOMPARE(store->sumWithKey(u"unread"_s, t, {}, {}), sum);
         // The kept figure follows later writes exactly as a fresh sum would.
-        QVERIFY(store->setSQLObject(row({{"LoginInfoID", 1}, {"unread", "10"}}), t, QStringLiteral("LoginInfoID")));
+        QVERIFY(store->setSQLObject(row({{"LoginInfoID", 1}, {"unread", "10"}}), t, u"LoginInfoID"_s));
         QVERIFY(store->addSQLObject(row({{"LoginInfoID", 99}, {"unread", "0.5"}}), t));
-        QVERIFY(store->removeSQL(t, QStringLiteral("LoginInfoID"), 2));
-        const QString kept = store->sumWithKey(QStringLiteral("unread"), t, {}, {});
+        QVERIFY(store->removeSQL(t, u"LoginInfoID"_s, 2));
+        const QString kept = store->sumWithKey(u"unread"_s, t, {}, {});
         SQLITE fresh(store->path());
-        QCOMPARE(kept, fresh.sumWithKey(QStringLiteral("unread"), t, {}, {}));
+        QCOMPARE(kept, fresh.sumWithKey(u"unread"_s, t, {}, {}));
         QVERIFY(store->deleteSQLTable(t));
-        QCOMPARE(store->sumWithKey(QStringLiteral("unread"), t, {}, {}), QStringLiteral("0"));
+        QCOMPARE(store->sumWithKey(u"unread"_s, t, {}, {}), u"0"_s);
     }
 
     void sumEdgeCases()
     {
         SQLITE *store = SQLITE::standardSqlite();
-        QCOMPARE(store->sumWithKey(QStringLiteral("unread"), QStringLiteral("missing"), {}, {}), QStringLiteral("0"));
-        QVERIFY(store->addSQLObject(row({{"type", "1"}, {"unread", "3"}}), QStringLiteral("s")));
-        QVERIFY(store->addSQLObject(row({{"type", "2"}, {"unread", "4"}}), QStringLiteral("s")));
-        QCOMPARE(store->sumWithKey(QStringLiteral("unread"), QStringLiteral("s"), QStringLiteral("type"), 2),
-                 QStringLiteral("4"));
-        QCOMPARE(store->sumWithKey(QStringLiteral("nosuch"), QStringLiteral("s"), {}, {}), QStringLiteral("0"));
-        QCOMPARE(store->sumWithKey(QStringLiteral("unread"), QStringLiteral("s"), QStringLiteral("nosuch"), 2),
-                 QStringLiteral("0"));
+        QCOMPARE(store->sumWithKey(u"unread"_s, u"missing"_s, {}, {}), u"0"_s);
+        QVERIFY(store->addSQLObject(row({{"type", "1"}, {"unread", "3"}}), u"s"_s));
+        QVERIFY(store->addSQLObject(row({{"type", "2"}, {"unread", "4"}}), u"s"_s));
+        QCOMPARE(store->sumWithKey(u"unread"_s, u"s"_s, u"type"_s, 2), u"4"_s);
+        QCOMPARE(store->sumWithKey(u"nosuch"_s, u"s"_s, {}, {}), u"0"_s);
+        QCOMPARE(store->sumWithKey(u"unread"_s, u"s"_s, u"nosuch"_s, 2), u"0"_s);
         // Names differ in case only: the same table and column to the database and to the kept sum.
-        QCOMPARE(store->sumWithKey(QStringLiteral("unread"), QStringLiteral("S"), {}, {}), QStringLiteral("7"));
-        QVERIFY(store->addSQLObject(row({{"type", "3"}, {"Unread", "5"}}), QStringLiteral("s")));
-        QCOMPARE(store->sumWithKey(QStringLiteral("unread"), QStringLiteral("S"), {}, {}), QStringLiteral("12"));
+        QCOMPARE(store->sumWithKey(u"unread"_s, u"S"_s, {}, {}), u"7"_s);
+        QVERIFY(store->addSQLObject(row({{"type", "3"}, {"Unread", "5"}}), u"s"_s));
+        QCOMPARE(store->sumWithKey(u"unread"_s, u"S"_s, {}, {}), u"12"_s);
     }
 
     void removeAndDelete()
     {
         SQLITE *store = SQLITE::standardSqlite();
-        const QString t = QStringLiteral("chaoshi7");
+        const QString t = u"chaoshi7"_s;
         for (int i = 1; i <= 3; ++i)
             QVERIFY(store->addSQLObject(row({{"resourceId", i}, {"x", "y"}}), t));
         QVERIFY(!store->removeSQL(t, QString(), 1));
-        QVERIFY(!store->removeSQL(t, QStringLiteral("resourceId"), QVariant()));
+        QVERIFY(!store->removeSQL(t, u"resourceId"_s, QVariant()));
         // A column the table lacks is an error, never a condition that matches every row.
-        QVERIFY(!store->removeSQL(t, QStringLiteral("nosuch"), QStringLiteral("nosuch")));
-        QVERIFY(store->selectSQLFromtable(t, QStringLiteral("nosuch"), QStringLiteral("nosuch"), 0, 0, 0).isEmpty());
+        QVERIFY(!store->removeSQL(t, u"nosuch"_s, u"nosuch"_s));
+        QVERIFY(store->selectSQLFromtable(t, u"nosuch"_s, u"nosuch"_s, 0, 0, 0).isEmpty());
         QCOMPARE(store->counttable(t), 3);
-        QVERIFY(store->removeSQL(t, QStringLiteral("resourceId"), 2));
+        QVERIFY(store->removeSQL(t, u"resourceId"_s, 2));
         QCOMPARE(store->counttable(t), 2);
         QVERIFY(!store->deleteSQLTable(QString()));
         QVERIFY(store->deleteSQLTable(t));
         QCOMPARE(store->counttable(t), 0);
         QCOMPARE(store->colKeyFromtable(t), QStringList({"id", "resourceId", "x"}));
-        QCOMPARE(store->counttable(QStringLiteral("missing")), 0);
+        QCOMPARE(store->counttable(u"missing"_s), 0);
     }
 
     void transactionRollsBackEverything()
     {
         SQLITE *store = SQLITE::standardSqlite();
-        const QString t = QStringLiteral("historyMSG7");
+        const QString t = u"historyMSG7"_s;
         QVERIFY(store->addSQLObject(row({{"LoginInfoID", "1"}, {"unread", "2"}}), t));
-        QCOMPARE(store->sumWithKey(QStringLiteral("unread"), t, {}, {}), QStringLiteral("2"));
+        QCOMPARE(store->sumWithKey(u"unread"_s, t, {}, {}), u"2"_s);
         QVERIFY(!store->transaction([&] {
-            store->addSQLObject(row({{"Content", "hi"}}), QStringLiteral("chat7to1"));
-            store->setSQLObject(row({{"LoginInfoID", "1"}, {"unread", "3"}}), t, QStringLiteral("LoginInfoID"));
+            store->addSQLObject(row({{"Content", "hi"}}), u"chat7to1"_s);
+            store->setSQLObject(row({{"LoginInfoID", "1"}, {"unread", "3"}}), t, u"LoginInfoID"_s);
             return false;
         }));
-        QVERIFY(store->colKeyFromtable(QStringLiteral("chat7to1")).isEmpty());
-        QCOMPARE(store->sumWithKey(QStringLiteral("unread"), t, {}, {}), QStringLiteral("2"));
+        QVERIFY(store->colKeyFromtable(u"chat7to1"_s).isEmpty());
+        QCOMPARE(store->sumWithKey(u"unread"_s, t, {}, {}), u"2"_s);
         QVERIFY(store->transaction([&] {
-            return store->addSQLObject(row({{"Content", "hi"}}), QStringLiteral("chat7to1"))
-                && store->setSQLObject(row({{"LoginInfoID", "1"}, {"unread", "3"}}), t, QStringLiteral("LoginInfoID"));
+            return store->addSQLObject(row({{"Content", "hi"}}), u"chat7to1"_s)
+                && store->setSQLObject(row({{"LoginInfoID", "1"}, {"unread", "3"}}), t, u"LoginInfoID"_s);
         }));
-        QCOMPARE(store->counttable(QStringLiteral("chat7to1")), 1);
-        QCOMPARE(store->sumWithKey(QStringLiteral("unread"), t, {}, {}), QStringLiteral("3"));
+        QCOMPARE(store->counttable(u"chat7to1"_s), 1);
+        QCOMPARE(store->sumWithKey(u"unread"_s, t, {}, {}), u"3"_s);
     }
 
     void walAndSurvivesRestart()
     {
         SQLITE *store = SQLITE::standardSqlite();
-        QCOMPARE(pragmaText(store->database(), "PRAGMA journal_mode"), QStringLiteral("wal"));
-        QCOMPARE(pragmaText(store->database(), "PRAGMA synchronous"), QStringLiteral("1"));
-        QVERIFY(store->addSQLObject(row({{"unread", "YES"}, {"type", "34"}}), QStringLiteral("orderstate7")));
+        QCOMPARE(pragmaText(store->database(), "PRAGMA journal_mode"), u"wal"_s);
+        QCOMPARE(pragmaText(store->database(), "PRAGMA synchronous"), u"1"_s);
+        QVERIFY(store->addSQLObject(row({{"unread", "YES"}, {"type", "34"}}), u"orderstate7"_s));
         m_ctx->restart();
         SQLITE *again = SQLITE::standardSqlite();
-        QVERIFY(again != nullptr);
-        QCOMPARE(again->selectSQLFromtable(QStringLiteral("orderstate7"), QStringLiteral("type"), QStringLiteral("34"), 1, 0, 1),
+        QCOMPARE(again->selectSQLFromtable(u"orderstate7"_s, u"type"_s, u"34"_s, 1, 0, 1),
                  QVariantList({row({{"id", "1"}, {"unread", "YES"}, {"type", "34"}})}));
     }
 
     void unopenableFileFailsQuietly()
     {
         // A folder where the file should be: the store cannot open it.
-        QVERIFY(QDir().mkpath((*m_ctx)->documentsDir() + QStringLiteral("/Steelv1.0.sqlite3")));
+        QVERIFY(QDir().mkpath((*m_ctx)->documentsDir() + u"/Steelv1.0.sqlite3"_s));
         SQLITE *store = SQLITE::standardSqlite();
         QVERIFY(!store->database());
-        QVERIFY(!store->addSQLObject(row({{"a", "1"}}), QStringLiteral("t")));
-        QVERIFY(!store->setSQLObject(row({{"a", "1"}}), QStringLiteral("t"), QStringLiteral("a")));
-        QVERIFY(store->selectSQLFromtable(QStringLiteral("t"), {}, {}, 0, 0, 0).isEmpty());
-        QCOMPARE(store->counttable(QStringLiteral("t")), 0);
-        QCOMPARE(store->sumWithKey(QStringLiteral("a"), QStringLiteral("t"), {}, {}), QStringLiteral("0"));
-        QVERIFY(!store->removeSQL(QStringLiteral("t"), QStringLiteral("a"), 1));
-        QVERIFY(!store->deleteSQLTable(QStringLiteral("t")));
+        QVERIFY(!store->addSQLObject(row({{"a", "1"}}), u"t"_s));
+        QVERIFY(!store->setSQLObject(row({{"a", "1"}}), u"t"_s, u"a"_s));
+        QVERIFY(store->selectSQLFromtable(u"t"_s, {}, {}, 0, 0, 0).isEmpty());
+        QCOMPARE(store->counttable(u"t"_s), 0);
+        QCOMPARE(store->sumWithKey(u"a"_s, u"t"_s, {}, {}), u"0"_s);
+        QVERIFY(!store->removeSQL(u"t"_s, u"a"_s, 1));
+        QVERIFY(!store->deleteSQLTable(u"t"_s));
     }
 
     void callerQueries()
     {
         SQLITE *store = SQLITE::standardSqlite();
-        QVERIFY(store->addSQLObject(row({{"k", "1"}}), QStringLiteral("q")));
-        QCOMPARE(store->selectDataWithSQL(QStringLiteral("select * from q"), QStringLiteral("q")).size(), 1);
+        QVERIFY(store->addSQLObject(row({{"k", "1"}}), u"q"_s));
+        QCOMPARE(store->selectDataWithSQL(u"select * from q"_s, u"q"_s).size(), 1);
         // A second statement is refused instead of being dropped or run.
-        QVERIFY(store->selectDataWithSQL(QStringLiteral("select * from q; delete from q"), QStringLiteral("q")).isEmpty());
-        QVERIFY(store->selectDataWithSQL(QStringLiteral("select * from nosuch"), QStringLiteral("nosuch")).isEmpty());
-        QCOMPARE(store->counttable(QStringLiteral("q")), 1);
+        QVERIFY(store->selectDataWithSQL(u"select * from q; delete from q"_s, u"q"_s).isEmpty());
+        QVERIFY(store->selectDataWithSQL(u"select * from nosuch"_s, u"nosuch"_s).isEmpty());
+        QCOMPARE(store->counttable(u"q"_s), 1);
         // A writing query makes the store forget what it keeps about tables.
-        QCOMPARE(store->sumWithKey(QStringLiteral("k"), QStringLiteral("q"), {}, {}), QStringLiteral("1"));
-        store->selectDataWithSQL(QStringLiteral("update q set k='5'"), QStringLiteral("q"));
-        QCOMPARE(store->sumWithKey(QStringLiteral("k"), QStringLiteral("q"), {}, {}), QStringLiteral("5"));
+        QCOMPARE(store->sumWithKey(u"k"_s, u"q"_s, {}, {}), u"1"_s);
+        store->selectDataWithSQL(u"update q set k='5'"_s, u"q"_s);
+        QCOMPARE(store->sumWithKey(u"k"_s, u"q"_s, {}, {}), u"5"_s);
     }
 
 private:
