@@ -12,44 +12,37 @@ class TestAlerts : public QObject
 {
     Q_OBJECT
 private slots:
-    void messageAlert()
+    void oneButtonAlerts_data()
     {
+        QTest::addColumn<int>("via");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Alerts messageWithString") << 0 << "好";
+        QTest::newRow("Custom messageWithString") << 1 << "好";
+        QTest::newRow("MTool showAlertWithMessage") << 2 << "确定";
+    }
+    void oneButtonAlerts()
+    {
+        QFETCH(int, via);
+        QFETCH(QString, button);
         TestContext ctx;
         Alerts *alerts = ctx->service<Alerts>();
-        PlatformAlert *alert = alerts->messageWithString(QStringLiteral("请输入手机号"));
-        QCOMPARE(alerts->topAlert(), alert);
+        WindowAlertPort::install(ctx.context());
+        if (via == 0)
+            alerts->messageWithString(QStringLiteral("密码错误"));
+        else if (via == 1)
+            Custom::messageWithString(QStringLiteral("密码错误"));
+        else
+            MTool::showAlertWithMessage(QStringLiteral("密码错误"));
+        PlatformAlert *alert = alerts->topAlert();
+        QVERIFY(alert);
         QVERIFY(!alert->isActionSheet());
         QVERIFY(alert->title().isEmpty());
-        QCOMPARE(alert->message(), QStringLiteral("请输入手机号"));
-        QCOMPARE(alert->buttonTitles(), QStringList{QStringLiteral("好")});
+        QCOMPARE(alert->message(), QStringLiteral("密码错误"));
+        QCOMPARE(alert->buttonTitles(), QStringList{button});
         QPointer<PlatformAlert> guard(alert);
         alert->clickedButtonAtIndex(0);
         QVERIFY(!alerts->topAlert());
         QTRY_VERIFY(guard.isNull());
-    }
-
-    void coreAlertsReachTheWindow_data()
-    {
-        QTest::addColumn<bool>("viaCustom");
-        QTest::addColumn<QString>("button");
-        QTest::newRow("Custom messageWithString") << true << "好";
-        QTest::newRow("MTool showAlertWithMessage") << false << "确定";
-    }
-    void coreAlertsReachTheWindow()
-    {
-        QFETCH(bool, viaCustom);
-        QFETCH(QString, button);
-        TestContext ctx;
-        WindowAlertPort::install(ctx.context());
-        if (viaCustom)
-            Custom::messageWithString(QStringLiteral("密码错误"));
-        else
-            MTool::showAlertWithMessage(QStringLiteral("密码错误"));
-        PlatformAlert *alert = ctx->service<Alerts>()->topAlert();
-        QVERIFY(alert);
-        QVERIFY(alert->title().isEmpty());
-        QCOMPARE(alert->message(), QStringLiteral("密码错误"));
-        QCOMPARE(alert->buttonTitles(), QStringList{button});
     }
 
     void alertsStackNewestOnTop()

@@ -1,7 +1,6 @@
 #include "core/util/Custom.h"
 #include "core/util/DataCache.h"
 
-#include "RecordingAlertPort.h"
 #include "TestContext.h"
 
 #include <QDir>
@@ -50,17 +49,6 @@ private slots:
         const QVariant list = Custom::loadPlistName(name);
         QCOMPARE(list.isValid(), present);
         QCOMPARE(list.toList().size(), rows);
-    }
-
-    void messageAlertHasTheButtonGood()
-    {
-        TestContext ctx;
-        auto *alerts = ctx->setService<AlertPort>(std::make_unique<RecordingAlertPort>());
-        Custom::messageWithString(QStringLiteral("最多只能选择5项"));
-        QCOMPARE(alerts->shown.size(), 1);
-        QCOMPARE(alerts->shown[0].kind, RecordingAlertPort::Shown::Message);
-        QCOMPARE(alerts->shown[0].text, QStringLiteral("最多只能选择5项"));
-        QCOMPARE(alerts->shown[0].button, QStringLiteral("好"));
     }
 
     void foldersAreTheContexts()

@@ -1,6 +1,5 @@
 #include "core/util/MTool.h"
 
-#include "RecordingAlertPort.h"
 #include "TestContext.h"
 
 #include <QTest>
@@ -42,6 +41,10 @@ private slots:
         QTest::newRow("0.4 s in the future") << -0.4 << "刚刚";
         QTest::newRow("printing rounds up near a whole number") << 119.99999 << "2 分钟前";
         QTest::newRow("printing keeps a clear fraction") << 119.9 << "1 分钟前";
+        // No usable time gives no text.
+        QTest::newRow("NaN") << std::nan("") << "";
+        QTest::newRow("infinitely far ahead") << -HUGE_VAL << "";
+        QTest::newRow("far beyond any date") << -1e300 << "";
     }
     void relativeTime()
     {
@@ -52,32 +55,11 @@ private slots:
         QCOMPARE(MTool::timeWithTimeInterval(kNow - ago), expected);
     }
 
-    void relativeTimeOfNoTimeIsEmpty()
-    {
-        TestContext ctx;
-        ctx->clock().setFixed(kNow);
-        QCOMPARE(MTool::timeWithTimeInterval(std::nan("")), QString());
-        QCOMPARE(MTool::timeWithTimeInterval(HUGE_VAL), QString());
-        QCOMPARE(MTool::timeWithTimeInterval(1e300), QString());
-    }
-
     void systemDateCutsTheFraction()
     {
         TestContext ctx;
         ctx->clock().setFixed(kNow + 0.999);
         QCOMPARE(MTool::systemDate(), QStringLiteral("1700000000"));
-    }
-
-    void alertHasOneButton()
-    {
-        TestContext ctx;
-        auto *alerts = ctx->setService<AlertPort>(std::make_unique<RecordingAlertPort>());
-        MTool::showAlertWithMessage(QStringLiteral("不能跟自己洽谈旺旺"));
-        QCOMPARE(alerts->shown.size(), 1);
-        QCOMPARE(alerts->shown[0].kind, RecordingAlertPort::Shown::Alert);
-        QCOMPARE(alerts->shown[0].title, QString());
-        QCOMPARE(alerts->shown[0].text, QStringLiteral("不能跟自己洽谈旺旺"));
-        QCOMPARE(alerts->shown[0].button, QStringLiteral("确定"));
     }
 };
 

@@ -18,6 +18,16 @@ const QByteArray kAuth = QByteArrayLiteral(
 class TestRequest : public QObject
 {
     Q_OBJECT
+
+    // Starts one call reported to d; the request is watched because it deletes itself when done.
+    static QPointer<Request> start(RecordingDelegate &d, const QString &path, const JsonMembers &info = {}, int id = 0)
+    {
+        QPointer<Request> r = Request::request(id);
+        r->setDelegate(&d);
+        r->startConnection(path, info);
+        return r;
+    }
+
 private slots:
     void init()
     {
@@ -25,11 +35,7 @@ private slots:
         m_server = std::make_unique<RawHttpRecorder>();
         m_ctx->context().mutableConfig().serviceBaseUrl = m_server->baseUrl();
     }
-    void cleanup()
-    {
-        m_server.reset();
-        m_ctx.reset();
-    }
+    void cleanup() { m_server.reset(); m_ctx.reset(); }
 
     void body_data()
     {
@@ -54,9 +60,7 @@ private slots:
         QFETCH(JsonMembers, info);
         QFETCH(QByteArray, infoJson);
         RecordingDelegate d;
-        Request *r = Request::request();
-        r->setDelegate(&d);
-        r->startConnection(QStringLiteral("Market/Search"), info);
+        start(d, QStringLiteral("Market/Search"), info);
         QVERIFY(m_server->waitForRequests(1));
         const RecordedHttpRequest &got = m_server->last();
         QCOMPARE(got.method, QByteArray("POST"));
@@ -108,9 +112,7 @@ private slots:
         QFETCH(QByteArray, resultJson);
         m_server->setReply(QStringLiteral("x/y"), ScriptedReply::ok(body, status));
         RecordingDelegate d;
-        Request *r = Request::request(7);
-        r->setDelegate(&d);
-        r->startConnection(QStringLiteral("x/y"));
+        start(d, QStringLiteral("x/y"), {}, 7);
         QVERIFY(d.waitForHide());
         QCOMPARE(d.eventsWithoutProgress(), (QStringList{"willStart", "show", "finish", "hide"}));
         if (!body.isEmpty())
@@ -155,28 +157,15 @@ private slots:
         m_server->setReply(QStringLiteral("a"), ScriptedReply::json(R"({"errorCode":0,"data":"A"})"));
         m_server->setReply(QStringLiteral("b"), ScriptedReply::closeWithoutReply());
         RecordingDelegate d;
-        QPointer<Request> a = Request::request(0);
-        QPointer<Request> b = Request::request(1);
-        a->setDelegate(&d);
-        b->setDelegate(&d);
-        a->startConnection(QStringLiteral("a"));
-        b->startConnection(QStringLiteral("b"));
+        QPointer<Request> a = start(d, QStringLiteral("a"), {}, 0);
+        QPointer<Request> b = start(d, QStringLiteral("b"), {}, 1);
         QVERIFY(d.waitForHide(2));
-        // Both requests gone means every callback they will ever make has been made.
+        // Both requests gone means every callback they will ever make has been made, and that
+        // a request deletes itself after delivering.
         QTRY_VERIFY(a.isNull() && b.isNull());
         QCOMPARE(d.count("show"), 2);
         QCOMPARE(d.count("hide"), 2);
         QCOMPARE(d.count("finish") + d.count("fail"), 2);
-    }
-
-    void requestDeletesItselfAfterDelivering()
-    {
-        RecordingDelegate d;
-        QPointer<Request> r = Request::request();
-        r->setDelegate(&d);
-        r->startConnection(QStringLiteral("p"));
-        QVERIFY(d.waitForHide());
-        QTRY_VERIFY(r.isNull());
     }
 
     void delegateGoneBeforeReplyGetsNothing()
@@ -187,9 +176,7 @@ private slots:
             return s;
         }());
         auto d = std::make_unique<RecordingDelegate>();
-        QPointer<Request> r = Request::request();
-        r->setDelegate(d.get());
-        r->startConnection(QStringLiteral("p"));
+        QPointer<Request> r = start(*d, QStringLiteral("p"));
         QCOMPARE(r->delegate(), d.get());
         d.reset();
         QCOMPARE(r->delegate(), nullptr);
@@ -203,9 +190,7 @@ private slots:
         s.contentLength = false;
         m_server->setDefaultReply(s);
         RecordingDelegate d;
-        Request *r = Request::request();
-        r->setDelegate(&d);
-        r->startConnection(QStringLiteral("p"));
+        start(d, QStringLiteral("p"));
         QVERIFY(d.waitForHide());
         // Without a Content-Length the expected length is unknown; the body still arrives whole.
         QCOMPARE(Value::text(Value::member(d.result(), "data")), QStringLiteral("0123456789"));
