@@ -44,19 +44,24 @@ public:
 
 } // namespace
 
+/// A fresh context whose channel talks to its own fake server.
+struct Session
+{
+    Session()
+    {
+        ctx->mutableConfig().sessionPort = server.port();
+        socket = Socket::socket();
+    }
+    bool ready() const { return socket->isConnected() && server.current(); }
+    FakeSessionServer server;
+    TestContext ctx;
+    Socket *socket = nullptr;
+    Recorder recorder{ctx.context()};
+};
+
 class TestSocket : public QObject
 {
     Q_OBJECT
-
-    // A context whose channel talks to server, connected and ready.
-    struct Session
-    {
-        explicit Session(FakeSessionServer &server)
-        {
-            ctx->mutableConfig().sessionPort = server.port();
-        }
-        TestContext ctx;
-    };
 
 private slots:
     void sentFramesByteForByte_data()
@@ -89,22 +94,19 @@ private slots:
     {
         QFETCH(SocketOp, op);
         QFETCH(QByteArray, expected);
-        FakeSessionServer server;
-        Session session(server);
-        session.ctx->clock().setFixed(1700000000.9);
+        Session s;
+        s.ctx->clock().setFixed(1700000000.9);
         UserInfo::info()->setUserId(QStringLiteral("7"));
-        Socket *socket = Socket::socket();
-        op(socket);
-        QTRY_COMPARE(server.received(), expected);
-        QCOMPARE(socket->outTimeCount(), 0);
+        op(s.socket);
+        QTRY_COMPARE(s.server.received(), expected);
+        QCOMPARE(s.socket->outTimeCount(), 0);
     }
 
     void sentMessageIsReturned()
     {
-        FakeSessionServer server;
-        Session session(server);
-        session.ctx->clock().setFixed(1700000000.2);
-        const QVariantMap sent = Socket::socket()->socketSendMessage(QStringLiteral("x"), QStringLiteral("9"), QStringLiteral("15"));
+        Session s;
+        s.ctx->clock().setFixed(1700000000.2);
+        const QVariantMap sent = s.socket->socketSendMessage(QStringLiteral("x"), QStringLiteral("9"), QStringLiteral("15"));
         QCOMPARE(sent.value(QStringLiteral("SendTime")).toString(), QStringLiteral("1700000000"));
         QCOMPARE(sent.value(QStringLiteral("ResourceID")).toString(), QStringLiteral("15"));
         QCOMPARE(sent.size(), 7);
@@ -143,24 +145,20 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, expected);
-        FakeSessionServer server;
-        Session session(server);
-        Socket *socket = Socket::socket();
-        QTRY_VERIFY(socket->isConnected());
-        QTRY_VERIFY(server.current());
-        Recorder recorder(session.ctx.context());
+        Session s;
+        QTRY_VERIFY(s.ready());
+        s.recorder.posts.clear();
         // A closing frame that every case posts, so that the wait ends on it.
-        server.send(bytes + frame("0000000024000000", "{\"Msg\":\"end\"}"));
-        QTRY_VERIFY(recorder.posts.contains(QStringLiteral("erweima=end")));
-        recorder.posts.removeLast();
-        QCOMPARE(recorder.posts, expected);
+        s.server.send(bytes + frame("0000000024000000", "{\"Msg\":\"end\"}"));
+        QTRY_VERIFY(s.recorder.posts.contains(QStringLiteral("erweima=end")));
+        s.recorder.posts.removeLast();
+        QCOMPARE(s.recorder.posts, expected);
     }
 
     // The alert first, then the record is cleared, then the screens are told.
     void forcedLogoutOrderOfEffects()
     {
-        FakeSessionServer server;
-        Session session(server);
+        Session s;
         QStringList effects;
         struct OrderPort : RecordingAlertPort
         {
@@ -171,7 +169,7 @@ private slots:
                 effects->append(QStringLiteral("alert ") + text);
             }
         };
-        session.ctx->setService<AlertPort>(std::make_unique<OrderPort>())->effects = &effects;
+        s.ctx->setService<AlertPort>(std::make_unique<OrderPort>())->effects = &effects;
         UserInfo *user = UserInfo::info();
         user->setBaseInfo(QVariantMap{{QStringLiteral("MobilePhone"), QStringLiteral("13900001111")}});
         connect(user, &UserInfo::changed, this, [&] {
@@ -179,16 +177,15 @@ private slots:
                 effects.append(QStringLiteral("record"));
         });
         QObject observer;
-        session.ctx->notificationCenter()->addObserver(&observer, QStringLiteral("UserLogoutSystem"), [&](const Notification &n) {
+        s.ctx->notificationCenter()->addObserver(&observer, QStringLiteral("UserLogoutSystem"), [&](const Notification &n) {
             effects.append(n.name + (user->userTel().isNull() && !user->isOnline() ? " cleared" : " not cleared"));
         });
-        Socket *socket = Socket::socket();
-        QTRY_VERIFY(server.current());
-        server.send(frame("0000000003000000", "{}"));
+        QTRY_VERIFY(s.server.current());
+        s.server.send(frame("0000000003000000", "{}"));
         QTRY_COMPARE(effects.size(), 3);
         QCOMPARE(effects, (QStringList{QStringLiteral("alert 您的账号已于其它设备登录，您被迫下线！"), "record",
                                        "UserLogoutSystem cleared"}));
-        QVERIFY(socket->isConnected());
+        QVERIFY(s.socket->isConnected());
         user->disconnect(this);
     }
 
@@ -209,14 +206,13 @@ private slots:
     {
         QFETCH(QString, script);
         QFETCH(QString, posts);
-        FakeSessionServer server;
-        Session session(server);
-        Recorder recorder(session.ctx.context());
-        Socket *socket = Socket::socket();
+        Session s;
+        Socket *socket = s.socket;
+        FakeSessionServer &server = s.server;
         QString seen;
         qsizetype expectBytes = 0;
         for (const QChar step : script) {
-            QTRY_VERIFY(socket->isConnected() && server.current());
+            QTRY_VERIFY(s.ready());
             if (step == u's') {
                 socket->startConnection(QStringLiteral("{}"), 4);
                 expectBytes += 10;
@@ -227,10 +223,10 @@ private slots:
                 QTRY_COMPARE(socket->outTimeCount(), before + 1);
             } else {
                 const int connections = server.connectionCount();
-                const int before = recorder.count(QStringLiteral("SocketDismissConnect"));
+                const int before = s.recorder.count(QStringLiteral("SocketDismissConnect"));
                 server.dropConnection();
                 QTRY_COMPARE(server.connectionCount(), connections + 1);
-                seen += QString::number(recorder.count(QStringLiteral("SocketDismissConnect")) - before);
+                seen += QString::number(s.recorder.count(QStringLiteral("SocketDismissConnect")) - before);
                 expectBytes = 0;
             }
         }
@@ -241,11 +237,8 @@ private slots:
     // each had arrived alone.
     void reassemblyOverTcp()
     {
-        FakeSessionServer server;
-        Session session(server);
-        Socket *socket = Socket::socket();
-        QTRY_VERIFY(socket->isConnected() && server.current());
-        Recorder recorder(session.ctx.context());
+        Session s;
+        QTRY_VERIFY(s.ready());
         for (quint32 seed = 1; seed <= 25; ++seed) {
             QRandomGenerator rng(seed);
             QByteArray stream;
@@ -256,14 +249,14 @@ private slots:
                 stream += frame("0000000024000000", body);
                 expected.append(QStringLiteral("erweima=") + msg);
             }
-            recorder.posts.clear();
+            s.recorder.posts.clear();
             for (qsizetype at = 0; at < stream.size();) {
                 const qsizetype len = rng.bounded(1, 3) == 1 ? rng.bounded(1, 8) : rng.bounded(1, 400);
-                server.send(stream.mid(at, len));
+                s.server.send(stream.mid(at, len));
                 at += len;
             }
-            QTRY_COMPARE(recorder.posts.size(), expected.size());
-            QCOMPARE(recorder.posts, expected);
+            QTRY_COMPARE(s.recorder.posts.size(), expected.size());
+            QCOMPARE(s.recorder.posts, expected);
         }
     }
 
@@ -281,27 +274,23 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(bool, serverDrops);
         QFETCH(int, connections);
-        FakeSessionServer server;
-        Session session(server);
-        Socket *socket = Socket::socket();
-        socket->setMaxFrameBody(1024);
-        QTRY_VERIFY(socket->isConnected() && server.current());
-        Recorder recorder(session.ctx.context());
-        server.send(bytes);
+        Session s;
+        s.socket->setMaxFrameBody(1024);
+        QTRY_VERIFY(s.ready());
+        s.server.send(bytes);
         if (serverDrops)
-            server.dropConnection();
-        QTRY_COMPARE(server.connectionCount(), connections);
-        QTRY_VERIFY(socket->isConnected() && server.current());
-        server.send(frame("0000000024000000", "{\"Msg\":\"after\"}"));
-        QTRY_VERIFY(recorder.posts.contains(QStringLiteral("erweima=after")));
-        QCOMPARE(recorder.count(QStringLiteral("LoginSuccessInfo")), 0);
+            s.server.dropConnection();
+        QTRY_COMPARE(s.server.connectionCount(), connections);
+        QTRY_VERIFY(s.ready());
+        s.server.send(frame("0000000024000000", "{\"Msg\":\"after\"}"));
+        QTRY_VERIFY(s.recorder.posts.contains(QStringLiteral("erweima=after")));
+        QCOMPARE(s.recorder.count(QStringLiteral("LoginSuccessInfo")), 0);
     }
 
     void startResults()
     {
-        FakeSessionServer server;
-        Session session(server);
-        Socket *socket = Socket::socket();
+        Session s;
+        Socket *socket = s.socket;
         QVERIFY(socket->asyncSocket());
         QCOMPARE(socket->startConnctToServer(), 0);
         QTRY_VERIFY(socket->isConnected());
@@ -356,17 +345,14 @@ private slots:
 
     void writeTimeOutClosesAndReconnects()
     {
-        FakeSessionServer server;
-        Session session(server);
-        Socket *socket = Socket::socket();
-        socket->setWriteTimeoutMs(300);
-        QTRY_VERIFY(socket->isConnected() && server.current());
-        server.stopReading();
-        Recorder recorder(session.ctx.context());
-        const QString big = QStringLiteral("{\"a\":\"%1\"}").arg(QString(16 << 20, u'x'));
-        socket->startConnection(big, 4);
-        QTRY_COMPARE_WITH_TIMEOUT(server.connectionCount(), 2, 10000);
-        QCOMPARE(recorder.count(QStringLiteral("SocketDismissConnect")), 1);
+        Session s;
+        s.socket->setWriteTimeoutMs(300);
+        QTRY_VERIFY(s.ready());
+        s.server.stopReading();
+        s.recorder.posts.clear();
+        s.socket->startConnection(QStringLiteral("{\"a\":\"%1\"}").arg(QString(16 << 20, u'x')), 4);
+        QTRY_COMPARE_WITH_TIMEOUT(s.server.connectionCount(), 2, 10000);
+        QCOMPARE(s.recorder.count(QStringLiteral("SocketDismissConnect")), 1);
     }
 };
 

@@ -56,6 +56,17 @@ struct Fixture
             return nullptr;
         return qobject_cast<UserLogin *>(stack.topViewController());
     }
+    // The gate's login screen with the user's entries submitted.
+    UserLogin *submit(const QString &tel, const QString &pass)
+    {
+        UserLogin *login = openLogin();
+        if (login) {
+            login->setUserText(tel);
+            login->setPassText(pass);
+            login->login();
+        }
+        return login;
+    }
 
     FakeSessionServer server;
     TestContext ctx;
@@ -89,12 +100,9 @@ private slots:
         QFETCH(QString, pass);
         QFETCH(QString, alert);
         Fixture f;
-        UserLogin *login = f.openLogin();
+        UserLogin *login = f.submit(tel, pass);
         QVERIFY(login);
         QCOMPARE(login->comfromOtherController(), true);
-        login->setUserText(tel);
-        login->setPassText(pass);
-        login->login();
         if (!alert.isNull()) {
             QCOMPARE(f.alerts->texts(), QStringList{alert});
             QCOMPARE(login->requesting(), false);
@@ -130,10 +138,7 @@ private slots:
         QFETCH(bool, online);
         QFETCH(bool, requesting);
         Fixture f;
-        QPointer<UserLogin> login = f.openLogin();
-        login->setUserText(QStringLiteral("13900001111"));
-        login->setPassText(QStringLiteral("secret"));
-        login->login();
+        QPointer<UserLogin> login = f.submit(QStringLiteral("13900001111"), QStringLiteral("secret"));
         QTRY_VERIFY(!f.server.received().isEmpty());
         f.server.send(QByteArray::fromHex(header) + reply);
         QTRY_COMPARE(f.alerts->texts().size() + f.opener->finished, alerts.size() + (online ? 1 : 0));
@@ -154,11 +159,8 @@ private slots:
     void lostConnectionWhileRequesting()
     {
         Fixture f;
-        UserLogin *login = f.openLogin();
-        login->setUserText(QStringLiteral("13900001111"));
-        login->setPassText(QStringLiteral("secret"));
         QTRY_VERIFY(Socket::socket()->isConnected() && f.server.current());
-        login->login();
+        UserLogin *login = f.submit(QStringLiteral("13900001111"), QStringLiteral("secret"));
         QTRY_VERIFY(!f.server.received().isEmpty());
         f.server.dropConnection();
         QTRY_COMPARE(f.alerts->texts(), QStringList{kNetwork});
@@ -175,12 +177,17 @@ private slots:
         QCOMPARE(f.stack.topViewController(), f.opener);
     }
 
+    // The gate opens the login screen, filled with the remembered credentials, unless online.
     void gate()
     {
         Fixture f;
+        UserInfo::info()->setUserTel(QStringLiteral("13900001111"));
+        UserInfo::info()->setUserPass(QStringLiteral("secret"));
         QVERIFY(!LoginGate::requireLogin(f.opener, f.opener, LoginGate::NoBack));
         auto *login = qobject_cast<UserLogin *>(f.stack.topViewController());
         QVERIFY(login);
+        QCOMPARE(login->userText(), QStringLiteral("13900001111"));
+        QCOMPARE(login->passText(), QStringLiteral("secret"));
         QCOMPARE(login->comfromOtherController(), false);
         QCOMPARE(login->backButtonShown(), false);
         QCOMPARE(login->title(), QStringLiteral("登  录"));
@@ -201,16 +208,6 @@ private slots:
         QCOMPARE(f.opener->finished, 1);
         QCOMPARE(f.stack.topViewController(), f.opener);
         QCOMPARE(f.ctx->notificationCenter()->observerCount(QStringLiteral("LoginSuccessInfo")), 0);
-    }
-
-    void inputsShowTheRememberedCredentials()
-    {
-        Fixture f;
-        UserInfo::info()->setUserTel(QStringLiteral("13900001111"));
-        UserInfo::info()->setUserPass(QStringLiteral("secret"));
-        UserLogin *login = f.openLogin();
-        QCOMPARE(login->userText(), QStringLiteral("13900001111"));
-        QCOMPARE(login->passText(), QStringLiteral("secret"));
     }
 
     void automaticLogin_data()

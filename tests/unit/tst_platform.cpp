@@ -1,10 +1,8 @@
 #include "core/platform/Config.h"
 #include "core/platform/NotificationCenter.h"
-#include "core/platform/UserDefaults.h"
 
 #include "TestContext.h"
 
-#include <QFileInfo>
 #include <QTest>
 
 class TestPlatform : public QObject
@@ -40,25 +38,6 @@ private slots:
         QCOMPARE(c.serviceBaseUrl.toString(), serviceUrl);
         QCOMPARE(int(c.sessionPort), sessionPort);
         QCOMPARE(c.sessionHost, QStringLiteral("127.0.0.1"));
-    }
-
-    void userDefaultsAreOwnerOnlyAndKeepKeysVerbatim()
-    {
-        TestContext ctx;
-        UserDefaults *defaults = ctx->userDefaults();
-        defaults->setObject(QStringLiteral("secret"), QStringLiteral("pass/word\\key%2F"));
-        defaults->setObject(QStringLiteral("x"), QStringLiteral("plain"));
-        ctx.restart();
-        defaults = ctx->userDefaults();
-        QCOMPARE(defaults->stringForKey(QStringLiteral("pass/word\\key%2F")), QStringLiteral("secret"));
-        QVERIFY(!defaults->contains(QStringLiteral("pass/word\\key/")));
-        QCOMPARE(defaults->stringForKey(QStringLiteral("missing")), QString());
-        const QFileDevice::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup
-                                                | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
-        const QFileInfo file(defaults->filePath());
-        QCOMPARE(file.permissions() & others, QFileDevice::Permissions());
-        QVERIFY(file.permissions().testFlags(QFile::ReadOwner | QFile::WriteOwner));
-        QCOMPARE(QFileInfo(file.absolutePath()).permissions() & others, QFileDevice::Permissions());
     }
 
     void observersGoWithTheirObject()
