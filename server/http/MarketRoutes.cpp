@@ -13,9 +13,11 @@ QString specFilter(const ServiceCall &call)
     return spec == QLatin1String("0") ? QString() : spec;
 }
 
+// The place picker hands a city's code ("3101") in the same member as a province's ("31"): a
+// city matches its province here, and the resource search narrows it to the city itself.
 const char kFilter[] =
-    " AND (?1 = 0 OR category_id = ?1)"
-    " AND (?2 = 0 OR kind_id = ?2) AND (?3 = 0 OR province_id = ?3) AND (?4 = '' OR instr(spec, ?4) > 0)";
+    " AND (?1 = 0 OR category_id = ?1) AND (?2 = 0 OR kind_id = ?2)"
+    " AND (?3 = 0 OR province_id = ?3 OR (?3 >= 100 AND province_id = ?3 / 100)) AND (?4 = '' OR instr(spec, ?4) > 0)";
 
 QString auctionState(qint64 begin, qint64 now)
 {
@@ -47,7 +49,7 @@ ServiceResult MarketRoutes::search(const ServiceCall &call)
                               call.number(QStringLiteral("provinceID")), specFilter(call),
                               call.text(QStringLiteral("yieldlydirect")).trimmed()};
     const QString where = QStringLiteral("WHERE status = 2") + QLatin1String(kFilter)
-                          + QStringLiteral(" AND (?5 = '' OR yieldly = ?5)");
+                          + QStringLiteral(" AND (?5 = '' OR yieldly = ?5) AND (?3 < 100 OR city_id = ?3)");
     const qint64 total = m_env.db.scalar(QStringLiteral("SELECT COUNT(*) FROM resource_view ") + where, filter).toLongLong();
     QVariantList params = filter;
     params << page.limit << page.offset;

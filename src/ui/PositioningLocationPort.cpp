@@ -1,5 +1,7 @@
 #include "ui/PositioningLocationPort.h"
 
+#include "core/util/PlaceLists.h"
+
 #include <QDebug>
 #include <QGeoPositionInfo>
 #include <QGeoPositionInfoSource>
@@ -32,6 +34,9 @@ void PositioningLocationPort::onPositionUpdated(const QGeoPositionInfo &info)
     m_source->stopUpdates();
     qInfo().noquote() << "location: fix" << info.coordinate().toString();
     Callback callback = std::exchange(m_callback, {});
-    if (callback && m_receiver)
-        callback({});   // no reverse geocoder: the fix names no place
+    if (!callback || !m_receiver)
+        return;
+    // No reverse geocoder here: the nearest city seat names the place.
+    const QVariantMap place = PlaceLists::nearestPlace(info.coordinate().latitude(), info.coordinate().longitude());
+    callback(place.isEmpty() ? LocationPort::Places{} : LocationPort::Places{place});
 }

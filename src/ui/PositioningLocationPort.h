@@ -10,8 +10,8 @@ class QGeoPositionInfoSource;
 
 /// The launch's location fix from Qt Positioning: the platform's default position source, best
 /// accuracy, one fix, then updates stop. Qt 6.4 on this platform has no reverse geocoder (that
-/// is Qt Location), so a fix resolves to no place and the user record keeps its city and
-/// province; without a source (or when it fails) nothing is reported at all.
+/// is Qt Location), so the fix is named by the nearest city seat of the place lists; without a
+/// source (or when it fails) nothing is reported at all.
 class PositioningLocationPort : public QObject, public LocationPort
 {
     Q_OBJECT

@@ -1,0 +1,84 @@
+#include "core/util/Custom.h"
+#include "core/util/PlaceLists.h"
+#include "core/util/Value.h"
+
+#include "TestContext.h"
+
+#include <QTest>
+
+class TestPlaceLists : public QObject
+{
+    Q_OBJECT
+private slots:
+    void listsKeyedByDivisionCodes_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("cityIdKey");
+        QTest::newRow("market filters") << "Province" << "provinceID";
+        QTest::newRow("delivery places") << "AllCity" << "cityId";
+    }
+    void listsKeyedByDivisionCodes()
+    {
+        QFETCH(QString, list);
+        QFETCH(QString, cityIdKey);
+        TestContext ctx;
+        const QVariantList provinces = Value::list(Custom::loadPlistName(list));
+        QCOMPARE(provinces.size(), 34);
+        int cities = 0;
+        bool shanghai = false;
+        for (const QVariant &p : provinces) {
+            const QVariantMap province = p.toMap();
+            const QString id = province.value(QStringLiteral("provinceID")).toString();
+            QCOMPARE(id.size(), 2);
+            for (const QVariant &c : Value::list(province.value(QStringLiteral("citys")))) {
+                const QVariantMap city = c.toMap();
+                const QString cityId = city.value(cityIdKey).toString();
+                QVERIFY2(cityId.size() == 4 && cityId.startsWith(id), qPrintable(cityId));
+                QVERIFY(city.contains(QStringLiteral("lat")) && city.contains(QStringLiteral("lng")));
+                shanghai |= id == u"31" && cityId == u"3101" && city.value(QStringLiteral("name")).toString() == u"上海";
+                ++cities;
+            }
+        }
+        QVERIFY(shanghai);
+        QCOMPARE(cities, 337);
+    }
+
+    void nearestPlace_data()
+    {
+        QTest::addColumn<double>("lat");
+        QTest::addColumn<double>("lng");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("city");
+        QTest::addColumn<QString>("cityId");
+        QTest::newRow("the Bund") << 31.240 << 121.490 << "上海" << "上海" << "3101";
+        QTest::newRow("Tiananmen") << 39.905 << 116.397 << "北京" << "北京" << "1101";
+        QTest::newRow("Wuhan steel works") << 30.620 << 114.430 << "湖北" << "武汉" << "4201";
+        QTest::newRow("Tangshan") << 39.650 << 118.150 << "河北" << "唐山" << "1302";
+        QTest::newRow("Anshan, not Liaoyang") << 41.090 << 122.960 << "辽宁" << "鞍山" << "2103";
+        QTest::newRow("Kowloon: a region without cities") << 22.310 << 114.170 << "香港" << "香港" << "81";
+        QTest::newRow("Kashgar, far west") << 39.470 << 76.000 << "新疆" << "喀什地区" << "6531";
+    }
+    void nearestPlace()
+    {
+        QFETCH(double, lat);
+        QFETCH(double, lng);
+        QFETCH(QString, state);
+        QFETCH(QString, city);
+        QFETCH(QString, cityId);
+        TestContext ctx;
+        const QVariantMap place = PlaceLists::nearestPlace(lat, lng);
+        QCOMPARE(place.value(QStringLiteral("State")).toString(), state);
+        QCOMPARE(place.value(QStringLiteral("City")).toString(), city);
+        QCOMPARE(place.value(QStringLiteral("cityId")).toString(), cityId);
+    }
+
+    void noPositionNoPlace()
+    {
+        TestContext ctx;
+        QVERIFY(PlaceLists::nearestPlace(qQNaN(), 121.0).isEmpty());
+        QVERIFY(PlaceLists::nearestPlace(95.0, 121.0).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPlaceLists)
+#include "tst_placelists.moc"
