@@ -1,6 +1,6 @@
 #include "EnvelopeParser.h"
 
-#include "core/util/JsonWriter.h"
+#include "core/util/JsonReader.h"
 
 #include <QByteArrayView>
 

@@ -13,6 +13,7 @@
 #include "ResourceRoutes.h"
 #include "TenderRoutes.h"
 #include "UploadRoutes.h"
+#include "core/api/ServiceToken.h"
 
 #include <QDebug>
 #include <QDir>
@@ -20,9 +21,6 @@
 #include <QRegularExpression>
 #include <QtHttpServer/QHttpServerRequest>
 #include <QtHttpServer/QHttpServerResponder>
-
-const char HttpService::kServiceToken[] = "A3C9E1F07B2D4C6E8F1A0B3D5C7E";
-const char HttpService::kReportToken[] = "C4D2B7A19E3F5061D8B2A7E49";
 
 namespace {
 
@@ -113,8 +111,8 @@ ServiceResult HttpService::dispatch(const QHttpServerRequest &request, const QSt
         qInfo().noquote() << "http:" << path << "malformed body:" << problem;
         return ServiceResult::fail(ServiceError::Malformed, QStringLiteral("请求格式错误"), 400);
     }
-    const QString expected = QString::fromLatin1(route->token == RouteToken::Report ? kReportToken
-                                                                                  : kServiceToken);
+    const QString expected = route->token == RouteToken::Report ? QString(ServiceToken::kReport)
+                                                                 : QString(ServiceToken::kService);
     if (call.auth.value(QStringLiteral("tokenKey")).toString() != expected) {
         qInfo().noquote() << "http:" << path << "wrong token";
         return ServiceResult::fail(ServiceError::BadToken, QStringLiteral("令牌无效"), 403);

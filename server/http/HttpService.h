@@ -21,9 +21,6 @@ public:
     /// Lets replies tell whether a user is online on the session server.
     void setOnlineCheck(std::function<bool(qint64)> isOnline);
 
-    static const char kServiceToken[];
-    static const char kReportToken[];
-
 signals:
     /// A business event for a user; the session server turns it into a push notice.
     void pushNotice(qint64 userId, int code);

@@ -34,14 +34,27 @@ void SessionClient::sendRaw(qint32 type, const QByteArray &body)
         m_socket->abort();
         return;
     }
-    m_socket->write(SessionFrame{type, body}.encode());
+    m_socket->write(FrameCodec::encode(type, body));
 }
 
 void SessionClient::readAvailable()
 {
-    const QList<SessionFrame> frames = m_decoder.feed(m_socket->readAll());
-    for (const QString &problem : m_decoder.takeProblems())
-        qInfo().noquote() << "session:" << peer() << problem;
-    for (const SessionFrame &frame : frames)
-        emit frameReceived(this, frame);
+    const qint64 skippedBefore = m_decoder.skippedBytes();
+    m_decoder.append(m_socket->readAll());
+    FrameCodec::Frame frame;
+    for (;;) {
+        const FrameCodec::Status status = m_decoder.next(frame);
+        if (status == FrameCodec::Status::NeedMore)
+            break;
+        if (status == FrameCodec::Status::Oversized) {
+            qInfo().noquote() << "session:" << peer() << "frame body over" << m_decoder.maxBody()
+                              << "bytes; connection closed";
+            m_decoder.reset();
+            m_socket->abort();
+            return;
+        }
+        emit frameReceived(this, SessionFrame{frame.type, frame.body.toByteArray()});
+    }
+    if (const qint64 skipped = m_decoder.skippedBytes() - skippedBefore)
+        qInfo().noquote() << "session:" << peer() << skipped << "bytes outside any frame skipped";
 }

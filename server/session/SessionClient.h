@@ -1,6 +1,7 @@
 #pragma once
 
-#include "SessionFrameDecoder.h"
+#include "SessionFrame.h"
+#include "core/session/FrameCodec.h"
 
 #include <QObject>
 #include <QVariantMap>
@@ -41,7 +42,7 @@ private:
     void readAvailable();
 
     QTcpSocket *m_socket;
-    SessionFrameDecoder m_decoder;
+    FrameCodec m_decoder;
     qint64 m_userId = 0;
     QString m_mobile;
 };

@@ -4,6 +4,7 @@
 #include "SessionClient.h"
 #include "UserRecord.h"
 #include "core/session/PushNotice.h"
+#include "core/util/JsonReader.h"
 #include "core/util/JsonWriter.h"
 #include "core/util/Value.h"
 

@@ -127,6 +127,9 @@ private slots:
         QTest::newRow("friendship") << frame("0000000007000000", "{\"x\":1}")
                                     << QStringList{"beijiahaoyou=beijiahaoyou", "bierentongyi=bierentongyi"};
         QTest::newRow("not json") << frame("0000000001000000", "{\"a\":}") << QStringList{"LoginSuccessInfo"};
+        QTest::newRow("body not json at all") << frame("0000000001000000", "hello") << QStringList{"LoginSuccessInfo"};
+        QTest::newRow("empty body") << frame("0000000007000000", "")
+                                    << QStringList{"beijiahaoyou=beijiahaoyou", "bierentongyi=bierentongyi"};
         QTest::newRow("not utf-8") << frame("0000000001000000", "{\"a\":\"\xff\"}") << QStringList{"LoginSuccessInfo"};
         QTest::newRow("push notice") << frame("0000000032000000", "{\"PushCode\":\"4\"}") << QStringList{"ReceiveAddFrinedRequest=4"};
         QTest::newRow("chat then reminder")

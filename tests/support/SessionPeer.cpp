@@ -1,14 +1,15 @@
 #include "SessionPeer.h"
 
+#include "core/util/JsonReader.h"
+#include "core/util/JsonWriter.h"
+
 #include <QDeadlineTimer>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QSignalSpy>
 #include <QtEndian>
 
 QVariantMap SessionPeer::Frame::object() const
 {
-    return QJsonDocument::fromJson(body).object().toVariantMap();
+    return JsonReader::read(body).toMap();
 }
 
 SessionPeer::SessionPeer(QObject *parent) : QObject(parent)
@@ -34,10 +35,10 @@ QByteArray SessionPeer::frame(qint32 type, const QByteArray &body)
 
 QByteArray SessionPeer::json(std::initializer_list<std::pair<const char *, QString>> members)
 {
-    QJsonObject o;
+    JsonMembers out;
     for (const auto &[key, value] : members)
-        o.insert(QString::fromLatin1(key), value);
-    return QJsonDocument(o).toJson(QJsonDocument::Compact);
+        out.append({QString::fromLatin1(key), value});
+    return JsonWriter::write(out);
 }
 
 void SessionPeer::write(const QByteArray &bytes)
@@ -91,40 +92,10 @@ int SessionPeer::count(qint32 type) const
 
 void SessionPeer::readAvailable()
 {
-    m_buffer += m_socket.readAll();
-    // The server writes compact JSON objects; a frame ends at the brace closing its body.
-    for (;;) {
-        if (m_buffer.size() < 9)
-            return;
-        int depth = 0;
-        bool inString = false;
-        bool escaped = false;
-        qsizetype end = -1;
-        for (qsizetype i = 8; i < m_buffer.size() && end < 0; ++i) {
-            const char c = m_buffer.at(i);
-            if (inString) {
-                if (escaped)
-                    escaped = false;
-                else if (c == '\\')
-                    escaped = true;
-                else if (c == '"')
-                    inString = false;
-                continue;
-            }
-            if (c == '"')
-                inString = true;
-            else if (c == '{' || c == '[')
-                ++depth;
-            else if ((c == '}' || c == ']') && --depth == 0)
-                end = i + 1;
-        }
-        if (end < 0)
-            return;
-        Frame f;
-        f.type = qFromLittleEndian<qint32>(m_buffer.constData() + 4);
-        f.body = m_buffer.mid(8, end - 8);
-        m_buffer.remove(0, end);
-        m_frames.append(f);
+    m_decoder.append(m_socket.readAll());
+    FrameCodec::Frame f;
+    while (m_decoder.next(f) == FrameCodec::Status::Frame) {
+        m_frames.append({f.type, f.body.toByteArray()});
         emit frameArrived();
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/session/FrameCodec.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QObject>
@@ -50,7 +52,7 @@ private:
     void readAvailable();
 
     QTcpSocket m_socket;
-    QByteArray m_buffer;
+    FrameCodec m_decoder;
     QList<Frame> m_frames;
     Frame m_last;
 };

@@ -2,7 +2,6 @@
 
 #include <QRandomGenerator>
 #include <QTest>
-#include <cstring>
 
 namespace {
 
@@ -124,8 +123,13 @@ private slots:
                                          << QList<Decoded>{{1, a}, {2, b}} << qint64(7);
         QTest::newRow("new line after body") << header(1) + a + "\n" + header(2) + b
                                              << QList<Decoded>{{1, a}, {2, b}} << qint64(1);
+        // The type still counts when the body is not JSON; the bytes up to the next frame do not.
         QTest::newRow("body not json") << header(1) + "hello" + header(2) + b
-                                       << QList<Decoded>{{2, b}} << qint64(13);
+                                       << QList<Decoded>{{1, {}}, {2, b}} << qint64(5);
+        QTest::newRow("body cut short by the next header") << header(4) + "{\"a\":\"b" + header(2) + b
+                                                           << QList<Decoded>{{4, {}}, {2, b}} << qint64(0);
+        QTest::newRow("cut short after noise") << QByteArray::fromHex("0102030401000000") + "{\"a" + header(2) + b
+                                               << QList<Decoded>{{2, b}} << qint64(11);
         QTest::newRow("invalid json still one frame") << header(3) + "{\"a\":}" + header(2) + b
                                                       << QList<Decoded>{{3, "{\"a\":}"}, {2, b}} << qint64(0);
     }
@@ -164,16 +168,7 @@ private slots:
                 // Mostly small pieces, sometimes one byte, sometimes several frames at once.
                 const int mode = rng.bounded(3);
                 const qsizetype len = mode == 0 ? 1 : mode == 1 ? rng.bounded(1, 40) : rng.bounded(1, 600);
-                const QByteArray piece = stream.mid(at, len);
-                if (rng.bounded(2)) {
-                    codec.append(piece);
-                } else {
-                    // As the channel reads: into the decoder's own buffer, offered more room
-                    // than the read fills.
-                    char *room = codec.appendBuffer(piece.size() + 64);
-                    std::memcpy(room, piece.constData(), size_t(piece.size()));
-                    codec.commitAppend(piece.size());
-                }
+                codec.append(stream.mid(at, len));
                 at += len;
                 QVERIFY(drain(codec, read));
             }
@@ -211,10 +206,23 @@ private slots:
         const QByteArray frame = FrameCodec::encode(1, "{\"a\":\"b\"}");
         FrameCodec codec;
         QList<Decoded> read;
+        FrameCodec::Frame bare;
         codec.append(frame.left(frame.size() - 1));
         QVERIFY(drain(codec, read));
         QVERIFY(read.isEmpty());
         QCOMPARE(codec.buffered(), frame.size() - 1);
+        QVERIFY(!codec.takeBareHeader(bare));   // a body has begun: not a bare header
+        codec.reset();
+        // A header alone waits for what follows; at the end of the stream it is a frame.
+        codec.append(header(3) + "\r\n");
+        QVERIFY(drain(codec, read));
+        QVERIFY(read.isEmpty());
+        QVERIFY(codec.takeBareHeader(bare));
+        QCOMPARE(bare.type, 3);
+        QVERIFY(bare.body.isEmpty());
+        QCOMPARE(codec.buffered(), 0);
+        codec.append(QByteArray::fromHex("0102030403000000"));
+        QVERIFY(!codec.takeBareHeader(bare));   // not a header we would write
         codec.reset();
         codec.append(frame);
         QVERIFY(drain(codec, read));

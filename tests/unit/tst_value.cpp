@@ -1,3 +1,4 @@
+#include "core/util/JsonReader.h"
 #include "core/util/JsonWriter.h"
 #include "core/util/Value.h"
 

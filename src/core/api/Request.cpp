@@ -2,12 +2,12 @@
 
 #include "core/api/ServiceToken.h"
 #include "core/platform/AppContext.h"
+#include "core/util/JsonReader.h"
 
 #include <QDebug>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QStringDecoder>
 
 Request *Request::request()
 {
@@ -66,13 +66,12 @@ QByteArray Request::bodyFor(const JsonMembers &info)
 
 QVariant Request::decodeReply(const QByteArray &body)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(body);
-    if (decoder.hasError())
-        return {};
     // The service breaks long replies with CR LF, sometimes inside strings; only the pair goes.
-    text.remove(QStringLiteral("\r\n"));
-    return JsonReader::read(text.toUtf8());
+    // Both are ASCII, so removing them from the bytes is the same as from the text, and the
+    // reader checks the UTF-8 as it parses.
+    QByteArray text = body;
+    text.replace("\r\n", "");
+    return JsonReader::read(text);
 }
 
 void Request::startConnection(const QString &path)

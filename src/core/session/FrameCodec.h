@@ -4,36 +4,34 @@
 #include <QByteArrayView>
 #include <QtGlobal>
 
-/// Frames of the session channel, shared by the client's `Socket` and the local market service.
+/// Frames of the session channel, the one decoder of the client's `Socket`, the local market
+/// service and the test peers.
 ///
-/// A frame is four prefix bytes (zero in every frame we write; not examined when the peer keeps
-/// them zero), the message type as a 32-bit little-endian signed integer, then a JSON text in
-/// UTF-8. There is no length field and no terminator: the body ends where its JSON value ends.
+/// A frame is four prefix bytes (zero in every frame we write), the message type as a 32-bit
+/// little-endian signed integer, then a JSON text in UTF-8. There is no length field and no
+/// terminator: the body ends where its JSON value ends.
 ///
-/// Encoding is `encode()`. Decoding is incremental, because TCP delivers a byte stream, not
-/// frames: `append()` whatever a read delivered, then call `next()` until it stops returning
-/// `Status::Frame`. A frame split over reads, or several frames in one read, come out exactly as
-/// if each had arrived alone.
+/// Decoding is incremental, because TCP delivers a byte stream, not frames: `append()` whatever
+/// a read delivered, then call `next()` until it stops returning `Status::Frame`. A frame split
+/// over reads, or several frames in one read, come out exactly as if each had arrived alone.
 ///
-/// How a body is delimited:
-/// - after the 8-byte header, JSON white space is skipped; a body is a JSON text, i.e. an object
-///   or an array, so it must start with '{' or '['; its end is found by a scanner that tracks
-///   strings, escapes and nesting depth 64 bytes at a time, with bit masks rather than a branch
-///   per byte (it does not validate the JSON: a body such as {"a":}
-///   still comes out as one frame and fails later, at parsing, as any invalid body does);
-/// - a header followed directly by the zero byte that starts the next frame is a frame with an
-///   empty body. Because only the next frame reveals it, it comes out once that byte arrives,
-///   and only when the header's own prefix is four zero bytes (otherwise it is treated as noise);
-/// - anything else after a header is noise, and so is a body that runs into a zero byte (JSON
-///   text never holds one; every header does): the decoder skips forward to the next position
-///   that looks like a frame (four zero bytes, a type, then '{' or '[') and counts the skipped
-///   bytes in `skippedBytes()`. Nothing is dispatched from the noise, and noise cannot swallow
-///   the frames that follow it;
+/// How a body is delimited, one byte at a time:
+/// - after the 8-byte header, JSON white space is skipped; a body that starts with '{' or '['
+///   ends at its matching bracket (strings and escapes minded, the JSON itself not validated:
+///   {"a":} still comes out as one frame and fails later, at parsing);
+/// - a header whose prefix is four zero bytes and that is followed by anything else is a frame
+///   whose body is empty (the next header's zero byte follows) or is not JSON: it comes out with
+///   an empty body, so that its type is still acted on. Bytes after it that are not a frame are
+///   skipped. A body that runs into a zero byte (JSON text never holds one; every header does)
+///   was cut short: the frame comes out with an empty body and decoding goes on at that byte;
+/// - a header with nothing after it cannot tell yet whether a body follows; the owner takes it
+///   with `takeBareHeader()` when the stream ends or when nothing has followed it for a while;
+/// - noise (a header that does not start with four zero bytes and opens no body) is skipped up
+///   to the next place that looks like a frame (four zero bytes, a type, then '{' or '['), and
+///   counted in `skippedBytes()`;
 /// - a body longer than `maxBody()` (1 MiB by default), complete or not, makes `next()` return
 ///   `Status::Oversized`. The stream cannot be trusted after that: the owner drops the
 ///   connection and calls `reset()`.
-///
-/// No dependency beyond QtCore, so the service links it as it is.
 class FrameCodec
 {
 public:
@@ -45,8 +43,7 @@ public:
     struct Frame
     {
         qint32 type = 0;
-        QByteArrayView typeBytes;   ///< the four type bytes as received
-        QByteArrayView body;        ///< the JSON text, empty for a header-only frame
+        QByteArrayView body;   ///< the JSON text; empty when the frame had none or not JSON
     };
 
     enum class Status {
@@ -57,19 +54,17 @@ public:
 
     /// Four zero bytes, the type little-endian, then the body bytes as they are.
     static QByteArray encode(qint32 type, QByteArrayView body);
-    /// The type field of a header (bytes 4 to 7, little-endian); `header` has at least 8 bytes.
-    static qint32 typeOfHeader(QByteArrayView header);
 
     explicit FrameCodec(qsizetype maxBody = kDefaultMaxBody);
 
     /// Adds bytes read from the stream. Invalidates frames returned earlier.
-    void append(const QByteArray &bytes);
-    /// Room for up to n more bytes, to read into directly (saves a copy per read); then
-    /// commitAppend() with the number actually read. Invalidates frames returned earlier.
-    char *appendBuffer(qsizetype n);
-    void commitAppend(qsizetype n);
+    void append(QByteArrayView bytes);
     /// The next complete frame, if one is buffered.
     Status next(Frame &frame);
+    /// Whether all that is buffered is a header with nothing but white space after it.
+    bool hasBareHeader() const;
+    /// Takes such a header as a frame with an empty body.
+    bool takeBareHeader(Frame &frame);
     /// Forgets everything buffered (a new connection starts a new stream).
     void reset();
 
@@ -84,20 +79,18 @@ private:
 
     Status readHeader(Frame &frame);
     Status scanBody(Frame &frame);
-    Status abandonBody();
     bool resync();
-    void compact();
+    void emitFrame(Frame &frame, qsizetype header, qsizetype bodyEnd);
     bool prefixIsZero(qsizetype at) const;
+    qsizetype skipSpace(qsizetype from) const;
 
     QByteArray m_buf;
-    qsizetype m_reserved = 0;    // bytes handed out by appendBuffer, not yet committed
     qsizetype m_pos = 0;         // first byte not yet consumed
     State m_state = State::Header;
-    qsizetype m_bodyStart = 0;   // first byte after the header of the frame being scanned
     qsizetype m_scan = 0;        // where the body scan resumes
     int m_depth = 0;
     bool m_inString = false;
-    quint64 m_prevEscaped = 0;   // the byte at m_scan is escaped
+    bool m_escaped = false;
     qsizetype m_maxBody;
     qint64 m_skipped = 0;
 };

@@ -6,7 +6,7 @@
 #include "core/session/UserInfo.h"
 #include "core/session/datamodel.h"
 #include "core/util/Custom.h"
-#include "core/util/JsonParser.h"
+#include "core/util/JsonReader.h"
 #include "core/util/JsonWriter.h"
 #include "core/util/MTool.h"
 #include "core/util/Value.h"
@@ -139,6 +139,11 @@ void Socket::onStateChanged(int state)
 
 void Socket::onSocketDidDisconnect()
 {
+    // A header with no body, last before the close, is a whole frame: a forced logout or a
+    // confirmed friendship is acted on by its type alone.
+    FrameCodec::Frame frame;
+    if (m_codec.takeBareHeader(frame))
+        receive(frame);
     if (m_codec.buffered() > 0)
         qInfo("Socket: connection closed inside a frame; %lld bytes dropped", qint64(m_codec.buffered()));
     dropSocket();
@@ -227,22 +232,26 @@ void Socket::onWriteTimeout()
 
 qint64 Socket::socketTypeWithData(QByteArrayView data)
 {
-    if (data.size() < 4)
-        return -100;
-    const qint32 type = qFromLittleEndian<qint32>(data.data());
+    return data.size() < 4 ? -100 : knownType(qFromLittleEndian<qint32>(data.data()));
+}
+
+qint64 Socket::knownType(qint32 type)
+{
     return type >= -1 && type <= 39 ? type : -100;
 }
 
 void Socket::onReadyRead()
 {
     QTcpSocket *reading = m_asyncSocket.data();
-    if (!reading || sender() != reading)
-        return;
-    const qsizetype available = qsizetype(reading->bytesAvailable());
-    if (available <= 0)
-        return;
-    m_codec.commitAppend(reading->read(m_codec.appendBuffer(available), available));
+    if (reading && sender() == reading)
+        didReadData(reading->readAll());
+}
+
+void Socket::didReadData(QByteArrayView bytes)
+{
+    QTcpSocket *reading = m_asyncSocket.data();
     const qint64 skippedBefore = m_codec.skippedBytes();
+    m_codec.append(bytes);
     FrameCodec::Frame frame;
     for (;;) {
         const FrameCodec::Status status = m_codec.next(frame);
@@ -252,13 +261,11 @@ void Socket::onReadyRead()
             qInfo("Socket: frame body over %lld bytes dropped; restarting the connection",
                   qint64(m_codec.maxBody()));
             m_codec.reset();
-            reading->abort();
+            if (reading)
+                reading->abort();
             return;
         }
-        ++m_outTimeCount;
-        const qint64 type = socketTypeWithData(frame.typeBytes);
-        const qint32 rawType = frame.type;
-        dispatch(type, rawType, parseBody(frame.body));
+        receive(frame);
         // An observer may have closed the connection; what is left belongs to the old stream.
         if (m_asyncSocket.data() != reading)
             return;
@@ -267,18 +274,18 @@ void Socket::onReadyRead()
         qInfo("Socket: %lld bytes outside any frame skipped", skipped);
 }
 
-QVariant Socket::parseBody(QByteArrayView body)
+void Socket::receive(const FrameCodec::Frame &frame)
 {
-    if (body.isEmpty())
-        return {};
-    // Rejects text that is not UTF-8 as well as text that is not JSON.
-    return JsonParser::parse(body);
+    ++m_outTimeCount;
+    // An empty body or one that is not JSON gives no object; the type is acted on all the same.
+    const QVariant object = frame.body.isEmpty() ? QVariant() : JsonReader::read(frame.body);
+    dispatch(frame.type, object);
 }
 
-void Socket::dispatch(qint64 type, qint32 rawType, const QVariant &object)
+void Socket::dispatch(qint32 rawType, const QVariant &object)
 {
     NotificationCenter *center = m_ctx.notificationCenter();
-    switch (type) {
+    switch (knownType(rawType)) {
     case 0:
         center->postNotification(str("UserLoginInfo"), object);
         return;

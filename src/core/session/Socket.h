@@ -64,6 +64,10 @@ public:
     /// Type 32: the QR-code message.
     void fasongErWeiMa(const QString &loginInfoId, const QString &erweimazifuchuan);
 
+    /// Handles bytes the connection delivered: every frame they complete is dispatched, in
+    /// order. The transport's read callback; public so that the parsers can be driven directly.
+    void didReadData(QByteArrayView bytes);
+
     /// The current transport socket, none between a disconnect and the next attempt.
     QTcpSocket *asyncSocket() const;
     bool isConnected() const;
@@ -89,8 +93,9 @@ private:
     void writeNow(const QByteArray &frame);
     void armWriteTimer();
     void dropSocket();
-    void dispatch(qint64 type, qint32 rawType, const QVariant &object);
-    static QVariant parseBody(QByteArrayView body);
+    void receive(const FrameCodec::Frame &frame);
+    void dispatch(qint32 rawType, const QVariant &object);
+    static qint64 knownType(qint32 type);
 
     AppContext &m_ctx;
     QPointer<QTcpSocket> m_asyncSocket;

@@ -2,7 +2,7 @@
 
 #include "core/platform/AlertPort.h"
 #include "core/platform/AppContext.h"
-#include "core/util/JsonWriter.h"
+#include "core/util/JsonReader.h"
 
 #include <QDebug>
 #include <QFile>

@@ -1,9 +1,6 @@
 #include "core/util/JsonWriter.h"
 
-#include <QJsonDocument>
-#include <QJsonParseError>
 #include <QLocale>
-#include <QStringDecoder>
 #include <algorithm>
 #include <cmath>
 
@@ -160,20 +157,4 @@ void JsonWriter::append(QByteArray &out, const QVariant &value)
     default:
         appendString(out, value.toString());
     }
-}
-
-QVariant JsonReader::read(const QByteArray &bytes)
-{
-    if (bytes.isEmpty())
-        return {};
-    // Reject bytes that are not valid UTF-8 instead of letting the parser guess.
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        return {};
-    QJsonParseError error{};
-    const QJsonDocument doc = QJsonDocument::fromJson(text.toUtf8(), &error);
-    if (error.error != QJsonParseError::NoError || doc.isNull())
-        return {};
-    return doc.toVariant();
 }

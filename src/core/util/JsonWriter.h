@@ -25,10 +25,3 @@ private:
     static void append(QByteArray &out, const QVariant &value);
     static void appendString(QByteArray &out, const QString &s);
 };
-
-/// JSON reading: the decoded value, or an invalid QVariant when the bytes are not UTF-8 or not JSON.
-class JsonReader
-{
-public:
-    static QVariant read(const QByteArray &bytes);
-};

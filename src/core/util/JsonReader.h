@@ -3,25 +3,24 @@
 #include <QByteArrayView>
 #include <QVariant>
 
-/// Strict JSON parsing straight into QVariant values, for the hot path of the session channel
-/// (every incoming frame). Parsing through QJsonDocument and converting with toVariant() builds
-/// every value twice and caps a frame at about 180,000 parses per second here; this builds the
-/// QVariant tree directly.
+/// The one JSON reader: frame bodies, service replies, list files and the service's own input.
+/// It builds the QVariant tree straight from the bytes (no QJsonDocument in between, which
+/// would build every value twice) and checks UTF-8 as it goes.
 ///
 /// The result is what QJsonDocument::fromJson(...).toVariant() gives: objects are QVariantMap,
 /// arrays QVariantList, strings QString, integers that fit qint64 are qlonglong, other numbers
 /// double, true/false bool, null a QVariant holding nullptr. Text that is not valid UTF-8 or
 /// not a JSON text (an object or an array, white space around it, strictly to the grammar of
 /// RFC 8259, where QJsonDocument lets "1.", ".5", unknown escapes and raw control characters
-/// pass) gives an invalid QVariant, and so do nesting deeper than 512 levels and a number beyond the range of double.
-/// A \u escape of a lone surrogate becomes U+FFFD.
-class JsonParser
+/// pass) gives an invalid QVariant, and so do nesting deeper than 512 levels and a number
+/// beyond the range of double. A \u escape of a lone surrogate becomes U+FFFD.
+class JsonReader
 {
 public:
-    static QVariant parse(QByteArrayView text);
+    static QVariant read(QByteArrayView text);
 
 private:
-    explicit JsonParser(QByteArrayView text) : m_p(text.data()), m_end(text.data() + text.size()) {}
+    explicit JsonReader(QByteArrayView text) : m_p(text.data()), m_end(text.data() + text.size()) {}
 
     bool value(QVariant &out, int depth);
     bool object(QVariant &out, int depth);

@@ -1,4 +1,4 @@
-#include "core/util/JsonParser.h"
+#include "core/util/JsonReader.h"
 
 #include <QVariantList>
 #include <QVariantMap>
@@ -66,9 +66,9 @@ bool readHex4(const char *p, const char *end, char32_t &out)
 
 } // namespace
 
-QVariant JsonParser::parse(QByteArrayView text)
+QVariant JsonReader::read(QByteArrayView text)
 {
-    JsonParser parser(text);
+    JsonReader parser(text);
     QVariant out;
     parser.skipSpace();
     if (parser.m_p == parser.m_end || (*parser.m_p != '{' && *parser.m_p != '['))
@@ -81,13 +81,13 @@ QVariant JsonParser::parse(QByteArrayView text)
     return out;
 }
 
-void JsonParser::skipSpace()
+void JsonReader::skipSpace()
 {
     while (m_p < m_end && (*m_p == ' ' || *m_p == '\t' || *m_p == '\n' || *m_p == '\r'))
         ++m_p;
 }
 
-bool JsonParser::value(QVariant &out, int depth)
+bool JsonReader::value(QVariant &out, int depth)
 {
     if (m_p >= m_end)
         return false;
@@ -117,7 +117,7 @@ bool JsonParser::value(QVariant &out, int depth)
     }
 }
 
-bool JsonParser::literal(const char *word, qsizetype length)
+bool JsonReader::literal(const char *word, qsizetype length)
 {
     if (m_end - m_p < length || QByteArrayView(m_p, length) != QByteArrayView(word, length))
         return false;
@@ -125,7 +125,7 @@ bool JsonParser::literal(const char *word, qsizetype length)
     return true;
 }
 
-bool JsonParser::object(QVariant &out, int depth)
+bool JsonReader::object(QVariant &out, int depth)
 {
     if (depth > kMaxDepth)
         return false;
@@ -168,7 +168,7 @@ bool JsonParser::object(QVariant &out, int depth)
     }
 }
 
-bool JsonParser::array(QVariant &out, int depth)
+bool JsonReader::array(QVariant &out, int depth)
 {
     if (depth > kMaxDepth)
         return false;
@@ -202,7 +202,7 @@ bool JsonParser::array(QVariant &out, int depth)
 }
 
 // The common case, a string without escapes, is validated in place and converted once.
-bool JsonParser::string(QString &out)
+bool JsonReader::string(QString &out)
 {
     const char *start = ++m_p;
     const char *p = start;
@@ -232,7 +232,7 @@ bool JsonParser::string(QString &out)
     return false;
 }
 
-bool JsonParser::escapedString(const char *start, QString &out)
+bool JsonReader::escapedString(const char *start, QString &out)
 {
     QByteArray utf8;
     utf8.reserve(m_end - start);
@@ -301,7 +301,7 @@ bool JsonParser::escapedString(const char *start, QString &out)
     return false;
 }
 
-bool JsonParser::number(QVariant &out)
+bool JsonReader::number(QVariant &out)
 {
     const char *start = m_p;
     const char *p = start;
