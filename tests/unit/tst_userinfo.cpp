@@ -4,7 +4,10 @@
 #include "core/util/Value.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTest>
+#include <csignal>
+#include <cstring>
 
 namespace {
 
@@ -32,6 +35,17 @@ QVariantMap fullReply()
         {QStringLiteral("CertState"), 2},
         {QStringLiteral("IsSuperUser"), QStringLiteral("1")},
     };
+}
+
+// Run in a child process: a login reply and a password written, then killed before the event
+// loop turns again.
+int writeAndKill(const char *dataDir)
+{
+    TestContext ctx{QString::fromLocal8Bit(dataDir)};
+    UserInfo::info()->setBaseInfo(fullReply());
+    UserInfo::info()->setUserPass(QStringLiteral("secret"));
+    std::raise(SIGKILL);
+    return 0;
 }
 
 } // namespace
@@ -148,7 +162,27 @@ private slots:
         QCOMPARE(u->userPass(), QStringLiteral(""));
         QCOMPARE(u->zdSwitch(), false);
     }
+
+    void writtenRecordSurvivesSigkill()
+    {
+        TestContext ctx;
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--write-and-kill"), ctx.dataDir()});
+        QVERIFY(child.waitForFinished(30000));
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        ctx.restart();
+        QCOMPARE(UserInfo::info()->userTel(), QStringLiteral("13900001111"));
+        QCOMPARE(UserInfo::info()->userPass(), QStringLiteral("secret"));
+    }
 };
 
-QTEST_GUILESS_MAIN(TestUserInfo)
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc >= 3 && std::strcmp(argv[1], "--write-and-kill") == 0)
+        return writeAndKill(argv[2]);
+    TestUserInfo test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_userinfo.moc"

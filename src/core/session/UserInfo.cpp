@@ -62,6 +62,7 @@ UserInfo *UserInfo::info()
 
 void UserInfo::load()
 {
+    const Batch batch(*this);
     for (int f = 0; f < TextFieldCount; ++f)
         setText(TextField(f), m_defaults->stringForKey(keyText(kTextKeys[f].stored)));
     setIsVal(m_defaults->integerForKey(keyText(kIsVal)));
@@ -72,75 +73,107 @@ void UserInfo::load()
     m_isOnline = false;
 }
 
-// UserDefaults saves (and syncs to disk) on every write, so each setter's value is on disk
-// when it returns. Rewriting a value that is stored already would only cost a disk sync, which
-// loading the record at every start would otherwise pay for every field.
+UserInfo::Batch::Batch(UserInfo &info) : m_info(info)
+{
+    ++m_info.m_batchDepth;
+}
+
+UserInfo::Batch::~Batch()
+{
+    if (--m_info.m_batchDepth == 0)
+        m_info.commit();
+}
+
+// Rewriting a value that is stored already would only cost a disk write, which loading the
+// record at every start would otherwise pay for every field.
 void UserInfo::store(const char16_t *key, const QVariant &value)
 {
     const QString k = keyText(key);
     if (m_defaults->contains(k) && m_defaults->stringForKey(k) == Value::text(value))
         return;
     m_defaults->setObject(value, k);
+    m_unsaved = true;
+}
+
+// Every change reaches the disk before the setter (or the batch) returns, so that a process
+// killed right after it keeps it; observers hear of it only once it is there.
+void UserInfo::touched()
+{
+    m_unannounced = true;
+    if (m_batchDepth == 0)
+        commit();
+}
+
+void UserInfo::commit()
+{
+    if (m_unsaved) {
+        m_unsaved = false;
+        m_defaults->synchronize();
+    }
+    if (m_unannounced) {
+        m_unannounced = false;
+        emit changed();
+    }
 }
 
 void UserInfo::setText(TextField field, const QString &value)
 {
     m_text[field] = value;
     store(kTextKeys[field].stored, value.isNull() ? QStringLiteral("") : value);
-    emit changed();
+    touched();
 }
 
 void UserInfo::setIsVal(int v)
 {
     m_isVal = v;
     store(kIsVal, v);
-    emit changed();
+    touched();
 }
 
 void UserInfo::setCertState(int v)
 {
     m_certState = v;
     store(kCertState, v);
-    emit changed();
+    touched();
 }
 
 void UserInfo::setIsSuper(bool v)
 {
     m_isSuper = v;
     store(kIsSuper, int(v));
-    emit changed();
+    touched();
 }
 
 void UserInfo::setSoundSwitch(bool v)
 {
     m_soundSwitch = v;
     store(kSoundSwitch, int(v));
-    emit changed();
+    touched();
 }
 
 void UserInfo::setZdSwitch(bool v)
 {
     m_zdSwitch = v;
     store(kZdSwitch, int(v));
-    emit changed();
+    touched();
 }
 
 void UserInfo::setIsOnline(bool v)
 {
     m_isOnline = v;
-    emit changed();
+    touched();
 }
 
 void UserInfo::setOnProvince(const QString &v)
 {
     m_onProvince = v;
-    emit changed();
+    touched();
 }
 
 void UserInfo::setOnCity(const QString &v)
 {
     m_onCity = v;
-    emit changed();
+    touched();
 }
 
 void UserInfo::setBaseInfo(const QVariant &reply)
@@ -159,6 +192,8 @@ void UserInfo::setBaseInfo(const QVariant &reply)
     // logout kept baseInfo) is applied again.
     if (!map.isEmpty() && map.isSharedWith(m_baseInfo))
         return;
+    // One write of the whole record, on disk before whoever applied the reply goes on.
+    const Batch batch(*this);
     m_baseInfo = map;
     for (int f = 0; f < TextFieldCount; ++f) {
         if (const char16_t *key = kTextKeys[f].reply)
@@ -172,6 +207,7 @@ void UserInfo::setBaseInfo(const QVariant &reply)
 
 void UserInfo::destroy()
 {
+    const Batch batch(*this);
     for (int f = 0; f < TextFieldCount; ++f)
         setText(TextField(f), QString());
     setIsSuper(false);

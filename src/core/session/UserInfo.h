@@ -148,8 +148,23 @@ signals:
     void changed();
 
 private:
+    /// Changes made while one is alive are saved, and announced, once when the last one ends.
+    class Batch
+    {
+    public:
+        explicit Batch(UserInfo &info);
+        ~Batch();
+        Batch(const Batch &) = delete;
+        Batch &operator=(const Batch &) = delete;
+
+    private:
+        UserInfo &m_info;
+    };
+
     void load();
     void store(const char16_t *key, const QVariant &value);
+    void touched();
+    void commit();
 
     UserDefaults *m_defaults;
     std::array<QString, TextFieldCount> m_text;
@@ -162,4 +177,7 @@ private:
     QString m_onProvince;
     QString m_onCity;
     QVariantMap m_baseInfo;
+    int m_batchDepth = 0;
+    bool m_unsaved = false;       // written to the defaults, not yet to disk
+    bool m_unannounced = false;   // changed, not yet signalled
 };
