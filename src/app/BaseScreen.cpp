@@ -4,10 +4,7 @@
 #include "core/platform/AppContext.h"
 #include "core/platform/NotificationCenter.h"
 #include "core/platform/ScreenMetrics.h"
-
-namespace {
-const QString kUserLogoutSystem = QStringLiteral("UserLogoutSystem");
-}
+#include "core/platform/NotificationNames.h"
 
 BaseScreen::BaseScreen(QObject *parent) : ViewController(parent) {}
 
@@ -26,7 +23,7 @@ void BaseScreen::viewDidLoad()
     ViewController::viewDidLoad();
     setBackgroundColor(QStringLiteral("#efeff4"));
     setBackButtonShown(!m_hiddenBackButton);
-    context().notificationCenter()->addObserver(this, kUserLogoutSystem,
+    context().notificationCenter()->addObserver(this, NotificationNames::UserLogoutSystem,
                                                 [this](const Notification &) { logout(); });
 }
 
@@ -45,7 +42,7 @@ void BaseScreen::didLeaveStack()
 
 void BaseScreen::stopObservingLogout()
 {
-    context().notificationCenter()->removeObserver(this, kUserLogoutSystem);
+    context().notificationCenter()->removeObserver(this, NotificationNames::UserLogoutSystem);
 }
 
 LoadingView *BaseScreen::ensureLoading()

@@ -7,6 +7,7 @@
 #include "core/platform/ScreenMetrics.h"
 #include "core/session/ChatManager.h"
 #include "core/util/Value.h"
+#include "core/platform/NotificationNames.h"
 
 MainTabBarController::MainTabBarController(QObject *parent) : ViewController(parent) {}
 
@@ -57,7 +58,7 @@ NavigationStack *MainTabBarController::selectedViewController() const
 void MainTabBarController::viewDidLoad()
 {
     ViewController::viewDidLoad();
-    context().notificationCenter()->addObserver(this, QStringLiteral("setBadgeValue"),
+    context().notificationCenter()->addObserver(this, NotificationNames::setBadgeValue,
                                                 [this](const Notification &n) { setBadge(n); });
     buildButtonRow();
     // The unread badge lives on this row, so the chat manager starts with it.

@@ -1,6 +1,7 @@
 #include "app/TabBarItem.h"
 
 #include "core/platform/NotificationCenter.h"
+#include "core/platform/NotificationNames.h"
 
 void TabBarItem::setTitle(const QString &title)
 {
@@ -13,5 +14,5 @@ void TabBarItem::setTitle(const QString &title)
 void TabBarItem::setBadgeValue(const QString &value)
 {
     if (m_center)
-        m_center->postNotification(QStringLiteral("setBadgeValue"), value);
+        m_center->postNotification(NotificationNames::setBadgeValue, value);
 }

@@ -33,6 +33,29 @@ Request::~Request()
     }
 }
 
+Request *Request::onSuccess(QObject *context, SuccessHandler handler)
+{
+    connect(this, &Request::didFinish, context, [handler = std::move(handler)](const QVariant &result) {
+        const ServiceReply reply = ServiceReply::unwrap(result);
+        if (reply.alertUnlessOk())
+            handler(reply.data);
+    });
+    return this;
+}
+
+Request *Request::onReply(QObject *context, ReplyHandler handler)
+{
+    connect(this, &Request::didFinish, context,
+            [handler = std::move(handler)](const QVariant &result) { handler(ServiceReply::unwrap(result)); });
+    return this;
+}
+
+Request *Request::onFailure(QObject *context, FailureHandler handler)
+{
+    connect(this, &Request::didFail, context, std::move(handler));
+    return this;
+}
+
 RequestDelegate *Request::delegate() const
 {
     return m_delegate.get();
@@ -162,10 +185,12 @@ void Request::onFinished()
         const RequestError error = reply ? errorFor(reply) : RequestError{};
         if (RequestDelegate *d = delegate())
             d->requestDidFail(this, error);
+        emit didFail(error);
     } else {
         const QVariant result = decodeReply(m_receiveData);
         if (RequestDelegate *d = delegate())
             d->requestDidFinish(this, result);
+        emit didFinish(result);
     }
     // Looked up again: the delegate may have gone away inside the callback.
     if (RequestDelegate *d = delegate())

@@ -2,6 +2,7 @@
 
 #include "core/api/EndpointCatalogue.h"
 #include "core/api/RequestDelegate.h"
+#include "core/api/ServiceReply.h"
 #include "core/util/JsonWriter.h"
 #include "core/util/WeakDelegate.h"
 
@@ -11,6 +12,7 @@
 #include <QString>
 #include <QUrl>
 #include <QVariantMap>
+#include <functional>
 
 class QNetworkReply;
 class QNetworkRequest;
@@ -18,6 +20,15 @@ class QNetworkRequest;
 /// One exchange with the HTTP service: POST "auth=<auth JSON>&info=<info JSON>" to the service
 /// base URL + path, decode the reply and hand it to the delegate. A Request deletes itself once
 /// its result or failure has been delivered (and hideActivity called); it is never reused.
+///
+/// A screen handles each call where it makes it, with a callable tied to the screen's life:
+///
+///     Request::request()->onSuccess(this, [this](const QVariant &data) { ... })
+///         ->getSuperMarkDetail(resourceId, this);
+///
+/// onSuccess shows a refusal's "message" in the message alert and calls nothing; onReply hands
+/// over every unwrapped reply; onFailure hears transport failures. The delegate still gets its
+/// busy-indicator calls around the exchange.
 class Request : public QObject
 {
     Q_OBJECT
@@ -57,6 +68,25 @@ public:
     static RequestError errorFor(const QNetworkReply *reply);
 
     ~Request() override;
+
+    using SuccessHandler = std::function<void(const QVariant &data)>;
+    using ReplyHandler = std::function<void(const ServiceReply &reply)>;
+    using FailureHandler = std::function<void(const RequestError &error)>;
+    /// Runs handler with "data" when errorCode is 0; otherwise shows "message" (state unchanged).
+    /// Nothing runs once context is gone. Returns this request, to chain the catalogue call.
+    Request *onSuccess(QObject *context, SuccessHandler handler);
+    /// Runs handler with every reply, unwrapped, refusals included; no alert is shown.
+    Request *onReply(QObject *context, ReplyHandler handler);
+    /// Runs handler when the exchange itself failed (no connection, time-out).
+    Request *onFailure(QObject *context, FailureHandler handler);
+
+signals:
+    /// The decoded reply (invalid when the body was not JSON), after requestDidFinish.
+    void didFinish(const QVariant &result);
+    /// The exchange failed, after requestDidFail.
+    void didFail(const RequestError &error);
+
+public:
 
     // ---- Endpoint catalogue (declared below this line) ----
     // Each operation stores the delegate and sends its info block (keys and value rules in

@@ -7,11 +7,7 @@
 #include "core/session/datamodel.h"
 #include "core/util/Custom.h"
 #include "core/util/Value.h"
-
-namespace {
-const QString kShoudaoliaotian4 = QStringLiteral("shoudaoliaotian4");
-const QString kQingkong = QStringLiteral("qingkong");
-} // namespace
+#include "core/platform/NotificationNames.h"
 
 bool AccountSession::autoLogin()
 {
@@ -37,7 +33,7 @@ void AccountSession::autoLoginReply(const QVariant &reply)
 
 void AccountSession::observeAutoLogin(QObject *observer)
 {
-    NotificationCenter::defaultCenter()->addObserver(observer, QStringLiteral("LoginSuccessInfo"),
+    NotificationCenter::defaultCenter()->addObserver(observer, NotificationNames::LoginSuccessInfo,
                                                      [](const Notification &n) { autoLoginReply(n.object); });
 }
 
@@ -51,7 +47,7 @@ void AccountSession::logout()
     model->writeData({});
     model->xiequanbuhaoyou({});
     NotificationCenter *center = NotificationCenter::defaultCenter();
-    center->postNotification(kShoudaoliaotian4, kShoudaoliaotian4);
-    center->postNotification(QStringLiteral("UserLogoutSystem"));
-    center->postNotification(kQingkong, kQingkong);
+    center->postNotification(NotificationNames::shoudaoliaotian4, NotificationNames::shoudaoliaotian4);
+    center->postNotification(NotificationNames::UserLogoutSystem);
+    center->postNotification(NotificationNames::qingkong, NotificationNames::qingkong);
 }

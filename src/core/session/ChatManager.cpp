@@ -9,6 +9,7 @@
 #include "core/session/UserInfo.h"
 #include "core/util/MTool.h"
 #include "core/util/Value.h"
+#include "core/platform/NotificationNames.h"
 #include <QTcpSocket>   // the channel's inline asyncSocket() needs the complete type
 
 namespace {
@@ -19,11 +20,11 @@ const QString kUnread = QStringLiteral("unread");
 ChatManager::ChatManager(AppContext &context) : m_context(context)
 {
     NotificationCenter *center = context.notificationCenter();
-    center->addObserver(this, QStringLiteral("InstantMessage"),
+    center->addObserver(this, NotificationNames::InstantMessage,
                         [this](const Notification &n) { socketDidReceiveMessage(n); });
-    center->addObserver(this, QStringLiteral("RequestAddFriendInfo"),
+    center->addObserver(this, NotificationNames::RequestAddFriendInfo,
                         [this](const Notification &n) { addFriendsNotification(n); });
-    center->addObserver(this, QStringLiteral("ReceiveAddFrinedRequest"),
+    center->addObserver(this, NotificationNames::ReceiveAddFrinedRequest,
                         [this](const Notification &n) { receivePushMessageNotification(n); });
     updateBadgeValue();
 }
@@ -129,7 +130,7 @@ void ChatManager::socketDidReceiveMessage(const Notification &notification)
             store->setSQLObject(row, historyTable(), kLoginInfoID);
             return true;
         });
-        post(QStringLiteral("SocketDidReceiveMessage"));
+        post(NotificationNames::SocketDidReceiveMessage);
         post(QStringLiteral("RefreshHistoryMSGList"));
     }
     updateBadgeValue();
@@ -187,7 +188,7 @@ void ChatManager::markOrderState(const QString &type)
 {
     const QVariantMap row{{kUnread, QStringLiteral("YES")}, {QStringLiteral("type"), type}};
     m_context.service<SQLITE>()->setSQLObject(row, QStringLiteral("orderstate") + me(), QStringLiteral("type"));
-    post(QStringLiteral("MyBusinessPush"));
+    post(NotificationNames::MyBusinessPush);
 }
 
 void ChatManager::post(const QString &name)

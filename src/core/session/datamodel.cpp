@@ -3,12 +3,12 @@
 #include "core/platform/AppContext.h"
 #include "core/platform/NotificationCenter.h"
 #include "core/util/Value.h"
+#include "core/platform/NotificationNames.h"
 
 #include <QtDebug>
 
 namespace {
 
-const QString kReminderPosted = QStringLiteral("shoudaoliaotian4");
 const QString kInquiryName = QStringLiteral("超市询盘");
 
 // Keys of the message, of a friend record (note "LoginInfoId") and of a reminder.
@@ -125,5 +125,5 @@ void datamodel::conversationReminder(const QVariant &message)
     if (!linshiliaotian.contains(QVariant(reminder)))
         linshiliaotian.append(reminder);
     xuyaotixing.append(reminder);
-    m_context.notificationCenter()->postNotification(kReminderPosted, kReminderPosted);
+    m_context.notificationCenter()->postNotification(NotificationNames::shoudaoliaotian4, NotificationNames::shoudaoliaotian4);
 }

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+/// Every notification name the client posts or observes, spelled once. The names are the
+/// system's own strings (some in pinyin), so the constants keep them as they are.
+namespace NotificationNames {
+// Session channel: login answers, a lost connection, a forced logout, chat and friend frames.
+inline const QString UserLoginInfo = QStringLiteral("UserLoginInfo");
+inline const QString LoginSuccessInfo = QStringLiteral("LoginSuccessInfo");
+inline const QString LoginFailedInfo = QStringLiteral("LoginFailedInfo");
+inline const QString SocketDismissConnect = QStringLiteral("SocketDismissConnect");
+inline const QString InstantMessage = QStringLiteral("InstantMessage");
+inline const QString ResponseAddFriendInfo = QStringLiteral("ResponseAddFriendInfo");
+inline const QString RequestAddFriendInfo = QStringLiteral("RequestAddFriendInfo");
+inline const QString ReceiveAddFrinedRequest = QStringLiteral("ReceiveAddFrinedRequest");
+inline const QString beijiahaoyou = QStringLiteral("beijiahaoyou");
+inline const QString bierentongyi = QStringLiteral("bierentongyi");
+
+// Logout, from the account screen or forced by the server; every screen returns to its root.
+inline const QString UserLogoutSystem = QStringLiteral("UserLogoutSystem");
+inline const QString qingkong = QStringLiteral("qingkong");
+
+// Chat model and chat manager.
+inline const QString SocketDidReceiveMessage = QStringLiteral("SocketDidReceiveMessage");
+inline const QString shoudaoliaotian4 = QStringLiteral("shoudaoliaotian4");
+inline const QString MyBusinessPush = QStringLiteral("MyBusinessPush");
+
+// Shell and screens.
+inline const QString setBadgeValue = QStringLiteral("setBadgeValue");
+inline const QString RefreshBiddingDidOnline = QStringLiteral("RefreshBiddingDidOnline");
+} // namespace NotificationNames

@@ -1,0 +1,57 @@
+#include "ScreenHarness.h"
+
+#include "app/ViewController.h"
+#include "core/api/Request.h"
+
+#include <QJsonDocument>
+#include <QTest>
+
+ScreenHarness::ScreenHarness()
+{
+    m_ctx->mutableConfig().serviceBaseUrl = m_service.baseUrl();
+    m_alerts = m_ctx->setService<AlertPort>(std::make_unique<RecordingAlertPort>());
+}
+
+// The stack (and its screens) goes before the service and the context they were made in.
+ScreenHarness::~ScreenHarness() = default;
+
+void ScreenHarness::reply(const QString &path, const QByteArray &json)
+{
+    m_service.setReply(path, ScriptedReply::json(json));
+}
+
+bool ScreenHarness::settle(int timeoutMs)
+{
+    // A request is a child of the context until its answer has been delivered.
+    return QTest::qWaitFor([this] { return context().findChildren<Request *>().isEmpty(); }, timeoutMs);
+}
+
+int ScreenHarness::count(const QString &path) const
+{
+    return int(m_service.requestsTo(path).size());
+}
+
+QVariantMap ScreenHarness::sent(const QString &path) const
+{
+    const QList<RecordedHttpRequest> requests = m_service.requestsTo(path);
+    if (requests.isEmpty())
+        return {};
+    const QByteArray body = requests.last().body;
+    const qsizetype at = body.indexOf("&info=");
+    return at < 0 ? QVariantMap() : QJsonDocument::fromJson(body.mid(at + 6)).toVariant().toMap();
+}
+
+QStringList ScreenHarness::takeAlerts()
+{
+    const QStringList texts = m_alerts->texts();
+    m_alerts->shown.clear();
+    return texts;
+}
+
+QStringList ScreenHarness::screens() const
+{
+    QStringList names;
+    for (const ViewController *screen : m_stack.viewControllers())
+        names.append(QString::fromLatin1(screen->metaObject()->className()));
+    return names;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "RawHttpRecorder.h"
+#include "RecordingAlertPort.h"
+#include "TestContext.h"
+#include "app/NavigationStack.h"
+
+#include <QStringList>
+#include <QVariantMap>
+
+class ViewController;
+
+/// One screen under test without a window: a fresh context, a scripted fake service (path to
+/// reply, every request recorded), a navigation stack and the recorded alerts. A screen's test
+/// is then a table of (action, request sent, reply, what the screen shows) rows:
+///
+///     ScreenHarness h;
+///     h.reply("Market/Search", R"({"errorCode":0,"data":[...]})");
+///     auto *list = h.open(new SuperMarket);
+///     QVERIFY(h.settle());
+///     QCOMPARE(h.sent("Market/Search").value("pageIndex"), "1");
+///     QCOMPARE(list->mainlist()->count(), 10);
+///     QCOMPARE(h.alertTexts(), QStringList{});
+class ScreenHarness
+{
+public:
+    ScreenHarness();
+    ~ScreenHarness();
+
+    AppContext &context() { return m_ctx.context(); }
+    TestContext &testContext() { return m_ctx; }
+    RawHttpRecorder &service() { return m_service; }
+    NavigationStack &stack() { return m_stack; }
+    RecordingAlertPort &alerts() { return *m_alerts; }
+
+    /// Pushes the screen (the stack owns it; its view loads).
+    template <class Screen>
+    Screen *open(Screen *screen)
+    {
+        m_stack.pushViewController(screen);
+        return screen;
+    }
+
+    /// Scripts the JSON body the service answers on path (status 200).
+    void reply(const QString &path, const QByteArray &json);
+    /// Runs the event loop until every request made so far has been answered and delivered.
+    bool settle(int timeoutMs = 5000);
+
+    /// Requests sent to path so far.
+    int count(const QString &path) const;
+    /// The info block of the last request to path, decoded (empty when there was none).
+    QVariantMap sent(const QString &path) const;
+    /// The texts of the alerts shown so far, then forgotten.
+    QStringList takeAlerts();
+    QStringList alertTexts() const { return m_alerts->texts(); }
+    /// The class names of the screens on the stack, root first.
+    QStringList screens() const;
+
+private:
+    TestContext m_ctx;
+    RawHttpRecorder m_service;
+    NavigationStack m_stack;
+    RecordingAlertPort *m_alerts;
+};
