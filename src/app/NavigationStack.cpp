@@ -3,8 +3,12 @@
 #include "app/MainTabBarController.h"
 #include "app/ViewController.h"
 
+#include <QTimer>
+
 NavigationStack::NavigationStack(ViewController *root, QObject *parent) : QObject(parent)
 {
+    connect(this, &NavigationStack::viewControllersChanged, this, &NavigationStack::updateAppearance);
+    connect(this, &NavigationStack::presentedStackChanged, this, &NavigationStack::updateAppearance);
     if (root) {
         adopt(root);
         m_controllers.append(root);
@@ -118,6 +122,7 @@ void NavigationStack::popToIndex(int index)
         if (c) {
             disconnect(c, &QObject::destroyed, this, nullptr);
             c->m_navigation = nullptr;
+            c->updateAppearance();
             c->didLeaveStack();
             c->deleteLater();
         }
@@ -135,6 +140,9 @@ NavigationStack *NavigationStack::presentViewController(ViewController *controll
     m_presented = stack;
     controller->loadViewIfNeeded();
     emit presentedStackChanged();
+    // The new stack's root comes into view once the presentation is done, not inside it: its
+    // opener may still be setting it up.
+    QTimer::singleShot(0, stack, &NavigationStack::updateAppearance);
     return stack;
 }
 
@@ -159,10 +167,13 @@ void NavigationStack::dismissPresented()
 
 void NavigationStack::leaveAll()
 {
+    m_dismissed = true;
     if (m_presented)
         m_presented->leaveAll();
-    for (ViewController *c : viewControllers())
+    for (ViewController *c : viewControllers()) {
+        c->updateAppearance();
         c->didLeaveStack();
+    }
 }
 
 MainTabBarController *NavigationStack::tabBarController() const
@@ -173,4 +184,14 @@ MainTabBarController *NavigationStack::tabBarController() const
 void NavigationStack::setTabBarController(MainTabBarController *shell)
 {
     m_tabBarController = shell;
+    if (shell)
+        connect(shell, &MainTabBarController::selectedIndexChanged, this, &NavigationStack::updateAppearance);
+}
+
+void NavigationStack::updateAppearance()
+{
+    for (ViewController *c : viewControllers())
+        c->updateAppearance();
+    if (m_presented)
+        m_presented->updateAppearance();
 }

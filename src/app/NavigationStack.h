@@ -50,6 +50,12 @@ public:
     /// Closes what this stack presented or, when it presented nothing, this stack itself.
     void dismissViewController();
 
+    /// True once this (modal) stack has been dismissed; its screens are leaving.
+    bool isDismissed() const { return m_dismissed; }
+    /// Tells every screen of this stack, and of what it presented, to re-evaluate whether it
+    /// is in view.
+    void updateAppearance();
+
     /// The tab shell, for a tab's stack; null for modal stacks.
     MainTabBarController *tabBarController() const;
     void setTabBarController(MainTabBarController *shell);
@@ -71,4 +77,5 @@ private:
     QPointer<NavigationStack> m_presented;
     QPointer<NavigationStack> m_presenting;
     QPointer<MainTabBarController> m_tabBarController;
+    bool m_dismissed = false;
 };

@@ -14,6 +14,4 @@ public:
     void hideActivity() override;
 
     bool tapsBackground() const override { return true; }
-    /// The user tapped the screen's background; screens override it (to close the keyboard).
-    Q_INVOKABLE virtual void touchesBackground() {}
 };

@@ -1,11 +1,14 @@
 #include "app/ViewController.h"
 
+#include "app/MainTabBarController.h"
 #include "app/NavigationStack.h"
 #include "app/OverlayLayer.h"
 #include "app/OverlayView.h"
 #include "app/TabBarItem.h"
 #include "core/platform/AppContext.h"
 #include "core/platform/NotificationCenter.h"
+
+#include <QTimer>
 
 ViewController::ViewController(QObject *parent)
     : QObject(parent), m_context(AppContext::current()), m_subviews(new OverlayLayer(this))
@@ -45,6 +48,27 @@ void ViewController::loadViewIfNeeded()
     m_viewLoaded = true;
     viewDidLoad();
     emit viewLoadedChanged();
+    // A tab root loads after its tab was selected; a pushed screen hears its stack change.
+    QTimer::singleShot(0, this, &ViewController::updateAppearance);
+}
+
+void ViewController::updateAppearance()
+{
+    const ViewController *outer = this;
+    while (outer->m_parentController)
+        outer = outer->m_parentController;
+    const NavigationStack *stack = outer->m_navigation;
+    bool inView = m_viewLoaded && stack && !stack->isDismissed() && stack->topViewController() == outer
+                  && !stack->presentedStack();
+    if (inView && stack->tabBarController())
+        inView = stack->tabBarController()->selectedViewController() == stack;
+    if (inView == m_appeared)
+        return;
+    m_appeared = inView;
+    if (inView)
+        viewWillAppear();
+    else
+        viewWillDisappear();
 }
 
 TabBarItem *ViewController::tabBarItem()

@@ -16,8 +16,8 @@ class TabBarItem;
 /// A screen: the controller behind one page of the window. It holds what the page shows as
 /// properties and the page calls its operations; the page itself has no logic.
 ///
-/// The window picks the page by class name, walking up the class chain (`pageNames`), so a
-/// screen without a page of its own is drawn by its base class's page.
+/// The window draws it with the page named after its class (`pageNames` lists the class chain;
+/// only the base classes of the app layer share the plain page).
 class ViewController : public QObject
 {
     Q_OBJECT
@@ -28,6 +28,7 @@ class ViewController : public QObject
     Q_PROPERTY(QList<QObject *> subviews READ subviewObjects NOTIFY subviewsChanged)
     Q_PROPERTY(QStringList pageNames READ pageNames CONSTANT)
     Q_PROPERTY(bool viewLoaded READ isViewLoaded NOTIFY viewLoadedChanged)
+    Q_PROPERTY(bool embedded READ isEmbedded NOTIFY embeddedChanged)
 
 public:
     explicit ViewController(QObject *parent = nullptr);
@@ -45,6 +46,9 @@ public:
     bool backButtonShown() const { return m_backButtonShown; }
     QString backgroundColor() const { return m_backgroundColor; }
     virtual bool tapsBackground() const { return false; }
+    /// The user tapped the screen's background (only when tapsBackground); screens override it
+    /// to close the keyboard.
+    Q_INVOKABLE virtual void touchesBackground() {}
 
     /// The stack this screen is on (through its parent screen when it is a tab's content).
     NavigationStack *navigationController() const;
@@ -53,9 +57,20 @@ public:
     bool isInTabShell() const { return tabBarController() != nullptr; }
     /// The screen that shows this one as part of itself (a tab of a BusinessTabBar), or null.
     ViewController *parentViewController() const { return m_parentController; }
-    void setParentViewController(ViewController *parent) { m_parentController = parent; }
+    void setParentViewController(ViewController *parent)
+    {
+        m_parentController = parent;
+        emit embeddedChanged();
+    }
+    /// Shown inside another screen (a tab of a BusinessTabBar): no navigation bar of its own.
+    bool isEmbedded() const { return m_parentController != nullptr; }
 
     bool isViewLoaded() const { return m_viewLoaded; }
+    /// In view: on top of its stack, nothing presented over that stack, and (for a tab's stack)
+    /// its tab selected. viewWillAppear / viewWillDisappear mark the changes.
+    bool isAppeared() const { return m_appeared; }
+    /// Re-evaluates isAppeared; the stacks and the tab shell call it as they change.
+    void updateAppearance();
     /// Runs viewDidLoad once, when the screen is first shown.
     void loadViewIfNeeded();
 
@@ -86,10 +101,14 @@ signals:
     void backgroundColorChanged();
     void subviewsChanged();
     void viewLoadedChanged();
+    void embeddedChanged();
 
 protected:
     /// Set-up when the view loads; subclasses call their base first.
     virtual void viewDidLoad() {}
+    /// The screen came into view / left it (pushed over, popped, tab switched, modal shown).
+    virtual void viewWillAppear() {}
+    virtual void viewWillDisappear() {}
     /// The screen was popped or its modal stack dismissed; it is deleted soon after.
     virtual void didLeaveStack() {}
     void setBackButtonShown(bool shown);
@@ -104,6 +123,7 @@ private:
     bool m_backButtonShown = false;
     QString m_backgroundColor = QStringLiteral("#ffffff");
     bool m_viewLoaded = false;
+    bool m_appeared = false;
     QPointer<NavigationStack> m_navigation;
     QPointer<ViewController> m_parentController;
     TabBarItem *m_tabBarItem = nullptr;

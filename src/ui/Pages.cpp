@@ -19,7 +19,14 @@ QUrl firstExisting(const QString &folder, const QStringList &names, const QStrin
 QUrl Pages::pageUrl(QObject *controller)
 {
     const QStringList names = controller ? controller->property("pageNames").toStringList() : QStringList();
-    return firstExisting(QStringLiteral("pages"), names, QStringLiteral("ViewController"));
+    const QUrl url = firstExisting(QStringLiteral("pages"), names, QStringLiteral("ViewController"));
+    // Only the app's base classes share a page; a screen drawn by another class's page has a
+    // missing or misspelt page, which should not pass as a blank screen.
+    static const QStringList shared{QStringLiteral("ViewController"), QStringLiteral("BaseScreen"),
+                                    QStringLiteral("SuperController"), QStringLiteral("SuperTableViewController")};
+    if (!names.isEmpty() && !shared.contains(names.first()) && !url.path().endsWith(QStringLiteral("/%1.qml").arg(names.first())))
+        qWarning("Pages: %s has no page of its own", qPrintable(names.first()));
+    return url;
 }
 
 QUrl Pages::widgetUrl(QObject *view)

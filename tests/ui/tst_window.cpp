@@ -5,7 +5,6 @@
 #include "app/BusinessTabBar.h"
 #include "app/CustomIOS7AlertView.h"
 #include "app/FerroxAlert.h"
-#include "app/FooterView.h"
 #include "app/MainTabBarController.h"
 #include "app/SuperController.h"
 #include "app/SuperTableViewController.h"
@@ -199,6 +198,8 @@ private slots:
         QTest::mouseClick(w.window(), Qt::LeftButton, {}, QPoint(280, 568 - 25));
         QCOMPARE(w.shell->selectedIndex(), 3);
 
+        // The account tab covers itself with the login screen when nobody is logged in.
+        const int depth = w.shell->viewControllers().at(3)->depth();
         auto *screen = new SuperController;
         w.shell->getViewControllerWithIndex(3)->pushViewController(screen);
         // A stack view ignores taps while its push transition runs.
@@ -206,20 +207,8 @@ private slots:
         w.settle().save(QStringLiteral(VELMORA_ARTIFACT_DIR "/tapped.png"));
         // The back button: 27 points at x 8, in the 44-point bar below the 20-point status bar.
         QTest::mouseClick(w.window(), Qt::LeftButton, {}, QPoint(21, 42));
-        QCOMPARE(w.shell->viewControllers().at(3)->depth(), 1);
+        QCOMPARE(w.shell->viewControllers().at(3)->depth(), depth);
         w.settle();
-    }
-
-    void footerRenders()
-    {
-        Window w;
-        QVERIFY(w.frontend->load());
-        FooterView footer;
-        QQmlComponent component(&w.frontend->engine(), QUrl(QStringLiteral("qrc:/Velmora/widgets/FooterView.qml")));
-        std::unique_ptr<QObject> item(component.createWithInitialProperties({{QStringLiteral("model"),
-                                                                              QVariant::fromValue<QObject *>(&footer)}}));
-        QVERIFY2(item, qPrintable(component.errorString()));
-        QCOMPARE(item->property("height").toInt(), 45);
     }
 };
 

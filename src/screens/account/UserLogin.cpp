@@ -7,13 +7,10 @@
 #include "core/session/UserInfo.h"
 #include "core/util/Custom.h"
 #include "core/util/Value.h"
+#include "core/platform/NotificationNames.h"
 
-#include <QTimer>
 
 namespace {
-const QString kLoginSuccessInfo = QStringLiteral("LoginSuccessInfo");
-const QString kLoginFailedInfo = QStringLiteral("LoginFailedInfo");
-const QString kSocketDismissConnect = QStringLiteral("SocketDismissConnect");
 const QString kBadNumber = QStringLiteral("手机号码格式不正确");
 const QString kNetworkTrouble = QStringLiteral("网络状态不太好哦，请稍后重新尝试登录！");
 } // namespace
@@ -67,61 +64,32 @@ void UserLogin::viewDidLoad()
     const UserInfo *user = context().service<UserInfo>();
     setUserText(user->userTel());
     setPassText(user->userPass());
-    if (NavigationStack *stack = navigationController())
-        connect(stack, &NavigationStack::viewControllersChanged, this, &UserLogin::updateAppearance);
-    // A screen that is the root of a new (modal) stack sees no change of that stack; it
-    // appears once the presentation is done.
-    QTimer::singleShot(0, this, &UserLogin::updateAppearance);
-}
-
-void UserLogin::didLeaveStack()
-{
-    SuperController::didLeaveStack();
-    viewWillDisappear();
-}
-
-bool UserLogin::isOnTop() const
-{
-    const NavigationStack *stack = navigationController();
-    return stack && stack->topViewController() == this;
-}
-
-void UserLogin::updateAppearance()
-{
-    if (isOnTop())
-        viewWillAppear();
-    else
-        viewWillDisappear();
 }
 
 void UserLogin::viewWillAppear()
 {
-    if (m_appeared)
-        return;
-    m_appeared = true;
+    SuperController::viewWillAppear();
     if (context().service<UserInfo>()->isOnline()) {
         if (UserLoginDelegate *d = delegate())
             d->loginDidFinish(this);
         // The opener usually closes the screen here; a closed screen must not start observing.
-        if (!isOnTop())
+        if (!isAppeared())
             return;
     }
     NotificationCenter *center = context().notificationCenter();
     auto answer = [this](const Notification &n) { loginResultHandle(n.object); };
-    center->addObserver(this, kLoginSuccessInfo, answer);
-    center->addObserver(this, kLoginFailedInfo, answer);
-    center->addObserver(this, kSocketDismissConnect, [this](const Notification &) { socketWillDismiss(); });
+    center->addObserver(this, NotificationNames::LoginSuccessInfo, answer);
+    center->addObserver(this, NotificationNames::LoginFailedInfo, answer);
+    center->addObserver(this, NotificationNames::SocketDismissConnect, [this](const Notification &) { socketWillDismiss(); });
 }
 
 void UserLogin::viewWillDisappear()
 {
-    if (!m_appeared)
-        return;
-    m_appeared = false;
+    SuperController::viewWillDisappear();
     NotificationCenter *center = context().notificationCenter();
-    center->removeObserver(this, kLoginSuccessInfo);
-    center->removeObserver(this, kLoginFailedInfo);
-    center->removeObserver(this, kSocketDismissConnect);
+    center->removeObserver(this, NotificationNames::LoginSuccessInfo);
+    center->removeObserver(this, NotificationNames::LoginFailedInfo);
+    center->removeObserver(this, NotificationNames::SocketDismissConnect);
 }
 
 void UserLogin::login()

@@ -9,7 +9,7 @@
 
 /// The login screen. Login goes over the session channel; the answer arrives as
 /// "LoginSuccessInfo" or "LoginFailedInfo", and a lost connection as "SocketDismissConnect",
-/// all three observed only while the screen is on top of its stack.
+/// all three observed only while the screen is in view.
 class UserLogin : public SuperController
 {
     Q_OBJECT
@@ -24,6 +24,7 @@ class UserLogin : public SuperController
     Q_PROPERTY(QString userLabel READ userLabel CONSTANT)
     Q_PROPERTY(QString passLabel READ passLabel CONSTANT)
     Q_PROPERTY(QString promptText READ promptText CONSTANT)
+    Q_PROPERTY(QString promptLead READ promptLead CONSTANT)
     Q_PROPERTY(QString promptRedText READ promptRedText CONSTANT)
     Q_PROPERTY(QString promptPicture READ promptPicture CONSTANT)
     Q_PROPERTY(QString loginButtonTitle READ loginButtonTitle CONSTANT)
@@ -55,6 +56,8 @@ public:
     /// The prompt line shown when comfromOtherController; its last words are red.
     static QString promptText() { return QStringLiteral("您需要登录后才能继续操作"); }
     static QString promptRedText() { return QStringLiteral("继续操作"); }
+    /// The words before the red ones.
+    static QString promptLead() { return promptText().chopped(promptRedText().size()); }
     static QString promptPicture() { return QStringLiteral("C28"); }
     static QString loginButtonTitle() { return QStringLiteral("登录"); }
     static QString loginButtonPicture() { return QStringLiteral("C29"); }
@@ -76,10 +79,6 @@ public:
     /// Row 0 opens the registration, row 1 the password reset; the keyboard closes first.
     Q_INVOKABLE void didSelectRow(int row);
 
-    /// The screen comes on top / goes from the top of its stack. Called as the stack changes;
-    /// the page may call them too (repeated calls do nothing).
-    Q_INVOKABLE void viewWillAppear();
-    Q_INVOKABLE void viewWillDisappear();
 
 signals:
     void userTextChanged();
@@ -91,17 +90,15 @@ signals:
 
 protected:
     void viewDidLoad() override;
-    void didLeaveStack() override;
+    void viewWillAppear() override;
+    void viewWillDisappear() override;
 
 private:
     void setRequesting(bool value);
-    void updateAppearance();
-    bool isOnTop() const;
 
     QString m_userText;
     QString m_passText;
     bool m_requesting = false;
     bool m_comfromOtherController = false;
-    bool m_appeared = false;
     DelegatePointer<UserLoginDelegate> m_delegate;
 };

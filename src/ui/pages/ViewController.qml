@@ -1,5 +1,12 @@
 import QtQuick
 import Velmora
 
-// Any screen without a page of its own: its navigation bar and background.
-ScreenFrame {}
+// The screen base classes themselves (a plain screen in tests): navigation bar and background.
+Item {
+    id: page
+    required property ViewController controller
+    ScreenFrame {
+        anchors.fill: parent
+        controller: page.controller
+    }
+}

@@ -5,7 +5,7 @@ import Velmora
 // (150 x 15, 14 points) in the middle, or a title view supplied by the page.
 Rectangle {
     id: bar
-    property QtObject controller
+    property ViewController controller
     property Component titleView
     property Component rightItem
     height: Theme.navigationBarHeight

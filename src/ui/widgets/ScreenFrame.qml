@@ -3,10 +3,16 @@ import Velmora
 
 // The frame of every page: background colour, navigation bar, the page's content below it,
 // and the views the controller lays over its content (busy overlay, notices, cards).
+//
+//     Item {
+//         id: page
+//         required property HomePage controller
+//         ScreenFrame { anchors.fill: parent; controller: page.controller; ...content... }
+//     }
 Item {
     id: frame
-    property QtObject controller
-    property bool navigationBarHidden: false
+    property ViewController controller
+    property bool navigationBarHidden: !!controller && controller.embedded
     property alias titleView: bar.titleView
     property alias rightItem: bar.rightItem
     default property alias content: body.data

@@ -1,0 +1,104 @@
+import QtQuick
+import QtQuick.Controls
+import Velmora
+
+// The login screen: the mobile number and password inputs with their labels, the prompt line
+// when a gate opened it, the login button, and the registration and password-reset rows.
+Item {
+    id: page
+    required property UserLogin controller
+
+    Connections {
+        target: page.controller
+        function onKeyboardHidden() {
+            userInput.focus = false
+            passInput.focus = false
+        }
+    }
+
+    ScreenFrame {
+        anchors.fill: parent
+        controller: page.controller
+
+        Column {
+            id: inputs
+            y: 15
+            width: parent.width
+
+            LabeledInput {
+                id: userInput
+                label: page.controller.userLabel
+                text: page.controller.userText
+                inputMethodHints: Qt.ImhDigitsOnly
+                onTextEdited: page.controller.userText = text
+                onAccepted: passInput.forceActiveFocus()
+                KeyNavigation.tab: passInput
+            }
+            LabeledInput {
+                id: passInput
+                label: page.controller.passLabel
+                text: page.controller.passText
+                echoMode: TextInput.Password
+                onTextEdited: page.controller.passText = text
+                onAccepted: page.controller.textFieldInputDidFinish()
+                KeyNavigation.tab: loginButton
+            }
+        }
+
+        Row {
+            visible: page.controller.comfromOtherController
+            anchors.top: inputs.bottom
+            anchors.topMargin: 10
+            x: 15
+            spacing: 6
+            height: 20
+            Image {
+                anchors.verticalCenter: parent.verticalCenter
+                source: "qrc:/Velmora/assets/" + page.controller.promptPicture + ".svg"
+                sourceSize: Qt.size(16, 16)
+            }
+            Text {
+                anchors.verticalCenter: parent.verticalCenter
+                text: page.controller.promptLead
+                color: "#333333"
+                font.pixelSize: 13
+            }
+            Text {
+                anchors.verticalCenter: parent.verticalCenter
+                text: page.controller.promptRedText
+                color: Theme.red
+                font.pixelSize: 13
+            }
+        }
+
+        PictureButton {
+            id: loginButton
+            anchors.top: inputs.bottom
+            anchors.topMargin: 20 + page.controller.contentOffset
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: 290
+            height: 40
+            picture: page.controller.loginButtonPicture
+            text: page.controller.loginButtonTitle
+            onClicked: page.controller.login()
+            KeyNavigation.tab: userInput
+        }
+
+        Column {
+            anchors.top: loginButton.bottom
+            anchors.topMargin: 20
+            width: parent.width
+            Repeater {
+                model: page.controller.rows
+                PictureRow {
+                    required property var modelData
+                    required property int index
+                    height: page.controller.rowHeight
+                    title: modelData.title
+                    picture: modelData.picture
+                    onClicked: page.controller.didSelectRow(index)
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,30 @@
+import QtQuick
+import QtQuick.Controls
+
+// A button drawn with one of our pictures behind a white title; Space and Return press it.
+Button {
+    id: button
+    property string picture
+    focusPolicy: Qt.StrongFocus
+    Keys.onReturnPressed: clicked()
+    Keys.onEnterPressed: clicked()
+    background: Image {
+        source: button.picture ? "qrc:/Velmora/assets/" + button.picture + ".svg" : ""
+        sourceSize: Qt.size(button.width * 2, button.height * 2)
+        opacity: button.down ? 0.8 : 1
+        Rectangle {
+            anchors.fill: parent
+            radius: 4
+            color: "transparent"
+            border.width: button.visualFocus ? 2 : 0
+            border.color: "#80000000"
+        }
+    }
+    contentItem: Text {
+        text: button.text
+        color: "white"
+        font.pixelSize: 16
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+    }
+}
