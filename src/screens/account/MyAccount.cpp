@@ -1,5 +1,13 @@
 #include "screens/account/MyAccount.h"
 
+#include "app/Alerts.h"
+#include "app/NavigationStack.h"
+#include "core/platform/AppContext.h"
+#include "core/session/AccountSession.h"
+#include "core/session/UserInfo.h"
+#include "core/util/Value.h"
+#include "screens/account/LoginGate.h"
+
 MyAccount::MyAccount(QObject *parent) : SuperController(parent)
 {
     // A tab root: there is nothing to go back to.
@@ -10,4 +18,48 @@ void MyAccount::viewDidLoad()
 {
     SuperController::viewDidLoad();
     setTitle(QStringLiteral("我的账户"));
+    gate();
+}
+
+void MyAccount::viewWillAppear()
+{
+    SuperController::viewWillAppear();
+    showUser();
+}
+
+void MyAccount::gate()
+{
+    LoginGate::requireLogin(this, this, LoginGate::NoBack);
+}
+
+void MyAccount::showUser()
+{
+    const UserInfo *user = context().service<UserInfo>();
+    // Shown as "%@" shows them: a field the service left out reads "(null)", as it is stored.
+    m_userName = Value::text(user->userName());
+    m_userTel = Value::text(user->userTel());
+    m_companyName = Value::text(user->companyName());
+    emit userChanged();
+}
+
+void MyAccount::loginDidFinish(UserLogin *login)
+{
+    LoginGate::close(login);
+    showUser();
+}
+
+void MyAccount::logoutPressed()
+{
+    context().service<Alerts>()->showAlert({}, QStringLiteral("您是否将要退出登录并清空您的用户信息"),
+                                           {QStringLiteral("取消"), QStringLiteral("确定")}, [](int index) {
+                                               if (index == 1)
+                                                   AccountSession::logout();
+                                           });
+}
+
+void MyAccount::logout()
+{
+    if (NavigationStack *stack = navigationController())
+        stack->popToRootViewController();
+    gate();
 }
