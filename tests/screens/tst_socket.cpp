@@ -1,13 +1,16 @@
 #include "FakeSessionServer.h"
+#include "SessionPeer.h"
 #include "RecordingAlertPort.h"
 #include "TestContext.h"
 #include "core/platform/NotificationCenter.h"
+#include "core/platform/UserDefaults.h"
 #include "core/session/Socket.h"
 #include "core/session/UserInfo.h"
 #include "core/session/datamodel.h"
 #include "core/util/Value.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
 #include <ctime>
@@ -288,6 +291,81 @@ private slots:
         s.server.send(frame("0000000024000000", "{\"Msg\":\"after\"}"));
         QTRY_VERIFY(s.recorder.posts.contains(QStringLiteral("erweima=after")));
         QCOMPARE(s.recorder.count(QStringLiteral("LoginSuccessInfo")), 0);
+    }
+
+    // Sent while the channel waits between two attempts: the frames start an attempt at once
+    // and wait for it. If it fails the login screen is told and the login goes; the rest goes
+    // out, in order, on the next connection.
+    void sendDuringReconnectWait_data()
+    {
+        QTest::addColumn<bool>("serverBack");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::addColumn<int>("dismissals");
+        const QByteArray one = frame("0000000004000000", "{\"n\":\"1\"}");
+        const QByteArray two = frame("0000000004000000", "{\"n\":\"2\"}");
+        const QByteArray login = frame("0000000000000000", "{\"Phone\":\"13900001111\",\"Password\":\"pw\",\"Platform\":\"2\"}");
+        QTest::newRow("server back") << true << one + login + two << 0;
+        QTest::newRow("server still away") << false << one + two << 1;
+    }
+    void sendDuringReconnectWait()
+    {
+        QFETCH(bool, serverBack);
+        QFETCH(QByteArray, expected);
+        QFETCH(int, dismissals);
+        Session s;
+        s.socket->setBackoffPolicy({60000, 60000, 0});
+        QTRY_VERIFY(s.ready());
+        s.server.stopListening();
+        s.server.dropConnection();
+        QTRY_VERIFY(!s.socket->asyncSocket() && s.socket->connectAttempts() == 2);
+        if (serverBack)
+            QVERIFY(s.server.listenAgain());
+        s.recorder.posts.clear();
+        s.socket->startConnection(QStringLiteral("{\"n\":\"1\"}"), 4);
+        s.socket->userlogin(QStringLiteral("13900001111"), QStringLiteral("pw"));
+        s.socket->startConnection(QStringLiteral("{\"n\":\"2\"}"), 4);
+        QCOMPARE(s.socket->connectAttempts(), 3);
+        if (!serverBack) {
+            QTRY_COMPARE(s.recorder.count(QStringLiteral("SocketDismissConnect")), 1);
+            QVERIFY(s.server.listenAgain());
+            s.socket->reConnect();
+        }
+        QTRY_COMPARE(s.server.received(), expected);
+        QCOMPARE(s.recorder.count(QStringLiteral("SocketDismissConnect")), dismissals);
+        s.server.send(frame("0000000001000000", "{}"));
+        QTRY_VERIFY(s.recorder.posts.contains(QStringLiteral("LoginSuccessInfo={}")));
+    }
+
+    // Frames with an empty body: one alone at the end of a read, one just before the server
+    // hangs up. Their types are acted on, and the forced logout's clearing is on disk.
+    void emptyBodiesAtTheEnd()
+    {
+        Session s;
+        QTRY_VERIFY(s.ready());
+        UserInfo *user = UserInfo::info();
+        user->setBaseInfo(QVariantMap{{QStringLiteral("MobilePhone"), QStringLiteral("13900001111")}});
+        s.server.send(QByteArray::fromHex("0000000007000000"));
+        QTRY_COMPARE(s.recorder.count(QStringLiteral("bierentongyi")), 1);
+        s.server.send(QByteArray::fromHex("0000000003000000"));
+        s.server.current()->disconnectFromHost();
+        QTRY_COMPARE(s.recorder.count(QStringLiteral("UserLogoutSystem")), 1);
+        QVERIFY(user->userTel().isNull());
+        QFile stored(s.ctx->userDefaults()->filePath());
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        QVERIFY(!stored.readAll().contains("13900001111"));
+    }
+
+    // The test peer reads with the channel's decoder: literal bytes in, frames out.
+    void peerReadsLiteralFrames()
+    {
+        FakeSessionServer server;
+        SessionPeer peer;
+        QVERIFY(peer.connectTo(server.port()));
+        QTRY_VERIFY(server.current());
+        server.send(frame("0000000001000000", "{\"a\":\"}\"}") + frame("0000000007000000", "") + frame("0000000024000000", "[1]"));
+        QVERIFY(peer.waitFor(36));
+        QCOMPARE(peer.frames().size(), 2);
+        QCOMPARE(peer.frames().at(0).body + peer.frames().at(1).body + peer.lastFrame().body, QByteArray("{\"a\":\"}\"}[1]"));
     }
 
     void startResults()

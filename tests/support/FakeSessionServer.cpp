@@ -9,6 +9,11 @@ FakeSessionServer::FakeSessionServer(quint16 port, QObject *parent) : QObject(pa
         m_port = m_server.serverPort();
 }
 
+bool FakeSessionServer::listenAgain()
+{
+    return m_server.listen(QHostAddress::LocalHost, m_port);
+}
+
 void FakeSessionServer::accept()
 {
     while (QTcpSocket *s = m_server.nextPendingConnection()) {

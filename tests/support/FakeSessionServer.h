@@ -19,6 +19,8 @@ public:
     bool isListening() const { return m_server.isListening(); }
     quint16 port() const { return m_port; }
     void stopListening() { m_server.close(); }
+    /// Listens again on the same port.
+    bool listenAgain();
 
     /// Connections accepted so far.
     int connectionCount() const { return m_connectionCount; }

@@ -43,6 +43,8 @@ Socket::Socket(AppContext &ctx) : m_ctx(ctx)
     connect(&m_retryTimer, &QTimer::timeout, this, &Socket::reConnect);
     m_writeTimer.setSingleShot(true);
     connect(&m_writeTimer, &QTimer::timeout, this, &Socket::onWriteTimeout);
+    m_bareHeaderTimer.setSingleShot(true);
+    connect(&m_bareHeaderTimer, &QTimer::timeout, this, &Socket::takeBareHeader);
     startConnctToServer();
 }
 
@@ -125,9 +127,12 @@ void Socket::disConnect()
 void Socket::onConnected()
 {
     m_backoff.reset();
-    const QList<QByteArray> queued = std::exchange(m_queued, {});
-    for (const QByteArray &frame : queued)
-        writeNow(frame);
+    while (!m_outgoing.empty() && isConnected()) {
+        Outgoing out = std::move(m_outgoing.front());
+        m_outgoing.pop_front();
+        m_outgoingBytes -= out.frame.size();
+        writeNow(std::move(out));
+    }
 }
 
 void Socket::onStateChanged(int state)
@@ -141,21 +146,41 @@ void Socket::onSocketDidDisconnect()
 {
     // A header with no body, last before the close, is a whole frame: a forced logout or a
     // confirmed friendship is acted on by its type alone.
-    FrameCodec::Frame frame;
-    if (m_codec.takeBareHeader(frame))
-        receive(frame);
+    takeBareHeader();
     if (m_codec.buffered() > 0)
         qInfo("Socket: connection closed inside a frame; %lld bytes dropped", qint64(m_codec.buffered()));
+    // Frames the connection took but never handed to the system go out on the next one, ahead
+    // of those sent since.
+    for (auto it = m_inFlight.rbegin(); it != m_inFlight.rend(); ++it) {
+        m_outgoingBytes += it->out.frame.size();
+        m_outgoing.push_front(std::move(it->out));
+    }
     dropSocket();
     const int delay = m_backoff.nextDelayMs();
     if (delay == 0)
         reConnect();
     else
         m_retryTimer.start(delay);
-    if (m_outTimeCount == 0) {
-        m_outTimeCount = 1;
-        m_ctx.notificationCenter()->postNotification(QStringLiteral("SocketDismissConnect"));
+    reportDismiss();
+}
+
+// "SocketDismissConnect" when nothing came back since the last send. The screen waiting for a
+// login gives up on it, so a login still queued goes too: answering it on a later connection
+// would log in a user who was told that it failed. Everything else stays queued.
+void Socket::reportDismiss()
+{
+    if (m_outTimeCount != 0)
+        return;
+    m_outTimeCount = 1;
+    for (auto it = m_outgoing.begin(); it != m_outgoing.end();) {
+        if (it->type == Login) {
+            m_outgoingBytes -= it->frame.size();
+            it = m_outgoing.erase(it);
+        } else {
+            ++it;
+        }
     }
+    m_ctx.notificationCenter()->postNotification(QStringLiteral("SocketDismissConnect"));
 }
 
 // Forgets the transport socket and everything tied to its stream. The object itself goes
@@ -169,8 +194,8 @@ void Socket::dropSocket()
     }
     m_asyncSocket = nullptr;
     m_codec.reset();
-    m_queued.clear();
-    m_deadlines.clear();
+    m_bareHeaderTimer.stop();
+    m_inFlight.clear();
     m_handed = m_written = 0;
     m_writeTimer.stop();
 }
@@ -185,46 +210,63 @@ void Socket::startConnection(const QString &text, qint64 tag)
 
 void Socket::send(qint32 type, const QByteArray &body)
 {
-    if (!m_asyncSocket)
+    Outgoing out{type, FrameCodec::encode(type, body)};
+    if (isConnected()) {
+        writeNow(std::move(out));
         return;
-    const QByteArray frame = FrameCodec::encode(type, body);
-    if (m_asyncSocket->state() == QAbstractSocket::ConnectedState)
-        writeNow(frame);
-    else
-        m_queued.append(frame);
+    }
+    if (!enqueue(std::move(out)) || m_asyncSocket)
+        return;
+    // Between two attempts: rather than let the frame (and whoever waits for its answer) sit
+    // out the reconnection delay, try now.
+    reConnect();
+    if (!m_asyncSocket)
+        reportDismiss();   // the attempt could not even start
 }
 
-void Socket::writeNow(const QByteArray &frame)
+bool Socket::enqueue(Outgoing out)
 {
-    if (m_asyncSocket->write(frame) != frame.size()) {
+    if (int(m_outgoing.size()) >= kMaxQueuedFrames || m_outgoingBytes + out.frame.size() > kMaxQueuedBytes) {
+        qWarning("Socket: %d frames (%lld bytes) already wait for the connection; a frame of type %d is dropped",
+                 int(m_outgoing.size()), qint64(m_outgoingBytes), out.type);
+        return false;
+    }
+    m_outgoingBytes += out.frame.size();
+    m_outgoing.push_back(std::move(out));
+    return true;
+}
+
+void Socket::writeNow(Outgoing out)
+{
+    if (m_asyncSocket->write(out.frame) != out.frame.size()) {
         qInfo("Socket: write failed");
         return;
     }
-    m_handed += frame.size();
-    m_deadlines.push_back({m_handed, m_monotonic.elapsed() + m_writeTimeoutMs});
+    m_handed += out.frame.size();
+    m_inFlight.push_back({std::move(out), m_handed, m_monotonic.elapsed() + m_writeTimeoutMs});
     armWriteTimer();
 }
 
 void Socket::onBytesWritten(qint64 bytes)
 {
     m_written += bytes;
-    while (!m_deadlines.empty() && m_deadlines.front().endOffset <= m_written)
-        m_deadlines.pop_front();
+    while (!m_inFlight.empty() && m_inFlight.front().endOffset <= m_written)
+        m_inFlight.pop_front();
     armWriteTimer();
 }
 
 void Socket::armWriteTimer()
 {
-    if (m_deadlines.empty()) {
+    if (m_inFlight.empty()) {
         m_writeTimer.stop();
         return;
     }
-    m_writeTimer.start(int(std::max<qint64>(0, m_deadlines.front().deadline - m_monotonic.elapsed())));
+    m_writeTimer.start(int(std::max<qint64>(0, m_inFlight.front().deadline - m_monotonic.elapsed())));
 }
 
 void Socket::onWriteTimeout()
 {
-    if (m_deadlines.empty() || !m_asyncSocket)
+    if (m_inFlight.empty() || !m_asyncSocket)
         return;
     qInfo("Socket: a frame was not written within %d ms; closing the connection", m_writeTimeoutMs);
     m_asyncSocket->abort();
@@ -272,6 +314,18 @@ void Socket::didReadData(QByteArrayView bytes)
     }
     if (const qint64 skipped = m_codec.skippedBytes() - skippedBefore)
         qInfo("Socket: %lld bytes outside any frame skipped", skipped);
+    // A header that ends the read may be all of its frame, or its body may be on the way.
+    if (m_codec.hasBareHeader())
+        m_bareHeaderTimer.start(kBareHeaderWaitMs);
+    else
+        m_bareHeaderTimer.stop();
+}
+
+void Socket::takeBareHeader()
+{
+    FrameCodec::Frame frame;
+    if (m_codec.takeBareHeader(frame))
+        receive(frame);
 }
 
 void Socket::receive(const FrameCodec::Frame &frame)

@@ -46,7 +46,8 @@ public:
     /// Closes the connection; the channel then reconnects as after any disconnect.
     void disConnect();
     /// Frames and writes one message. Clears `outTimeCount` even when text is none, then sends
-    /// nothing for none. While connecting the frame waits; with no socket it is dropped.
+    /// nothing for none. Until the connection is up the frame waits in the outgoing queue; sent
+    /// between two attempts, it starts the next attempt at once.
     void startConnection(const QString &text, qint64 tag);
     /// The message type in 4 little-endian bytes if it is one of -1..39, otherwise -100.
     static qint64 socketTypeWithData(QByteArrayView data);
@@ -82,7 +83,20 @@ public:
     /// Connection attempts started so far.
     int connectAttempts() const { return m_connectAttempts; }
 
+    /// Bounds of the outgoing queue; a frame beyond them is dropped (and logged).
+    static constexpr int kMaxQueuedFrames = 1000;
+    static constexpr qsizetype kMaxQueuedBytes = 8 * 1024 * 1024;
+    /// How long a header with nothing after it waits for a body before it counts as a frame
+    /// with an empty body.
+    static constexpr int kBareHeaderWaitMs = 500;
+
 private:
+    struct Outgoing
+    {
+        qint32 type = 0;
+        QByteArray frame;
+    };
+
     void onConnected();
     void onStateChanged(int state);
     void onSocketDidDisconnect();
@@ -90,7 +104,10 @@ private:
     void onBytesWritten(qint64 bytes);
     void onWriteTimeout();
     void send(qint32 type, const QByteArray &body);
-    void writeNow(const QByteArray &frame);
+    bool enqueue(Outgoing out);
+    void writeNow(Outgoing out);
+    void reportDismiss();
+    void takeBareHeader();
     void armWriteTimer();
     void dropSocket();
     void receive(const FrameCodec::Frame &frame);
@@ -104,18 +121,21 @@ private:
     ReconnectBackoff m_backoff;
     QTimer m_retryTimer;
     QTimer m_writeTimer;
+    QTimer m_bareHeaderTimer;
     QElapsedTimer m_monotonic;
     int m_writeTimeoutMs = 20000;
     int m_connectAttempts = 0;
     bool m_starting = false;       // inside connectToHost: its own signals are handled there
-    QList<QByteArray> m_queued;    // frames written while the connection is being set up
+    std::deque<Outgoing> m_outgoing;   // waiting for the connection, in the order sent
+    qsizetype m_outgoingBytes = 0;
 
-    struct WriteDeadline
+    struct InFlight
     {
+        Outgoing out;
         qint64 endOffset;   // bytes handed to the socket once this frame is in
         qint64 deadline;    // m_monotonic milliseconds
     };
-    std::deque<WriteDeadline> m_deadlines;
+    std::deque<InFlight> m_inFlight;   // written to the socket, not yet to the system
     qint64 m_handed = 0;
     qint64 m_written = 0;
 };
