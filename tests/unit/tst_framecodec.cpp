@@ -211,18 +211,12 @@ private slots:
         QVERIFY(drain(codec, read));
         QVERIFY(read.isEmpty());
         QCOMPARE(codec.buffered(), frame.size() - 1);
-        QVERIFY(!codec.takeBareHeader(bare));   // a body has begun: not a bare header
+        QVERIFY(!codec.takeBareHeader(bare));   // a body has begun
         codec.reset();
         // A header alone waits for what follows; at the end of the stream it is a frame.
         codec.append(header(3) + "\r\n");
-        QVERIFY(drain(codec, read));
-        QVERIFY(read.isEmpty());
-        QVERIFY(codec.takeBareHeader(bare));
-        QCOMPARE(bare.type, 3);
-        QVERIFY(bare.body.isEmpty());
-        QCOMPARE(codec.buffered(), 0);
-        codec.append(QByteArray::fromHex("0102030403000000"));
-        QVERIFY(!codec.takeBareHeader(bare));   // not a header we would write
+        QVERIFY(drain(codec, read) && read.isEmpty());
+        QVERIFY(codec.takeBareHeader(bare) && bare.type == 3 && bare.body.isEmpty() && codec.buffered() == 0);
         codec.reset();
         codec.append(frame);
         QVERIFY(drain(codec, read));

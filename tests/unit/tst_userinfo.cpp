@@ -163,21 +163,6 @@ private slots:
         QCOMPARE(u->zdSwitch(), false);
     }
 
-    // Observers of a login hear of the record once, when all of it is on disk.
-    void loginReplyIsOnDiskBeforeAnyoneHears()
-    {
-        TestContext ctx;
-        UserInfo *u = UserInfo::info();
-        QStringList heard;
-        connect(u, &UserInfo::changed, this, [&] {
-            QFile file(ctx->userDefaults()->filePath());
-            heard << (file.open(QIODevice::ReadOnly) && file.readAll().contains("L-9") ? "on disk" : "not on disk");
-        });
-        u->setBaseInfo(fullReply());
-        QCOMPARE(heard, QStringList{QStringLiteral("on disk")});
-        u->disconnect(this);
-    }
-
     void writtenRecordSurvivesSigkill()
     {
         TestContext ctx;
