@@ -181,6 +181,23 @@ private slots:
         QCOMPARE(store->counttable(name) + store->counttable(chat), 0);
     }
 
+    // A member named like SQLite's row id, in a table without such a column, is refused, not
+    // taken as the id: the rows stay as they were.
+    void rowIdNamesAreNotRowIds()
+    {
+        SQLITE *store = SQLITE::standardSqlite();
+        const QString chat = QStringLiteral("chat7to9");
+        QVERIFY(store->addSQLObject({{QStringLiteral("Content"), QStringLiteral("a")}}, chat));
+        for (const QString &alias : {QStringLiteral("rowid"), QStringLiteral("OID"), QStringLiteral("_RowId_")}) {
+            QVERIFY(!store->addSQLObject({{QStringLiteral("Content"), QStringLiteral("b")}, {alias, QStringLiteral("1")}}, chat));
+            QVERIFY(store->selectSQLFromtable(chat, alias, QStringLiteral("1"), 0, 0, 1).isEmpty());
+            QVERIFY(!store->removeSQL(chat, alias, QStringLiteral("1")));
+        }
+        QCOMPARE(store->counttable(chat), 1);
+        QVERIFY(store->addSQLObject({{QStringLiteral("oid"), QStringLiteral("x")}}, QStringLiteral("own")));   // a column of its own
+        QCOMPARE(store->selectSQLFromtable(QStringLiteral("own"), QStringLiteral("oid"), QStringLiteral("x"), 1, 0, 1).size(), 1);
+    }
+
 private:
     std::unique_ptr<TestContext> m_ctx;
     QString m_schema;

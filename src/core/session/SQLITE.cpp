@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -145,8 +146,14 @@ bool SQLITE::exec(const QString &sql, const QVariantList &binds, const RowHandle
 bool SQLITE::validNames(const QString &table, const QStringList &columns, const char *operation)
 {
     bool ok = !table.isEmpty() && SqlText::isUsableName(table);
-    for (const QString &c : columns)
+    for (const QString &c : columns) {
         ok = ok && SqlText::isUsableName(c);
+        // A message member named like the row id, in a table without such a column, would write
+        // or select row ids instead of values: an insert could collide with another row and be
+        // lost, a delete could hit any row. Creating the table declares the column, so it is safe.
+        if (ok && SqlText::isRowIdAlias(c) && std::strcmp(operation, "create") != 0)
+            ok = colKeyFromtable(table).contains(c, Qt::CaseInsensitive);
+    }
     if (!ok)
         qWarning("errorMsg == %s: unusable table or column name", operation);
     return ok;

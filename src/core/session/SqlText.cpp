@@ -52,3 +52,12 @@ bool SqlText::isUsableName(const QString &name)
 {
     return !name.contains(QChar(u'\0'));
 }
+
+bool SqlText::isRowIdAlias(const QString &name)
+{
+    for (const char *alias : {"rowid", "oid", "_rowid_"}) {
+        if (name.compare(QLatin1String(alias), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}

@@ -28,4 +28,8 @@ public:
 
     /// A name SQLite can carry in statement text (no NUL character, which would end the text).
     static bool isUsableName(const QString &name);
+
+    /// "rowid", "oid" or "_rowid_" in any case: SQLite reads these as the row's id wherever
+    /// the table has no column of that name.
+    static bool isRowIdAlias(const QString &name);
 };
