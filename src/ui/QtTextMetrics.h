@@ -7,4 +7,5 @@ class QtTextMetrics : public TextMetrics
 {
 public:
     int heightForText(const QString &text, double pointSize, int width) const override;
+    int widthForText(const QString &text, double pointSize) const override;
 };

@@ -29,6 +29,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("session-host"), QStringLiteral("Host of the session server."), QStringLiteral("host")},
         {QStringLiteral("session-port"), QStringLiteral("Port of the session server."), QStringLiteral("port")},
         {QStringLiteral("data-dir"), QStringLiteral("Folder for the user's data."), QStringLiteral("dir")},
+        {QStringLiteral("contacts-dir"), QStringLiteral("Folder of the address book's .vcf files."), QStringLiteral("dir")},
     };
     parser.addOptions(endpoints);
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),

@@ -8,9 +8,16 @@
 #include "app/MainTabBarController.h"
 #include "app/SuperController.h"
 #include "app/SuperTableViewController.h"
+#include "core/session/SQLITE.h"
+#include "core/session/UserInfo.h"
+#include "core/session/datamodel.h"
 #include "screens/MainInterface.h"
+#include "screens/im/AllMyfriendsViewController.h"
+#include "screens/im/ChatOpener.h"
+#include "screens/im/MyFriends.h"
 #include "ui/Frontend.h"
 
+#include <QDateTime>
 #include <QImage>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
@@ -168,6 +175,42 @@ private slots:
             bar->addTitleButton(0, QStringLiteral("未发布"));
             bar->addTitleButton(1, QStringLiteral("已发布"))->press();
             w.home()->pushViewController(bar);
+        });
+        QTest::newRow("conversation") << Action([](Window &w) {
+            w.ctx->service<UserInfo>()->setUserId(QStringLiteral("7"));
+            const QStringList lines{"9:HRB400 20mm 的螺纹钢还有货吗？", "7:有的，上海库现货 120 吨，价格 3,650 元/吨。",
+                                    "9:好的，我们下午过去看货，麻烦把仓库地址发一下。"};
+            for (int i = 0; i < lines.size(); ++i) {
+                const bool mine = lines.at(i).startsWith(u'7');
+                w.ctx->service<SQLITE>()->addSQLObject(
+                    {{"SenderID", mine ? "7" : "9"}, {"ReceiverID", mine ? "9" : "7"}, {"ResourceID", "0"},
+                     {"SendTime", QString::number(QDateTime::currentSecsSinceEpoch() - 600 + i * 60)},
+                     {"Content", lines.at(i).mid(2)}, {"Type", "2"}}, QStringLiteral("chat7to9"));
+            }
+            ChatOpener::open(w.home(), QStringLiteral("9"), QStringLiteral("0"), QStringLiteral("李娜"));
+        });
+        QTest::newRow("recent conversations") << Action([](Window &w) {
+            w.ctx->service<UserInfo>()->setIsOnline(true);
+            datamodel *model = w.ctx->service<datamodel>();
+            const QVariantMap first{{"LoginInfoID", "9"}, {"UserName", "李娜"}, {"resourceID", "0"}, {"MobilePhone", "13800000002"}};
+            model->arradd(first);
+            model->arradd({{"LoginInfoID", "12"}, {"UserName", "超市询盘"}, {"resourceID", "15"}, {"MobilePhone", "139*****111"}});
+            model->jiarutixing(first);
+            w.shell->pressedItemFromButtonTag(2);
+            auto *tab = static_cast<MyFriends *>(w.shell->getViewControllerWithIndex(2));
+            tab->loadViewIfNeeded();
+            tab->titleButtons().first()->press();
+            w.shell->badgeViewAt(2)->setBadgeValue(QStringLiteral("2"));
+        });
+        QTest::newRow("friends tab") << Action([](Window &w) {
+            w.ctx->service<UserInfo>()->setIsOnline(true);
+            w.shell->pressedItemFromButtonTag(2);
+            auto *tab = static_cast<MyFriends *>(w.shell->getViewControllerWithIndex(2));
+            tab->loadViewIfNeeded();
+            auto *all = static_cast<AllMyfriendsViewController *>(tab->viewControllers().at(1));
+            all->shujuArr()->setRows({{{}, QStringLiteral("李娜"), QStringLiteral("13800000002"), false},
+                                      {{}, QStringLiteral("王强"), QStringLiteral("13800000003"), false},
+                                      {{}, QStringLiteral("赵敏"), QStringLiteral("13900000031"), false}});
         });
         QTest::newRow("badge") << Action([](Window &w) {
             w.shell->badgeViewAt(2)->setBadgeValue(QStringLiteral("3"));

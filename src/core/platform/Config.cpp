@@ -44,11 +44,13 @@ Config Config::fromArguments(const QStringList &arguments, const QProcessEnviron
                 c.sessionPort = quint16(p);
         } else if (key == u"data-dir")
             c.dataDir = QDir(value).absolutePath();
+        else if (key == u"contacts-dir")
+            c.contactsDir = QDir(value).absolutePath();
     };
     const struct { const char *env; const char *key; } vars[] = {
         {"VELMORA_SERVICE_URL", "service-url"}, {"VELMORA_ADVICE_URL", "advice-url"},
         {"VELMORA_SESSION_HOST", "session-host"}, {"VELMORA_SESSION_PORT", "session-port"},
-        {"VELMORA_DATA_DIR", "data-dir"},
+        {"VELMORA_DATA_DIR", "data-dir"}, {"VELMORA_CONTACTS_DIR", "contacts-dir"},
     };
     for (const auto &v : vars) {
         const QString value = env.value(QString::fromLatin1(v.env));
@@ -66,7 +68,7 @@ Config Config::fromArguments(const QStringList &arguments, const QProcessEnviron
         } else if (i + 1 < arguments.size()) {
             const QString key = body;
             if (key == u"service-url" || key == u"advice-url" || key == u"session-host"
-                || key == u"session-port" || key == u"data-dir")
+                || key == u"session-port" || key == u"data-dir" || key == u"contacts-dir")
                 apply(key, arguments.at(++i));
         }
     }

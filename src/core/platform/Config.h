@@ -16,6 +16,7 @@ struct Config
     QString dataDir;       ///< holds Documents/, tmp/ and Preferences/
     QString osVersion;     ///< the operating-system version string the service is told
     QString listsDir = QStringLiteral(":/data"); ///< folder of the app's JSON list resources (Province, ...)
+    QString contactsDir;   ///< folder of the address book's .vcf files; empty: "Contacts" in dataDir
 
     static Config defaults();
     /// Applies VELMORA_SERVICE_URL, VELMORA_ADVICE_URL, VELMORA_SESSION_HOST,

@@ -3,6 +3,21 @@
 #include <QStringList>
 #include <cmath>
 
+namespace {
+double charWidth(QChar c, double pointSize)
+{
+    return c.unicode() < 0x2E80 ? pointSize / 2 : pointSize;
+}
+} // namespace
+
+int TextMetrics::widthForText(const QString &text, double pointSize) const
+{
+    double width = 0;
+    for (const QChar c : text)
+        width += charWidth(c, pointSize);
+    return int(std::ceil(width));
+}
+
 int TextMetrics::heightForText(const QString &text, double pointSize, int width) const
 {
     if (text.isEmpty() || pointSize <= 0)
@@ -13,7 +28,7 @@ int TextMetrics::heightForText(const QString &text, double pointSize, int width)
         int paragraphLines = 1;
         double x = 0;
         for (const QChar c : paragraph) {
-            const double w = c.unicode() < 0x2E80 ? pointSize / 2 : pointSize;
+            const double w = charWidth(c, pointSize);
             if (x + w > lineWidth) {
                 ++paragraphLines;
                 x = 0;

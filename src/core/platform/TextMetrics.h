@@ -16,4 +16,6 @@ public:
 
     /// Height in points of text set in the system font of pointSize, wrapped at width points.
     virtual int heightForText(const QString &text, double pointSize, int width) const;
+    /// Width in points of text set on one line, unwrapped, in the system font of pointSize.
+    virtual int widthForText(const QString &text, double pointSize) const;
 };

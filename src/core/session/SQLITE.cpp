@@ -278,6 +278,24 @@ QVariantList SQLITE::selectDataWithSQL(const QString &sql, const QString &table)
     return rows;
 }
 
+QVariantList SQLITE::selectRows(const QString &table, const QString &condition, const QVariantList &binds,
+                                const QString &orderBy, qint64 limit)
+{
+    if (table.contains(QLatin1String("null")) || !validNames(table, {}, "select"))
+        return {};
+    QString sql = QStringLiteral("select * from ") + SqlText::identifier(table);
+    if (!condition.isEmpty())
+        sql += QStringLiteral(" where ") + condition;
+    if (!orderBy.isEmpty())
+        sql += QStringLiteral(" order by ") + orderBy;
+    QVariantList all = binds;
+    if (limit >= 1) {
+        all << limit;
+        sql += QStringLiteral(" limit ?") + QString::number(all.size());
+    }
+    return readRows(sql, all, table);
+}
+
 QVariantList SQLITE::readRows(const QString &sql, const QVariantList &binds, const QString &table)
 {
     const QStringList columns = colKeyFromtable(table);

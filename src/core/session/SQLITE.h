@@ -52,6 +52,14 @@ public:
                                     qint64 order);
     /// Rows of a caller-written query, named by table's columns in schema order.
     QVariantList selectDataWithSQL(const QString &sql, const QString &table);
+    /// Rows of table matching condition (SQL with ?1.. placeholders for binds, names quoted by
+    /// the caller) in the given order, at most limit of them (all for limit < 1). Values stay
+    /// bound, so a peer's text never becomes part of the statement.
+    QVariantList selectRows(const QString &table, const QString &condition, const QVariantList &binds,
+                            const QString &orderBy, qint64 limit = 0);
+    /// Keeps an index on table(key) so that lookups by key need not scan; it changes no table or
+    /// column of the file.
+    void ensureIndex(const QString &table, const QString &key);
     /// The table's column names in schema order ("id" first); empty when there is no table.
     QStringList colKeyFromtable(const QString &table);
     /// Deletes the rows whose column key equals value.
@@ -93,7 +101,6 @@ private:
               Report report = Report::General);
     QVariantList readRows(const QString &sql, const QVariantList &binds, const QString &table);
     bool tableExists(const QString &table);
-    void ensureIndex(const QString &table, const QString &key);
     bool validNames(const QString &table, const QStringList &columns, const char *operation);
     void forgetCaches();
 

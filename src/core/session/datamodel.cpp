@@ -39,26 +39,44 @@ datamodel *datamodel::instance()
 void datamodel::arradd(const QVariantMap &dictionary)
 {
     linshiliaotian.append(dictionary);
+    emit temporaryChatsChanged();
+}
+
+bool datamodel::addTemporaryChat(const QVariantMap &dictionary)
+{
+    if (linshiliaotian.contains(QVariant(dictionary)))
+        return false;
+    arradd(dictionary);
+    return true;
+}
+
+bool datamodel::hasReminder(const QVariantMap &dictionary) const
+{
+    return xuyaotixing.contains(QVariant(dictionary));
 }
 
 void datamodel::writeData(const QVariantList &list)
 {
     linshiliaotian = list;
+    emit temporaryChatsChanged();
 }
 
 void datamodel::xiequanbuhaoyou(const QVariantList &list)
 {
     quanbuhaoyou = list;
+    emit friendsChanged();
 }
 
 void datamodel::jiarutixing(const QVariantMap &dictionary)
 {
     xuyaotixing.append(dictionary);
+    emit remindersChanged();
 }
 
 void datamodel::shanchuduoyu(const QVariantMap &dictionary)
 {
-    xuyaotixing.removeAll(QVariant(dictionary));
+    if (xuyaotixing.removeAll(QVariant(dictionary)) > 0)
+        emit remindersChanged();
 }
 
 QString datamodel::maskedMobile(const QString &mobile)
@@ -122,8 +140,7 @@ void datamodel::conversationReminder(const QVariant &message)
                  "resource, or the matching friend lacks an id or name");
         return;
     }
-    if (!linshiliaotian.contains(QVariant(reminder)))
-        linshiliaotian.append(reminder);
-    xuyaotixing.append(reminder);
+    addTemporaryChat(reminder);
+    jiarutixing(reminder);
     m_context.notificationCenter()->postNotification(NotificationNames::shoudaoliaotian4, NotificationNames::shoudaoliaotian4);
 }

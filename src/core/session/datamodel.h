@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
@@ -10,8 +11,12 @@ class AppContext;
 /// The in-memory chat model: temporary chats (conversations opened with anyone, friend or not),
 /// reminders (conversations with unseen messages) and the friend list as last loaded. Nothing of
 /// it is stored; it lives as long as its context.
-class datamodel
+///
+/// The screens share these lists rather than holding copies: they read them through the model
+/// and follow its change signals, so a conversation one screen adds shows in the others.
+class datamodel : public QObject
 {
+    Q_OBJECT
 public:
     explicit datamodel(AppContext &context);
 
@@ -44,6 +49,16 @@ public:
 
     /// A mobile number with its 4th to 8th characters hidden (as many as it has).
     static QString maskedMobile(const QString &mobile);
+
+    /// Adds dictionary to temporary chats unless an equal one is there; true when added.
+    bool addTemporaryChat(const QVariantMap &dictionary);
+    /// True when a reminder equal to dictionary is waiting.
+    bool hasReminder(const QVariantMap &dictionary) const;
+
+signals:
+    void temporaryChatsChanged();
+    void remindersChanged();
+    void friendsChanged();
 
 private:
     AppContext &m_context;

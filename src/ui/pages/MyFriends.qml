@@ -1,12 +1,21 @@
 import QtQuick
 import Velmora
 
-// Root of the friends-and-messages tab; its conversations and friends come with the chat screens.
+// The friends tab: the page switcher in the title, the add-friend button on the right.
 Item {
     id: page
     required property MyFriends controller
-    ScreenFrame {
+
+    TabBarFrame {
         anchors.fill: parent
         controller: page.controller
+        rightItem: Component {
+            Text {
+                text: "＋"
+                font.pixelSize: 22
+                color: Theme.red
+                MouseArea { anchors.fill: parent; anchors.margins: -8; onClicked: page.controller.addFriendsBtnPressed() }
+            }
+        }
     }
 }

@@ -1,0 +1,122 @@
+// Two clients of the local market service become friends through the friends screens and talk:
+// B's badge and recent conversations follow.
+#include "ServerProcess.h"
+#include "TestContext.h"
+
+#include "app/NavigationStack.h"
+#include "app/SuperController.h"
+#include "core/platform/BadgePort.h"
+#include "core/platform/NotificationCenter.h"
+#include "core/session/ChatManager.h"
+#include "core/session/SQLITE.h"
+#include "core/session/Socket.h"
+#include "core/session/UserInfo.h"
+#include "screens/im/AllMyfriendsViewController.h"
+#include "screens/im/RecentContactViewController.h"
+#include "screens/im/StayWithFriendsViewController.h"
+#include "screens/im/SteelChatViewController.h"
+
+#include <QTcpSocket>
+#include <QtTest>
+#include <memory>
+
+namespace {
+const QString kPhoneA = QStringLiteral("14000000000");
+const QString kPhoneB = QStringLiteral("14000000001");
+
+class LastBadge : public BadgePort
+{
+public:
+    QString value;
+    void setBadgeValue(const QString &v) override { value = v; }
+};
+
+/// One client: its own context, logged in over its own session channel.
+struct Client
+{
+    TestContext ctx;
+    LastBadge *badge = nullptr;
+    QString id;
+
+    bool start(const ServerProcess &server, const QString &phone)
+    {
+        ctx->mutableConfig().sessionPort = server.sessionPort();
+        ctx->mutableConfig().serviceBaseUrl = server.baseUrl();
+        badge = ctx->setService<BadgePort>(std::make_unique<LastBadge>());
+        ctx->service<ChatManager>();
+        return login(phone);
+    }
+    bool login(const QString &phone)
+    {
+        QVariant reply;
+        ctx->notificationCenter()->addObserver(ctx.operator->(), QStringLiteral("LoginSuccessInfo"),
+                                               [&reply](const Notification &n) { reply = n.object; });
+        ctx->service<Socket>()->userlogin(phone, QStringLiteral("demo123"));
+        const bool ok = QTest::qWaitFor([&] { return reply.isValid(); }, 10000);
+        ctx->notificationCenter()->removeObserver(ctx.operator->(), QStringLiteral("LoginSuccessInfo"));
+        if (ok) {
+            ctx->service<UserInfo>()->setBaseInfo(reply);
+            id = ctx->service<UserInfo>()->userId();
+        }
+        return ok && !id.isEmpty();
+    }
+    QStringList contents(const QString &peer)
+    {
+        QStringList out;
+        for (const QVariant &row : ctx->service<SQLITE>()->selectSQLFromtable(
+                 QStringLiteral("chat%1to%2").arg(id, peer), {}, {}, 0, 0, 0))
+            out << row.toMap().value(QStringLiteral("Content")).toString();
+        return out;
+    }
+};
+} // namespace
+
+class tst_ImTwoClients : public QObject
+{
+    Q_OBJECT
+private slots:
+    void friendsTalk()
+    {
+        ServerProcess server(QStringLiteral(VELMORA_SERVER_BIN));
+        QVERIFY2(server.start({"--demo", "--demo-users", "2"}), qPrintable(server.errorText()));
+        auto a = std::make_unique<Client>();
+        QVERIFY(a->start(server, kPhoneA));
+        // B is the innermost context: the screens below are B's.
+        auto b = std::make_unique<Client>();
+        QVERIFY(b->start(server, kPhoneB));
+        NavigationStack stack(new SuperController);
+
+        a->ctx->service<Socket>()->socketAddFrinedWithPhone(kPhoneB);
+        auto *pending = new StayWithFriendsViewController;
+        stack.pushViewController(pending);
+        QTRY_COMPARE_WITH_TIMEOUT(pending->shujuArr()->count(), 1, 10000);
+        QCOMPARE(pending->shujuArr()->row(0).subtitle, QStringLiteral("(收到的) 点击加为商友"));
+        auto *friends = new AllMyfriendsViewController;
+        stack.pushViewController(friends);
+        pending->didSelectRowAtIndex(0);
+        // The confirmation reloads B's friend list through "bierentongyi".
+        QTRY_COMPARE_WITH_TIMEOUT(friends->shujuArr()->count(), 1, 10000);
+        QCOMPARE(friends->shujuArr()->row(0).subtitle, kPhoneA);
+
+        auto *recent = new RecentContactViewController;
+        stack.pushViewController(recent);
+        a->ctx->service<ChatManager>()->socketSendMessage(QStringLiteral("你好"), b->id, QStringLiteral("0"));
+        QTRY_COMPARE_WITH_TIMEOUT(b->badge->value, QStringLiteral("1"), 10000);
+        QCOMPARE(recent->rows()->count(), 1);
+        QVERIFY(recent->rows()->row(0).marked);
+        QCOMPARE(recent->rows()->row(0).title, friends->shujuArr()->row(0).title);
+
+        recent->didSelectRowAtIndex(0);
+        auto *chat = qobject_cast<SteelChatViewController *>(stack.presentedStack()->rootViewController());
+        QVERIFY(chat);
+        QCOMPARE(chat->chatDataArray()->count(), 1);
+        QCOMPARE(b->badge->value, QStringLiteral("0"));
+        QVERIFY(!recent->rows()->row(0).marked);
+        chat->setInputText(QStringLiteral("你好，在的"));
+        chat->sendButtonClicked();
+        QTRY_COMPARE_WITH_TIMEOUT(a->contents(b->id), (QStringList{"你好", "你好，在的"}), 10000);
+    }
+};
+
+QTEST_MAIN(tst_ImTwoClients)
+#include "tst_im_two_clients.moc"

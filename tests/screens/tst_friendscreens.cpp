@@ -1,0 +1,288 @@
+// The friends tab's screens against a scripted HTTP service, a fake session server and a real
+// store and address-book folder in a temporary data directory.
+#include "FakeSessionServer.h"
+#include "RawHttpRecorder.h"
+#include "RecordingAlertPort.h"
+#include "TestContext.h"
+
+#include "app/Alerts.h"
+#include "app/LoadingView.h"
+#include "app/NavigationStack.h"
+#include "app/SuperController.h"
+#include "core/platform/NotificationCenter.h"
+#include "core/platform/ReachabilityPort.h"
+#include "core/session/Socket.h"
+#include "core/session/UserInfo.h"
+#include "core/session/datamodel.h"
+#include "screens/im/AddFriendsWithContacts.h"
+#include "screens/im/AddFriendsWithPhone.h"
+#include "screens/im/AllMyfriendsViewController.h"
+#include "screens/im/FriendsDetail.h"
+#include "screens/im/FriendsInfo.h"
+#include "screens/im/InviteFriend.h"
+#include "screens/im/MyFriends.h"
+#include "screens/im/StayWithFriendsViewController.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTcpSocket>
+#include <QUrlQuery>
+#include <QtTest>
+#include <memory>
+
+namespace {
+class FixedReachability : public ReachabilityPort
+{
+public:
+    bool reachable = true;
+    bool isReachable(const QString &) const override { return reachable; }
+};
+
+QStringList column(const ContactRowsModel *rows, bool subtitles = false)
+{
+    QStringList out;
+    for (const ContactRowsModel::Row &r : rows->rows())
+        out << (subtitles ? r.subtitle : r.title);
+    return out;
+}
+} // namespace
+
+class tst_FriendScreens : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<TestContext> m_ctx;
+    std::unique_ptr<RawHttpRecorder> m_http;
+    std::unique_ptr<FakeSessionServer> m_session;
+    std::unique_ptr<NavigationStack> m_stack;
+    RecordingAlertPort *m_alerts = nullptr;
+
+    AppContext &ctx() { return m_ctx->context(); }
+    template <class T>
+    T *push(T *screen)
+    {
+        m_stack->pushViewController(screen);
+        return screen;
+    }
+    void connectChannel()
+    {
+        m_session = std::make_unique<FakeSessionServer>();
+        ctx().mutableConfig().sessionPort = m_session->port();
+        QTRY_VERIFY(ctx().service<Socket>()->isConnected());
+    }
+
+private slots:
+    void init()
+    {
+        m_ctx = std::make_unique<TestContext>();
+        m_http = std::make_unique<RawHttpRecorder>();
+        ctx().mutableConfig().serviceBaseUrl = m_http->baseUrl();
+        UserInfo *user = ctx().service<UserInfo>();
+        user->setUserId(QStringLiteral("7"));
+        user->setUserTel(QStringLiteral("13800000007"));
+        user->setIsOnline(true);
+        m_alerts = ctx().setService<AlertPort>(std::make_unique<RecordingAlertPort>());
+        m_stack = std::make_unique<NavigationStack>(new SuperController);
+    }
+    void cleanup()
+    {
+        m_stack.reset();
+        m_session.reset();
+        m_http.reset();
+        m_ctx.reset();
+    }
+
+    void pendingRowsAndAcceptance()
+    {
+        connectChannel();
+        m_http->setReply(QStringLiteral("IM/GetPreFriendList"), ScriptedReply::json(
+            R"({"errorCode":0,"data":[{"InviteType":1,"UserName":"张三","LoginInfoId":"21"},)"
+            R"({"InviteType":0,"UserName":"李四","LoginInfoId":"22"},{"UserName":"王五","LoginInfoId":"23"}]})"));
+        auto *pending = push(new StayWithFriendsViewController);
+        QVERIFY(pending->hud() && pending->hud()->text() == QStringLiteral("刷新中"));
+        QTRY_COMPARE(pending->shujuArr()->count(), 3);
+        QVERIFY(!pending->hud());
+        QCOMPARE(QUrlQuery(QString::fromUtf8(m_http->last().body)).queryItemValue(QStringLiteral("info"), QUrl::FullyDecoded),
+                 QStringLiteral(R"({"loginInfoID":"7"})"));
+        QCOMPARE(column(pending->shujuArr(), true), (QStringList{"(收到的) 点击加为商友", "(发出的) 等待对方验证", ""}));
+        pending->didSelectRowAtIndex(1);
+        pending->didSelectRowAtIndex(2);
+        pending->didSelectRowAtIndex(0);
+        QTRY_VERIFY(m_session->received().contains(R"("InviterID":"21")"));
+        QVERIFY(!m_session->received().contains("22"));
+        // A confirmed request reloads the list.
+        ctx().notificationCenter()->postNotification(QStringLiteral("beijiahaoyou"), QStringLiteral("beijiahaoyou"));
+        QVERIFY(m_http->waitForRequests(2));
+    }
+
+    void friendListFillsModelTableAndProfile()
+    {
+        m_http->setReply(QStringLiteral("IM/GetFriendList"), ScriptedReply::json(
+            R"({"errorCode":0,"data":[{"LoginInfoId":"31","UserName":"","NickName":"老王","MobilePhone":"13900000031",)"
+            R"("CompanyName":"钢联","ProvinceName":"上海","CityName":"上海市","Sorts":"螺纹钢","Extra":"x"},)"
+            R"({"LoginInfoId":"32","UserName":"赵六","MobilePhone":"13900000032"}]})"));
+        auto *all = push(new AllMyfriendsViewController);
+        QCOMPARE(all->hud()->text(), QStringLiteral("获取好友列表中"));
+        QTRY_COMPARE(all->shujuArr()->count(), 2);
+        QCOMPARE(ctx().service<datamodel>()->dedaohaoyou().size(), 2);
+        // The table is rewritten on each load: one row per friend, never doubled.
+        all->refresh();
+        QVERIFY(m_http->waitForRequests(2));
+        QTRY_VERIFY(!all->hud());
+        auto *info = new FriendsInfo;
+        info->setLoginInfoID(QStringLiteral("31"));
+        push(info);
+        QCOMPARE(info->name(), QStringLiteral("老王"));
+        QCOMPARE(info->area(), QStringLiteral("上海 上海市"));
+        QCOMPARE(info->sorts(), QStringLiteral("螺纹钢"));
+        // Selecting a friend puts them in the recent conversations and opens the conversation.
+        all->didSelectRowAtIndex(1);
+        const QVariantMap reminder{{"LoginInfoID", "32"}, {"MobilePhone", "13900000032"}, {"UserName", "赵六"}, {"resourceID", "0"}};
+        QCOMPARE(ctx().service<datamodel>()->getData(), QVariantList{reminder});
+        QVERIFY(m_stack->presentedStack());
+        ctx().notificationCenter()->postNotification(QStringLiteral("qingkong"), QStringLiteral("qingkong"));
+        QCOMPARE(all->shujuArr()->count(), 0);
+    }
+
+    void listFailure_data()
+    {
+        QTest::addColumn<bool>("reachable");
+        QTest::addColumn<QStringList>("alerts");
+        QTest::newRow("no network") << false << QStringList{"请检查网络连接状态"};
+        QTest::newRow("network up") << true << QStringList{};
+    }
+    void listFailure()
+    {
+        QFETCH(bool, reachable);
+        QFETCH(QStringList, alerts);
+        ctx().setService<ReachabilityPort>(std::make_unique<FixedReachability>())->reachable = reachable;
+        m_http->setDefaultReply(ScriptedReply::closeWithoutReply());
+        auto *all = push(new AllMyfriendsViewController);
+        QTRY_VERIFY(!all->hud());
+        PlatformAlert *alert = ctx().service<Alerts>()->topAlert();
+        QCOMPARE(alert ? QStringList{alert->message()} : QStringList(), alerts);
+    }
+
+    void addingByNumber_data()
+    {
+        QTest::addColumn<bool>("connected");
+        QTest::addColumn<QString>("phone");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("disconnected") << false << "13900000001" << "已断开连接请重新登录";
+        QTest::newRow("empty") << true << "" << "请输入手机号码";
+        QTest::newRow("own number") << true << "13800000007" << "不能添加自己为好友";
+        QTest::newRow("another") << true << "13900000001" << "";
+    }
+    void addingByNumber()
+    {
+        QFETCH(bool, connected);
+        QFETCH(QString, phone);
+        QFETCH(QString, message);
+        if (connected)
+            connectChannel();
+        else
+            ctx().mutableConfig().sessionPort = FakeSessionServer::unusedPort();
+        push(new SuperController);
+        auto *add = push(new AddFriendsWithPhone);
+        add->setPhone(phone);
+        add->sure();
+        QCOMPARE(m_alerts->texts(), message.isEmpty() ? QStringList() : QStringList{message});
+        PlatformAlert *alert = ctx().service<Alerts>()->topAlert();
+        QCOMPARE(alert != nullptr, message.isEmpty());
+        if (!alert)
+            return;
+        QCOMPARE(alert->message(), QStringLiteral("已向13900000001发送邀请!"));
+        QTRY_VERIFY(m_session->received().contains(R"("Phone":"13900000001")"));
+        alert->clickedButtonAtIndex(1);
+        QCOMPARE(add->phone(), QString());
+        QCOMPARE(m_stack->depth(), 3);
+        add->setPhone(phone);
+        add->sure();
+        ctx().service<Alerts>()->topAlert()->clickedButtonAtIndex(0);
+        QCOMPARE(m_stack->depth(), 1);
+    }
+
+    void ownNumberFromTheAddressBookIsRefused()
+    {
+        connectChannel();
+        auto *detail = push(new FriendsDetail({{"name", "我"}, {"phone", "13800000007"}}));
+        detail->sure();
+        QCOMPARE(m_alerts->texts(), QStringList{"不能添加自己为好友"});
+        QVERIFY(!ctx().service<Alerts>()->topAlert());
+        QCOMPARE(ctx().service<Socket>()->asyncSocket()->bytesToWrite(), 0);
+        QVERIFY(!m_session->received().contains("Phone"));
+    }
+
+    void addressBookSearchNarrows()
+    {
+        QDir(m_ctx->dataDir()).mkpath(QStringLiteral("Contacts"));
+        QFile vcf(m_ctx->dataDir() + QStringLiteral("/Contacts/people.vcf"));
+        QVERIFY(vcf.open(QIODevice::WriteOnly));
+        vcf.write("BEGIN:VCARD\r\nVERSION:3.0\r\nN:张;三;;;\r\nTEL;TYPE=CELL:13800000001\r\nEND:VCARD\r\n"
+                  "BEGIN:VCARD\nN:李;四\nitem1.TEL:13900000002\nTEL:13900000009\nEND:VCARD\n"
+                  "BEGIN:VCARD\nN:没;号码\nEMAIL:x@y.z\nEND:VCARD\n");
+        vcf.close();
+        auto *contacts = push(new AddFriendsWithContacts);
+        QVERIFY(contacts->loading() && contacts->loading()->inSuperview());
+        QTRY_COMPARE(contacts->dataArray()->count(), 2);
+        QVERIFY(!contacts->loading());
+        QCOMPARE(column(contacts->dataArray()), (QStringList{"张三  13800000001", "李四  13900000002"}));
+        const QList<std::pair<QString, QStringList>> steps{
+            {"138", {"张三  13800000001"}}, {"13", {"张三  13800000001"}}, {"", {"张三  13800000001", "李四  13900000002"}},
+            {"李四139", {"李四  13900000002"}}};
+        for (const auto &[text, shown] : steps) {
+            contacts->setSearchText(text);
+            QCOMPARE(column(contacts->dataArray()), shown);
+        }
+        contacts->didSelectRowAtIndex(0);
+        auto *detail = qobject_cast<FriendsDetail *>(m_stack->topViewController());
+        QVERIFY(detail);
+        QCOMPARE(detail->phone(), QStringLiteral("13900000002"));
+    }
+
+    void invitation_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("sent");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("two numbers") << "13900000001，13900000002" << "13900000001,13900000002"
+                                     << "尊敬的用户，您的邀请已经发送，TA安装登录后，奖金即刻到账，马上有钱！";
+        QTest::newRow("nothing typed") << "" << "" << "请至少推荐一个好友哦";
+    }
+    void invitation()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, sent);
+        QFETCH(QString, message);
+        auto *invite = push(new InviteFriend);
+        invite->textViewDidBeginEditing();
+        QCOMPARE(invite->inviteText(), QString());
+        invite->setInviteText(typed);
+        invite->tellMyFriend();
+        if (!sent.isEmpty()) {
+            QVERIFY(m_http->waitForRequests(1));
+            const QString info = QUrlQuery(QString::fromUtf8(m_http->last().body)).queryItemValue(QStringLiteral("info"), QUrl::FullyDecoded);
+            QVERIFY2(info.contains(QStringLiteral("\"inviteList\":\"%1\"").arg(sent)), qPrintable(info));
+        }
+        QTRY_COMPARE(m_alerts->texts(), QStringList{message});
+    }
+
+    void friendsTabNeedsALogin()
+    {
+        ctx().service<UserInfo>()->setIsOnline(false);
+        auto *tab = new MyFriends;
+        NavigationStack stack(tab);
+        tab->loadViewIfNeeded();
+        QCOMPARE(tab->selectedIndex(), 1);
+        QCOMPARE(tab->titleButtons().at(1)->isSelected(), true);
+        QTRY_COMPARE(stack.depth(), 2);
+        tab->updateAppearance();
+        ctx().notificationCenter()->postNotification(QStringLiteral("UserLogoutSystem"));
+        QCOMPARE(stack.depth(), 2);
+        tab->titleButtons().at(0)->press();
+        QCOMPARE(tab->selectedIndex(), 0);
+    }
+};
+
+QTEST_MAIN(tst_FriendScreens)
+#include "tst_friendscreens.moc"
