@@ -113,7 +113,7 @@ ServiceResult HomeRoutes::specs(const ServiceCall &call)
     const int limit = int(std::clamp<qint64>(call.number(QStringLiteral("pageSize"), 50), 1, 1000));
     const auto rows = m_env.db.query(QStringLiteral(
         "SELECT spec, COUNT(*) AS n FROM resources WHERE status = 2"
-        " AND (?1 = 0 OR category_id = ?1) AND (?2 = 0 OR kind_id = ?2) AND (?3 = 0 OR province_id = ?3)"
+        " AND (?1 = 0 OR category_id = ?1) AND (?2 = 0 OR kind_id = ?2) AND (?3 = 0 OR province_id = ?3 OR city_id = ?3)"
         " GROUP BY spec ORDER BY n DESC, spec LIMIT ?4"),
         {call.number(QStringLiteral("sortID")), call.number(QStringLiteral("nsortID")),
          call.number(QStringLiteral("provinceID")), limit});

@@ -3,6 +3,7 @@
 #include "app/Alerts.h"
 #include "app/MainTabBarController.h"
 #include "app/WindowAlertPort.h"
+#include "ui/DesktopUrlOpener.h"
 #include "core/platform/AppContext.h"
 #include "ui/QtTextMetrics.h"
 
@@ -55,6 +56,7 @@ void Frontend::installPorts(AppContext &context)
 {
     context.setService<TextMetrics>(std::make_unique<QtTextMetrics>());
     WindowAlertPort::install(context);
+    context.setService<UrlOpener>(std::make_unique<DesktopUrlOpener>());
 }
 
 bool Frontend::load(double scale)

@@ -30,6 +30,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("session-port"), QStringLiteral("Port of the session server."), QStringLiteral("port")},
         {QStringLiteral("data-dir"), QStringLiteral("Folder for the user's data."), QStringLiteral("dir")},
         {QStringLiteral("contacts-dir"), QStringLiteral("Folder of the address book's .vcf files."), QStringLiteral("dir")},
+        {QStringLiteral("call-centre"), QStringLiteral("The market's call-centre number."), QStringLiteral("number")},
     };
     parser.addOptions(endpoints);
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),

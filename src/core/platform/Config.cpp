@@ -42,15 +42,19 @@ Config Config::fromArguments(const QStringList &arguments, const QProcessEnviron
             const uint p = value.toUInt(&ok);
             if (ok && p > 0 && p < 65536)
                 c.sessionPort = quint16(p);
-        } else if (key == u"data-dir")
+        } else if (key == u"data-dir") {
             c.dataDir = QDir(value).absolutePath();
-        else if (key == u"contacts-dir")
+        } else if (key == u"contacts-dir") {
             c.contactsDir = QDir(value).absolutePath();
+        } else if (key == u"call-centre") {
+            c.callCentreNumber = value.trimmed();
+        }
     };
     const struct { const char *env; const char *key; } vars[] = {
         {"VELMORA_SERVICE_URL", "service-url"}, {"VELMORA_ADVICE_URL", "advice-url"},
         {"VELMORA_SESSION_HOST", "session-host"}, {"VELMORA_SESSION_PORT", "session-port"},
         {"VELMORA_DATA_DIR", "data-dir"}, {"VELMORA_CONTACTS_DIR", "contacts-dir"},
+        {"VELMORA_CALL_CENTRE", "call-centre"},
     };
     for (const auto &v : vars) {
         const QString value = env.value(QString::fromLatin1(v.env));
@@ -68,7 +72,8 @@ Config Config::fromArguments(const QStringList &arguments, const QProcessEnviron
         } else if (i + 1 < arguments.size()) {
             const QString key = body;
             if (key == u"service-url" || key == u"advice-url" || key == u"session-host"
-                || key == u"session-port" || key == u"data-dir" || key == u"contacts-dir")
+                || key == u"session-port" || key == u"data-dir" || key == u"contacts-dir"
+                || key == u"call-centre")
                 apply(key, arguments.at(++i));
         }
     }

@@ -17,11 +17,14 @@ struct Config
     QString osVersion;     ///< the operating-system version string the service is told
     QString listsDir = QStringLiteral(":/data"); ///< folder of the app's JSON list resources (Province, ...)
     QString contactsDir;   ///< folder of the address book's .vcf files; empty: "Contacts" in dataDir
+    /// The market's call centre, through which buyers reach a seller's extension.
+    QString callCentreNumber = QStringLiteral("4008208820");
 
     static Config defaults();
     /// Applies VELMORA_SERVICE_URL, VELMORA_ADVICE_URL, VELMORA_SESSION_HOST,
-    /// VELMORA_SESSION_PORT, VELMORA_DATA_DIR, then --service-url, --advice-url,
-    /// --session-host, --session-port and --data-dir (as "--opt value" or "--opt=value").
+    /// VELMORA_SESSION_PORT, VELMORA_DATA_DIR, VELMORA_CONTACTS_DIR, VELMORA_CALL_CENTRE, then
+    /// --service-url, --advice-url, --session-host, --session-port, --data-dir, --contacts-dir
+    /// and --call-centre (as "--opt value" or "--opt=value").
     static Config fromArguments(const QStringList &arguments,
                                 const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment());
 

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "app/DelegatePointer.h"
+#include "app/SuperTableViewController.h"
+#include "screens/market/InfoSelectorDelegate.h"
+
+#include <QPointer>
+#include <QVariantList>
+#include <QVariantMap>
+
+/// The place picker and the base of the other filter pickers: a list of entries, one row each,
+/// whose choice goes back to the screen that opened it through InfoSelectorDelegate. A place
+/// with "citys" opens a second level listing them.
+class InfoSelector : public SuperTableViewController
+{
+    Q_OBJECT
+    /// What each row shows: "text", "disclosure" (a place with cities), "checked", "header"
+    /// (the category head above a kind picker's first kind of a category).
+    Q_PROPERTY(QVariantList rows READ rows NOTIFY rowsChanged)
+    Q_PROPERTY(QString rightButtonTitle READ rightButtonTitle NOTIFY rightButtonChanged)
+    Q_PROPERTY(bool rightButtonShown READ rightButtonShown NOTIFY rightButtonChanged)
+public:
+    explicit InfoSelector(QObject *parent = nullptr);
+
+    /// The delegate and the screen to return to (the delegate's screen).
+    void setDelegate(InfoSelectorDelegate *delegate, ViewController *caller);
+    InfoSelectorDelegate *delegate() const { return m_delegate.get(); }
+    ViewController *caller() const { return m_caller; }
+
+    /// The entries shown, one row each, as the caller or the service gave them.
+    QVariantList mainlist() const { return m_mainlist; }
+    void setList(const QVariantList &list);
+    QVariantList rows() const;
+
+    QVariantMap provenice() const { return m_provenice; }
+    void setProvenice(const QVariantMap &province) { m_provenice = province; }
+    bool hideRightView() const { return m_hideRightView; }
+    void setHideRightView(bool hide);
+    bool hideHotCalss() const { return m_hideHotCalss; }
+    void setHideHotCalss(bool hide) { m_hideHotCalss = hide; }
+
+    QString rightButtonTitle() const { return m_rightButtonTitle; }
+    bool rightButtonShown() const { return !m_hideRightView && !m_rightButtonTitle.isEmpty(); }
+
+    Q_INVOKABLE virtual void didSelectRow(int row);
+    Q_INVOKABLE virtual void rightButtonPressed();
+    /// The back button.
+    Q_INVOKABLE void popViewController() override;
+
+signals:
+    void rightButtonChanged();
+    void rowsChanged();
+
+protected:
+    /// The row shown for an entry.
+    virtual QVariantMap rowFor(const QVariantMap &entry) const;
+    QVariantMap entryAt(int row) const;
+    void setEntry(int row, const QVariantMap &entry);
+    bool delegateImplements(InfoSelectorDelegate::Operation operation) const;
+    void setRightButtonTitle(const QString &title);
+    /// Leaves this picker only (one level).
+    void leave();
+    /// Pops back to the screen that opened the picker (past a city level too).
+    void returnToCaller();
+
+private:
+    DelegatePointer<InfoSelectorDelegate> m_delegate;
+    QPointer<ViewController> m_caller;
+    QVariantList m_mainlist;
+    QVariantMap m_provenice;
+    bool m_hideRightView = false;
+    bool m_hideHotCalss = false;
+    QString m_rightButtonTitle;
+};

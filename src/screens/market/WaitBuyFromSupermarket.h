@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/SuperController.h"
+
+#include <QVariantList>
+
+/// The resources the user opened in the supermarket, the most recent first; a row opens the
+/// buying screen again.
+class WaitBuyFromSupermarket : public SuperController
+{
+    Q_OBJECT
+    /// Rows as shown: "date" ("yy-MM-dd"), "nsortName", "spec", "price", "resourceId".
+    Q_PROPERTY(QVariantList dataArray READ dataArray NOTIFY dataArrayChanged)
+public:
+    explicit WaitBuyFromSupermarket(QObject *parent = nullptr);
+
+    QVariantList dataArray() const { return m_dataArray; }
+
+    /// Shown again (from another tab or back from the buying screen): read the table afresh.
+    Q_INVOKABLE void viewWillAppear();
+    Q_INVOKABLE void didSelectRow(int row);
+
+    /// "yy-MM-dd" of a time in seconds since 1970, local time.
+    static QString dateText(const QVariant &seconds);
+
+signals:
+    void dataArrayChanged();
+
+protected:
+    void viewDidLoad() override;
+
+private:
+    void reload();
+
+    QVariantList m_dataArray;
+};

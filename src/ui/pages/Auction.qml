@@ -1,0 +1,57 @@
+import QtQuick
+import Velmora
+
+// The auction list: the filter bar and count line, then the lots (40-point rows).
+Item {
+    id: page
+    required property Auction controller
+    ScreenFrame {
+        anchors.fill: parent
+        controller: page.controller
+        rightItem: placeButton
+        Component {
+            id: placeButton
+            BarButton {
+                width: 64
+                text: page.controller.filter.placeTitle
+                onClicked: page.controller.filter.selectCity()
+            }
+        }
+        FilterBar {
+            id: bar
+            filter: page.controller.filter
+            countText: page.controller.mainLabel
+        }
+        PagedListView {
+            anchors.top: bar.bottom
+            anchors.bottom: parent.bottom
+            width: parent.width
+            paged: page.controller.mainlist
+            delegate: Rectangle {
+                id: row
+                required property int index
+                required property string nsortName
+                required property string spec
+                required property string price
+                required property string beginTime
+                required property string auctionState
+                width: ListView.view.width
+                height: 40
+                color: area.pressed || activeFocus ? "#e5e5e5" : index % 2 === 0 ? "white" : Qt.rgba(248 / 255, 248 / 255, 248 / 255, 1)
+                activeFocusOnTab: true
+                Keys.onReturnPressed: page.controller.didSelectRow(index)
+                Keys.onSpacePressed: page.controller.didSelectRow(index)
+                Text { x: 10; y: 4; width: 70; text: row.nsortName; font.pixelSize: 13; elide: Text.ElideRight }
+                Text { x: 84; y: 4; width: 110; text: row.spec; font.pixelSize: 12; color: "#555555"; elide: Text.ElideRight }
+                Text { x: 200; y: 4; text: row.price; font.pixelSize: 13; color: Theme.red }
+                Text { x: 10; y: 22; text: row.beginTime; font.pixelSize: 11; color: Theme.titleGrey }
+                Text { x: 200; y: 22; text: row.auctionState; font.pixelSize: 11; color: "#2a6bd0" }
+                MouseArea {
+                    id: area
+                    anchors.fill: parent
+                    onClicked: page.controller.didSelectRow(row.index)
+                }
+            }
+        }
+    }
+}

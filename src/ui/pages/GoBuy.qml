@@ -1,0 +1,111 @@
+import QtQuick
+import QtQuick.Controls
+import Velmora
+
+// The buying screen: the resource in detail, the weight and price fields and the buy button;
+// "旺旺洽谈" on the right of the navigation bar.
+Item {
+    id: page
+    required property GoBuy controller
+
+    Connections {
+        target: page.controller
+        function onCloseKeyboard() {
+            weightInput.focus = false
+            priceInput.focus = false
+        }
+    }
+
+    ScreenFrame {
+        anchors.fill: parent
+        controller: page.controller
+        rightItem: chatButton
+        Component {
+            id: chatButton
+            BarButton {
+                width: 70
+                text: page.controller.rightButtonTitle
+                onClicked: page.controller.gotoSpeak()
+            }
+        }
+        Flickable {
+            id: scroller
+            anchors.fill: parent
+            contentHeight: content.height + 20
+            clip: true
+            Column {
+                id: content
+                y: 10
+                width: parent.width
+                Rectangle {
+                    width: parent.width
+                    height: details.height + 12
+                    color: "white"
+                    Column {
+                        id: details
+                        y: 6
+                        width: parent.width
+                        Row {
+                            x: 15
+                            height: 28
+                            spacing: 8
+                            Text {
+                                anchors.verticalCenter: parent.verticalCenter
+                                text: page.controller.online ? "● 卖家在线" : "○ 卖家离线"
+                                color: page.controller.online ? "#2a9d3a" : Theme.titleGrey
+                                font.pixelSize: 12
+                            }
+                            Text {
+                                anchors.verticalCenter: parent.verticalCenter
+                                text: page.controller.discuss ? "☑ 可议价" : "☐ 可议价"
+                                color: "#333333"
+                                font.pixelSize: 12
+                            }
+                        }
+                        FieldLine { caption: "品种"; value: page.controller.fields.kind || "" }
+                        FieldLine { caption: "规格"; value: page.controller.fields.spec || "" }
+                        FieldLine { caption: "材质"; value: page.controller.fields.material || "" }
+                        FieldLine { caption: "钢厂"; value: page.controller.fields.mill || "" }
+                        FieldLine { caption: "所在地"; value: page.controller.fields.place || "" }
+                        FieldLine { caption: "重量"; value: page.controller.fields.weight || "" }
+                        FieldLine {
+                            caption: "价格"
+                            value: page.controller.fields.price || ""
+                            valueColor: Theme.red
+                        }
+                    }
+                }
+                Item { width: 1; height: 12 }
+                LabeledInput {
+                    id: weightInput
+                    label: "采购重量(吨)："
+                    text: page.controller.weightText
+                    inputMethodHints: Qt.ImhFormattedNumbersOnly
+                    onTextEdited: page.controller.weightText = text
+                    onActiveFocusChanged: if (activeFocus) scroller.contentY = Math.max(0, content.height - scroller.height + 60)
+                    KeyNavigation.tab: priceInput
+                }
+                LabeledInput {
+                    id: priceInput
+                    label: "采购价格(元)："
+                    text: page.controller.priceText
+                    enabled: page.controller.discuss
+                    inputMethodHints: Qt.ImhFormattedNumbersOnly
+                    onTextEdited: page.controller.priceText = text
+                    KeyNavigation.tab: buyButton
+                }
+                Item { width: 1; height: 20 }
+                PictureButton {
+                    id: buyButton
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    width: 290
+                    height: 40
+                    picture: "C29"
+                    text: "立即购买"
+                    onClicked: page.controller.submit()
+                    KeyNavigation.tab: weightInput
+                }
+            }
+        }
+    }
+}

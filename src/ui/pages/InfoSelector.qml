@@ -1,0 +1,24 @@
+import QtQuick
+import Velmora
+
+// A filter picker: its rows, and the right button ("全国"/"全部") when it has one.
+Item {
+    id: page
+    required property InfoSelector controller
+    ScreenFrame {
+        anchors.fill: parent
+        controller: page.controller
+        rightItem: page.controller.rightButtonShown ? rightButton : null
+        Component {
+            id: rightButton
+            BarButton {
+                text: page.controller.rightButtonTitle
+                onClicked: page.controller.rightButtonPressed()
+            }
+        }
+        PickerList {
+            anchors.fill: parent
+            picker: page.controller
+        }
+    }
+}

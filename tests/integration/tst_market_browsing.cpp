@@ -1,0 +1,136 @@
+// The market screens against the local market service with its demo market: browse, filter,
+// open and buy, as a person would through the controllers.
+#include "ScreenHarness.h"
+#include "ServerProcess.h"
+#include "core/platform/ScreenMetrics.h"
+#include "core/session/UserInfo.h"
+#include "core/util/Custom.h"
+#include "core/util/Value.h"
+#include "screens/market/Auction.h"
+#include "screens/market/AuctionDetail.h"
+#include "screens/market/BrandStore.h"
+#include "screens/market/ClassSelector.h"
+#include "screens/market/GoBuy.h"
+#include "screens/market/HomePage.h"
+#include "screens/market/MoreBuy.h"
+#include "screens/market/SubClassSelector.h"
+#include "screens/market/SuperMarket.h"
+
+#include <QTest>
+#include <memory>
+
+class TestMarketBrowsing : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<ServerProcess> m_server;
+    std::unique_ptr<ScreenHarness> m_h;
+
+    template <class Screen>
+    Screen *top() const
+    {
+        return qobject_cast<Screen *>(m_h->stack().topViewController());
+    }
+
+private slots:
+    void init()
+    {
+        m_server = std::make_unique<ServerProcess>(QStringLiteral(VELMORA_SERVER_BIN));
+        QVERIFY2(m_server->start({QStringLiteral("--demo")}), qPrintable(m_server->errorText()));
+        m_h = std::make_unique<ScreenHarness>();
+        m_h->testContext()->mutableConfig().serviceBaseUrl = m_server->baseUrl();
+    }
+    void cleanup()
+    {
+        m_h.reset();
+        m_server.reset();
+    }
+
+    void homePageShowsDealsAndOpensThem()
+    {
+        auto *home = m_h->open(new HomePage);
+        QVERIFY(m_h->settle());
+        QCOMPARE(m_h->takeAlerts(), QStringList{});
+        QCOMPARE(home->tickerLines().size(), 4);
+        QVERIFY(home->strip()->numberOfPages() > 0);
+        home->touchesBackground();
+        QVERIFY(m_h->settle());
+        QVERIFY(top<MoreBuy>()->mainlist()->count() > 0);
+    }
+
+    void supermarketBrowseFilterOpenBuy()
+    {
+        auto *list = m_h->open(new SuperMarket);
+        QVERIFY(m_h->settle());
+        QCOMPARE(list->mainlist()->count(), 10);
+        list->mainlist()->loadMore();
+        QVERIFY(m_h->settle());
+        QCOMPARE(list->mainlist()->count(), 20);
+
+        // A kind from the kind picker, then a city from the place picker.
+        list->filter()->headerButtonPressed(1);
+        QVERIFY(m_h->settle());
+        auto *kinds = top<SubClassSelector>();
+        QVERIFY(kinds && !kinds->rows().isEmpty());
+        kinds->didSelectRow(0);
+        QVERIFY(m_h->settle());
+        const QString kind = list->filter()->buttonBTitle();
+        QVERIFY(list->mainlist()->count() > 0);
+        for (int i = 0; i < list->mainlist()->count(); ++i)
+            QCOMPARE(list->mainlist()->get(i).value(QStringLiteral("nsortName")).toString(), kind);
+        list->filter()->selectCity();
+        const QVariantList places = top<InfoSelector>()->rows();
+        for (int i = 0; i < places.size(); ++i)
+            if (places.at(i).toMap().value(QStringLiteral("text")).toString() == u"上海")
+                top<InfoSelector>()->didSelectRow(i);
+        top<InfoSelector>()->didSelectRow(0);
+        QVERIFY(m_h->settle());
+        QCOMPARE(list->filter()->provinceId(), "3101");
+        QCOMPARE(m_h->screens(), QStringList{"SuperMarket"});
+
+        // Open and buy the first resource anywhere.
+        list->filter()->didSeletedCity({{"shi", QVariantMap{{"provinceID", "0"}, {"name", "全国"}}}});
+        QVERIFY(m_h->settle());
+        UserInfo::info()->setUserId(QStringLiteral("1"));
+        UserInfo::info()->setIsOnline(true);
+        list->didSelectedGoBuyWithSelectdIndex(0);
+        QVERIFY(m_h->settle());
+        auto *buy = top<GoBuy>();
+        QVERIFY(buy && !buy->fields().value(QStringLiteral("kind")).toString().isEmpty());
+        buy->setWeightText(QStringLiteral("5"));
+        if (buy->discuss())
+            buy->setPriceText(QStringLiteral("3000"));
+        buy->submit();
+        QVERIFY(m_h->settle());
+        QCOMPARE(m_h->takeAlerts(), QStringList{GoBuy::orderPlacedText()});
+    }
+
+    void auctionsBrowseAndOpen()
+    {
+        auto *list = m_h->open(new Auction);
+        QVERIFY(m_h->settle());
+        QCOMPARE(list->mainLabel(), QStringLiteral("一共为您准备了10条资源"));
+        list->filter()->headerButtonPressed(0);
+        QVERIFY(m_h->settle());
+        top<ClassSelector>()->didSelectRow(1);
+        QVERIFY(m_h->settle());
+        QVERIFY(list->mainlist()->count() > 0);
+        list->didSelectRow(0);
+        QVERIFY(m_h->settle());
+        QVERIFY(top<AuctionDetail>()->fields().value(QStringLiteral("price")).toString().endsWith(u'元'));
+    }
+
+    void millGridOpensTheMillsSupermarket()
+    {
+        auto *store = m_h->open(new BrandStore);
+        QTRY_VERIFY(!store->loadingList());
+        QVERIFY(!store->mills().isEmpty());
+        store->xuanzegangchang(BrandStore::kFirstTag);
+        QVERIFY(m_h->settle());
+        auto *list = top<SuperMarket>();
+        QVERIFY(list->mainlist()->count() > 0);
+        QCOMPARE(list->title(), store->mills().first().toMap().value(QStringLiteral("name")).toString());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMarketBrowsing)
+#include "tst_market_browsing.moc"

@@ -1,0 +1,99 @@
+// Find goods, the steel-mill grid and the latest deals.
+#include "ScreenHarness.h"
+#include "core/session/UserInfo.h"
+#include "core/platform/UserDefaults.h"
+#include "screens/market/BrandStore.h"
+#include "screens/market/FindItem.h"
+#include "screens/market/MoreBuy.h"
+
+#include <QPoint>
+#include <QTest>
+
+class TestFindGoodsMills : public QObject
+{
+    Q_OBJECT
+private slots:
+    void findGoods_data()
+    {
+        QTest::addColumn<bool>("loggedIn");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("loginInfoID");
+        QTest::addColumn<QStringList>("alerts");
+        QTest::newRow("logged out sends 0") << false << "13900000000" << "0" << QStringList{FindItem::receivedText()};
+        QTest::newRow("logged in sends the user") << true << "13900000000" << "5" << QStringList{FindItem::receivedText()};
+        QTest::newRow("no number") << false << "" << "" << QStringList{"手机号码不能为空"};
+    }
+    void findGoods()
+    {
+        QFETCH(bool, loggedIn);
+        QFETCH(QString, typed);
+        QFETCH(QString, loginInfoID);
+        QFETCH(QStringList, alerts);
+        ScreenHarness h;
+        UserInfo::info()->setUserId(QStringLiteral("5"));
+        UserInfo::info()->setUserTel(QStringLiteral("13800000005"));
+        UserInfo::info()->setIsOnline(loggedIn);
+        auto *find = h.open(new FindItem);
+        QCOMPARE(find->phoneText(), loggedIn ? QStringLiteral("13800000005") : QString());
+        find->setPhoneText(typed);
+        find->beginFind();
+        QVERIFY(h.settle());
+        QCOMPARE(h.sent(QStringLiteral("Index/FindResource")).value(QStringLiteral("loginInfoID")).toString(), loginInfoID);
+        QCOMPARE(h.takeAlerts(), alerts);
+    }
+
+    void millGridColumnByColumn_data()
+    {
+        QTest::addColumn<int>("mills");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QList<QPoint>>("places");
+        QTest::newRow("7 mills, 3 rows") << 7 << 410
+                                         << QList<QPoint>{{25, 0}, {25, 120}, {25, 240}, {125, 0}, {125, 120}, {125, 240}, {225, 0}};
+        QTest::newRow("4 mills, 2 rows") << 4 << 290 << QList<QPoint>{{25, 0}, {25, 120}, {125, 0}, {125, 120}};
+        QTest::newRow("no mill") << 0 << 50 << QList<QPoint>{};
+    }
+    void millGridColumnByColumn()
+    {
+        QFETCH(int, mills);
+        QFETCH(int, height);
+        QFETCH(QList<QPoint>, places);
+        ScreenHarness h;
+        QByteArray rows;
+        for (int i = 0; i < mills; ++i)
+            rows += (rows.isEmpty() ? QString() : QStringLiteral(",")).toUtf8()
+                    + QStringLiteral("{\"Yieldly\":\"钢厂%1\",\"LogoUrl\":\"\"}").arg(i).toUtf8();
+        h.reply(QStringLiteral("market/GetYieldly"), R"({"errorCode":0,"data":[)" + rows + "]}");
+        auto *store = h.open(new BrandStore);
+        QTRY_VERIFY(!store->loadingList());
+        QCOMPARE(store->gridHeight(), height);
+        QList<QPoint> laid;
+        for (const QVariant &m : store->mills())
+            laid << QPoint(m.toMap().value(QStringLiteral("x")).toInt(), m.toMap().value(QStringLiteral("y")).toInt());
+        QCOMPARE(laid, places);
+        if (mills == 0)
+            return;
+        store->xuanzegangchang(BrandStore::kFirstTag + mills - 1);
+        QCOMPARE(UserDefaults::standardUserDefaults()->stringForKey(QStringLiteral("shifougangchang")), "yes");
+        QCOMPARE(UserDefaults::standardUserDefaults()->stringForKey(QStringLiteral("gangchangname")),
+                 QStringLiteral("钢厂%1").arg(mills - 1));
+        QCOMPARE(h.screens().last(), "SuperMarket");
+    }
+
+    void latestDealsReplacedOnRefresh()
+    {
+        ScreenHarness h;
+        h.reply(QStringLiteral("Index/GetNewsOrdersList"),
+                R"({"errorCode":0,"data":[{"tradeTime":"12-01 10:00","phoneNumber":"13812345678","price":3500,"weight":20,"nsortName":"螺纹钢"}]})");
+        auto *deals = h.open(new MoreBuy);
+        QVERIFY(h.settle());
+        deals->refresh();
+        QVERIFY(h.settle());
+        QCOMPARE(h.sent(QStringLiteral("Index/GetNewsOrdersList")).value(QStringLiteral("pageSize")).toString(), "20");
+        QCOMPARE(deals->mainlist()->count(), 1);
+        QCOMPARE(deals->mainlist()->get(0).value(QStringLiteral("detail")).toString(),
+                 QStringLiteral("138*****678 以3500元/吨的价格成交20吨螺纹钢"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFindGoodsMills)
+#include "tst_findgoods_mills.moc"
