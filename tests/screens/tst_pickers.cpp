@@ -4,7 +4,7 @@
 #include "app/SuperController.h"
 #include "core/util/Custom.h"
 #include "core/util/DataCache.h"
-#include "core/util/JsonWriter.h"
+#include "core/util/JsonReader.h"
 #include "core/util/Value.h"
 #include "screens/market/ClassSelector.h"
 #include "screens/market/FormatSelector.h"
