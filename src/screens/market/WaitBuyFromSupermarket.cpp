@@ -17,6 +17,7 @@ void WaitBuyFromSupermarket::viewDidLoad()
 
 void WaitBuyFromSupermarket::viewWillAppear()
 {
+    SuperController::viewWillAppear();
     if (isViewLoaded())
         reload();
 }

@@ -16,8 +16,6 @@ public:
 
     QVariantList dataArray() const { return m_dataArray; }
 
-    /// Shown again (from another tab or back from the buying screen): read the table afresh.
-    Q_INVOKABLE void viewWillAppear();
     Q_INVOKABLE void didSelectRow(int row);
 
     /// "yy-MM-dd" of a time in seconds since 1970, local time.
@@ -28,6 +26,8 @@ signals:
 
 protected:
     void viewDidLoad() override;
+    /// Shown again (from another tab or back from the buying screen): read the table afresh.
+    void viewWillAppear() override;
 
 private:
     void reload();

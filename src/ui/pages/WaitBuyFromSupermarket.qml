@@ -6,7 +6,6 @@ import Velmora
 Item {
     id: page
     required property WaitBuyFromSupermarket controller
-    onVisibleChanged: if (visible) controller.viewWillAppear()
     ScreenFrame {
         anchors.fill: parent
         controller: page.controller

@@ -1,0 +1,152 @@
+// The market pages drawn against the local market service with its demo market: each loads
+// without a QML warning once its data has arrived, and its picture is kept.
+#include "ServerProcess.h"
+#include "TestContext.h"
+
+#include "app/MainTabBarController.h"
+#include "app/NavigationStack.h"
+#include "core/api/Request.h"
+#include "core/util/Custom.h"
+#include "core/util/Value.h"
+#include "screens/MainInterface.h"
+#include "screens/market/Auction.h"
+#include "screens/market/AuctionDetail.h"
+#include "screens/market/BrandStore.h"
+#include "screens/market/FindItem.h"
+#include "screens/market/GoBuy.h"
+#include "screens/market/HomePage.h"
+#include "screens/market/InfoSelector.h"
+#include "screens/market/MoreBuy.h"
+#include "screens/market/SubClassSelector.h"
+#include "screens/market/SuperMarket.h"
+#include "ui/Frontend.h"
+
+#include <QImage>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTest>
+#include <QtQml/qqmlextensionplugin.h>
+#include <functional>
+#include <memory>
+
+Q_IMPORT_QML_PLUGIN(VelmoraPlugin)
+
+namespace {
+QStringList g_warnings;
+QtMessageHandler g_previous = nullptr;
+
+void recordWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        g_warnings.append(message);
+    if (g_previous)
+        g_previous(type, context, message);
+}
+
+bool busy(QQuickItem *item)
+{
+    if (item->property("busy").toBool())
+        return true;
+    const auto children = item->childItems();
+    return std::any_of(children.cbegin(), children.cend(), [](QQuickItem *c) { return busy(c); });
+}
+
+/// Opens a page; returns what says its pictures and lists have all arrived.
+using Ready = std::function<bool()>;
+using Show = std::function<Ready(ViewController *home)>;
+const Ready kNothingMore = [] { return true; };
+} // namespace
+
+Q_DECLARE_METATYPE(Show)
+
+class TestMarketPages : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<ServerProcess> m_server;
+
+private slots:
+    void initTestCase()
+    {
+        Frontend::prepareApplication();
+        g_previous = qInstallMessageHandler(recordWarnings);
+        m_server = std::make_unique<ServerProcess>(QStringLiteral(VELMORA_SERVER_BIN));
+        QVERIFY2(m_server->start({QStringLiteral("--demo")}), qPrintable(m_server->errorText()));
+    }
+    void cleanupTestCase() { m_server.reset(); }
+    void init() { g_warnings.clear(); }
+    void cleanup() { QVERIFY2(g_warnings.isEmpty(), qPrintable(g_warnings.join(u'\n'))); }
+
+    void pageRenders_data()
+    {
+        QTest::addColumn<Show>("show");
+        QTest::newRow("home") << Show([](ViewController *home) -> Ready {
+            auto *page = static_cast<HomePage *>(home);
+            return [page] {
+                const QVariantList adverts = page->strip()->adverts();
+                return !adverts.isEmpty() && std::all_of(adverts.cbegin(), adverts.cend(), [](const QVariant &a) {
+                    return !a.toMap().value(QStringLiteral("picture")).toUrl().isEmpty();
+                });
+            };
+        });
+        QTest::newRow("supermarket") << Show([](ViewController *home) { home->pushViewController(new SuperMarket); return kNothingMore; });
+        QTest::newRow("buying") << Show([](ViewController *home) -> Ready {
+            auto *buy = new GoBuy;
+            buy->setOrderId(QStringLiteral("1"));
+            buy->setOnline(true);
+            home->pushViewController(buy);
+            return kNothingMore;
+        });
+        QTest::newRow("auction detail") << Show([](ViewController *home) -> Ready {
+            auto *detail = new AuctionDetail;
+            detail->setPmCode(QStringLiteral("PM02026120"));
+            home->pushViewController(detail);
+            return kNothingMore;
+        });
+        QTest::newRow("place picker") << Show([](ViewController *home) -> Ready {
+            auto *picker = new InfoSelector;
+            picker->setTitle(QStringLiteral("城市选择"));
+            picker->setList(Value::list(Custom::loadPlistName(QStringLiteral("Province"))));
+            home->pushViewController(picker);
+            return kNothingMore;
+        });
+        QTest::newRow("kind picker") << Show([](ViewController *home) -> Ready {
+            auto *picker = new SubClassSelector;
+            picker->setTitle(QStringLiteral("品种选择"));
+            picker->setClassId(QStringLiteral("2"));
+            home->pushViewController(picker);
+            return kNothingMore;
+        });
+        QTest::newRow("auctions") << Show([](ViewController *home) { home->pushViewController(new Auction); return kNothingMore; });
+        QTest::newRow("mills") << Show([](ViewController *home) -> Ready {
+            auto *store = new BrandStore;
+            home->pushViewController(store);
+            return [store] { return !store->loadingList(); };
+        });
+        QTest::newRow("find goods") << Show([](ViewController *home) { home->pushViewController(new FindItem); return kNothingMore; });
+        QTest::newRow("latest deals") << Show([](ViewController *home) { home->pushViewController(new MoreBuy); return kNothingMore; });
+    }
+    void pageRenders()
+    {
+        QFETCH(Show, show);
+        TestContext ctx;
+        ctx->mutableConfig().serviceBaseUrl = m_server->baseUrl();
+        Frontend::installPorts(ctx.context());
+        std::unique_ptr<MainTabBarController> shell(MainInterface::instantiateMainTabBarController());
+        shell->loadViewIfNeeded();
+        Frontend frontend(ctx.context(), shell.get());
+        QVERIFY(frontend.load());
+        QVERIFY(QTest::qWaitForWindowExposed(frontend.window()));
+        const Ready ready = show(shell->getViewControllerWithIndex(0));
+        // Replies, pictures and transitions all settle before the picture is taken.
+        QTRY_VERIFY_WITH_TIMEOUT(ready() && ctx->findChildren<Request *>().isEmpty()
+                                     && !busy(frontend.window()->contentItem()), 10000);
+        QCoreApplication::processEvents();
+        const QImage image = frontend.window()->grabWindow();
+        QVERIFY(!image.isNull());
+        image.save(QStringLiteral(VELMORA_ARTIFACT_DIR "/market-%1.png")
+                       .arg(QString::fromUtf8(QTest::currentDataTag()).replace(u' ', u'-')));
+    }
+};
+
+QTEST_MAIN(TestMarketPages)
+#include "tst_market_pages.moc"
