@@ -6,7 +6,7 @@
 #include "core/util/Custom.h"
 #include "core/util/Value.h"
 #include "screens/account/LoginGate.h"
-#include "screens/market/SellerEnquiry.h"
+#include "screens/im/ChatOpener.h"
 #include "screens/market/RememberedResources.h"
 
 GoBuy::GoBuy(QObject *parent) : SuperController(parent) {}
@@ -95,7 +95,7 @@ void GoBuy::gotoSpeak()
         return;
     if (m_resourceInfo.isEmpty())
         return;
-    SellerEnquiry::open(this, m_resourceInfo);
+    ChatOpener::openEnquiry(this, m_resourceInfo);
 }
 
 void GoBuy::loginDidFinish(UserLogin *login)
