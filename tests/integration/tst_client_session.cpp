@@ -108,14 +108,19 @@ private slots:
     void orderSendsTheSellerAPushNotice()
     {
         ctx().service<Socket>()->userlogin(kSeller, kPass);
-        QVERIFY(waitFor(QStringLiteral("LoginSuccessInfo")));
-        // The buyer orders one of the seller's listed lots through the client's Request.
-        ctx().service<UserInfo>()->setUserId(QStringLiteral("2"));
+        const auto login = waitFor(QStringLiteral("LoginSuccessInfo"));
+        QVERIFY(login);
+        // The seller's calls carry the key of this login, as the login screen applies it.
+        ctx().service<UserInfo>()->setBaseInfo(login->object);
         RecordingDelegate listing;
         Request::request()->sourceListWithDelegate(&listing, 1, 2);
         QVERIFY(listing.waitForHide(1, 10000));
         const QString resourceId = listing.result().toMap().value(QStringLiteral("data")).toList().first().toMap()
                                        .value(QStringLiteral("resourceId")).toString();
+        // The buyer, logged in elsewhere, orders one of the seller's listed lots.
+        SessionPeer buyer;
+        QVERIFY(buyer.connectTo(m_server->sessionPort()) && buyer.login(QStringLiteral("13800000001"), kPass) == 1);
+        ctx().service<UserInfo>()->setBaseInfo(buyer.lastFrame().object());
         RecordingDelegate order;
         Request::request(1)->buyItemFromSuperMark(QStringLiteral("1"), resourceId, 3500, 10, &order);
         QVERIFY(order.waitForHide(1, 10000));

@@ -26,9 +26,17 @@ private:
     std::unique_ptr<ServerProcess> m_server;
     std::unique_ptr<TestContext> m_ctx;
 
-    /// Runs one catalogue operation as the given user and returns the decoded reply.
+    QHash<QString, QVariantMap> m_logins;                 // user id → the reply of its latest login
+    std::vector<std::unique_ptr<SessionPeer>> m_sessions; // logins made only for their keys
+
+    /// Runs one catalogue operation as the given user (logged in, so its calls carry the user's
+    /// session key) and returns the decoded reply.
     QVariantMap call(const QString &userId, const std::function<void(Request *, RequestDelegate *)> &op)
     {
+        if (!userId.isEmpty() && !m_logins.contains(userId))
+            m_sessions.push_back(online(QStringLiteral("1380000000") + userId));
+        if (!userId.isEmpty())
+            UserInfo::info()->setBaseInfo(m_logins.value(userId));
         UserInfo::info()->setUserId(userId);
         RecordingDelegate delegate;
         op(Request::request(), &delegate);
@@ -44,6 +52,8 @@ private:
         auto p = std::make_unique<SessionPeer>();
         if (!p->connectTo(m_server->sessionPort()) || p->login(mobile, kPass) != 1)
             return nullptr;
+        const QVariantMap reply = p->lastFrame().object();
+        m_logins.insert(reply.value(QStringLiteral("LoginInfoID")).toString(), reply);
         return p;
     }
     static QByteArray push(int code) { return QByteArray("{\"PushCode\":\"") + QByteArray::number(code) + "\"}"; }
@@ -58,6 +68,8 @@ private slots:
     }
     void cleanup()
     {
+        m_logins.clear();
+        m_sessions.clear();
         m_ctx.reset();
         m_server.reset();
     }

@@ -64,6 +64,7 @@ FormEnvelope *FormEnvelope::post(const QUrl &url, const std::optional<JsonMember
     http.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray(kContentType.data(), kContentType.size()));
     // Same bound as ordinary calls, so that a silent server cannot leave a caller waiting forever.
     http.setTransferTimeout(Request::kTimeoutMs);
+    Request::addSessionKey(http);
     QNetworkReply *reply = AppContext::current()->network()->post(http, body(info, tokenKey));
     envelope->m_reply = reply;
     connect(reply, &QNetworkReply::finished, envelope, &FormEnvelope::onFinished);

@@ -2,6 +2,7 @@
 
 #include "core/api/ServiceToken.h"
 #include "core/platform/AppContext.h"
+#include "core/session/UserInfo.h"
 #include "core/util/JsonReader.h"
 
 #include <QDebug>
@@ -125,6 +126,13 @@ QUrl Request::serviceUrl(const QString &path)
     return QUrl(AppContext::current()->config().serviceBaseUrl.toString() + path);
 }
 
+void Request::addSessionKey(QNetworkRequest &http)
+{
+    const QString key = UserInfo::info()->sessionKey();
+    if (!key.isEmpty())
+        http.setRawHeader(kSessionKeyHeader, key.toLatin1());
+}
+
 void Request::post(const QNetworkRequest &http, const QByteArray &body, bool showActivity)
 {
     if (m_started) {
@@ -136,7 +144,9 @@ void Request::post(const QNetworkRequest &http, const QByteArray &body, bool sho
     m_receiveData = QByteArray();
     m_currentLength = 0;
     m_sumLength = -1;
-    QNetworkReply *reply = AppContext::current()->network()->post(http, body);
+    QNetworkRequest withKey(http);
+    addSessionKey(withKey);
+    QNetworkReply *reply = AppContext::current()->network()->post(withKey, body);
     m_connection = reply;
     connect(reply, &QNetworkReply::metaDataChanged, this, &Request::onMetaData);
     connect(reply, &QNetworkReply::readyRead, this, &Request::onReadyRead);

@@ -58,6 +58,11 @@ public:
     static QVariant decodeReply(const QByteArray &body);
 
     static constexpr int kTimeoutMs = 20000;
+    /// The header that carries the session key of the logged-in user on every service call
+    /// (body, path and fields stay as they are), so the service knows whose call it is.
+    static constexpr char kSessionKeyHeader[] = "X-Velmora-Session";
+    /// Adds that header when a login has given the user a key.
+    static void addSessionKey(QNetworkRequest &http);
     /// Inactivity time-out of this exchange; tests shorten it. Set before startConnection.
     void setTimeout(int ms) { m_timeoutMs = ms; }
 

@@ -202,6 +202,8 @@ void UserInfo::setBaseInfo(const QVariant &reply)
     setIsVal(Value::intValue(map.value(keyText(kIsVal))));
     setCertState(Value::intValue(map.value(keyText(kCertState))));
     setIsSuper(Value::boolValue(map.value(keyText(kIsSuper))));
+    const QVariant key = map.value(QStringLiteral("SessionKey"));
+    m_sessionKey = Value::isNone(key) ? QString() : Value::text(key);
     setIsOnline(true);
 }
 
@@ -216,6 +218,7 @@ void UserInfo::destroy()
     setZdSwitch(false);
     setIsVal(0);
     setCertState(0);
+    m_sessionKey.clear();
 }
 
 QString UserInfo::getString(const QVariant &value)

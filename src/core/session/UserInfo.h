@@ -132,6 +132,10 @@ public:
     void setOnProvince(const QString &v);
     void setOnCity(const QString &v);
 
+    /// Not stored: the key of this run's login ("SessionKey" of the reply), sent with every
+    /// service call; empty before a login and after `destroy`.
+    QString sessionKey() const { return m_sessionKey; }
+
     /// The last login reply applied.
     QVariantMap baseInfo() const { return m_baseInfo; }
 
@@ -180,4 +184,5 @@ private:
     int m_batchDepth = 0;
     bool m_unsaved = false;       // written to the defaults, not yet to disk
     bool m_unannounced = false;   // changed, not yet signalled
+    QString m_sessionKey;
 };
