@@ -1,10 +1,13 @@
 #include "DemoSeeder.h"
+#include "ServerLog.h"
 
 #include "DemoCatalog.h"
 #include "MarketDatabase.h"
+#include "PasswordHash.h"
 #include "PngImage.h"
 
 #include <QDateTime>
+#include <algorithm>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -23,8 +26,17 @@ void DemoSeeder::writePicture(const QString &name, int width, int height, quint3
         file.write(PngImage::banded(width, height, colour, 0xf0f0f0));
 }
 
-bool DemoSeeder::seedIfEmpty()
+QString DemoSeeder::stored(const QString &password)
 {
+    auto it = m_hashes.find(password);
+    if (it == m_hashes.end())
+        it = m_hashes.insert(password, PasswordHash::make(password));
+    return it.value();
+}
+
+bool DemoSeeder::seedIfEmpty(int scale)
+{
+    m_scale = std::max(1, scale);
     if (m_db.scalar(QStringLiteral("SELECT COUNT(*) FROM users")).toLongLong() > 0)
         return false;
     m_now = QDateTime::currentSecsSinceEpoch();
@@ -41,7 +53,7 @@ bool DemoSeeder::seedIfEmpty()
     seedHome();
     seedFriends();
     const bool ok = m_db.commit();
-    qInfo().noquote() << "demo market seeded:"
+    qCInfo(lcServer).noquote() << "demo market seeded:"
                       << m_db.scalar(QStringLiteral("SELECT COUNT(*) FROM resources")).toLongLong() << "resources,"
                       << m_db.scalar(QStringLiteral("SELECT COUNT(*) FROM tenders")).toLongLong() << "tenders,"
                       << m_db.scalar(QStringLiteral("SELECT COUNT(*) FROM auctions")).toLongLong() << "auctions,"
@@ -54,7 +66,7 @@ void DemoSeeder::addLoadUsers(int count)
     m_db.begin();
     for (int i = 0; i < count; ++i)
         m_db.run(QStringLiteral("INSERT OR IGNORE INTO users(mobile, password, user_name) VALUES(?,?,?)"),
-                 {QString::number(14000000000LL + i), QString::fromLatin1(kDemoPassword), QStringLiteral("测试用户%1").arg(i)});
+                 {QString::number(14000000000LL + i), stored(QString::fromLatin1(kDemoPassword)), QStringLiteral("测试用户%1").arg(i)});
     m_db.commit();
 }
 
@@ -114,7 +126,7 @@ void DemoSeeder::seedUsers()
         m_db.run(QStringLiteral("INSERT INTO users(mobile, password, user_name, company_name, company_url, sorts, address,"
                                 " province, city, email, fax, phone, license_id, qib_value, real_money, useful_money,"
                                 " freeze_money, user_icon, is_val, cert_state) VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
-                 {mobile, password, name, companyName, QStringLiteral("http://www.example.com/c%1").arg(company),
+                 {mobile, stored(password), name, companyName, QStringLiteral("http://www.example.com/c%1").arg(company),
                   QStringLiteral("板卷类/建材类"), QStringLiteral("%1路%2号").arg(province.cities.first().name).arg(100 + company),
                   province.name, province.cities.first().name, QStringLiteral("sales%1@example.com").arg(company),
                   QStringLiteral("021-5%1").arg(6000000 + company), QStringLiteral("021-6%1").arg(6000000 + company),
@@ -142,7 +154,7 @@ void DemoSeeder::seedResources()
     for (const auto &c : DemoCatalog::categories())
         for (const auto &k : c.kinds)
             kindInfo.append(&k);
-    for (int i = 0; i < kResources; ++i) {
+    for (int i = 0; i < kResources * m_scale; ++i) {
         const int kindIndex = pick(int(kinds.size()));
         const auto &kind = *kindInfo.at(kindIndex);
         const auto &province = provinces.at(pick(int(provinces.size())));
@@ -179,7 +191,7 @@ void DemoSeeder::seedOrders()
     const auto listed = m_db.query(QStringLiteral("SELECT id, owner_id, price, weight FROM resources WHERE status = 2 ORDER BY id"));
     int made = 0;
     for (const auto &r : listed) {
-        if (made >= 36)
+        if (made >= 36 * m_scale)
             break;
         const qint64 owner = r.value(QStringLiteral("owner_id")).toLongLong();
         const qint64 buyer = made % 2 == 0 ? m_demo.at(0) : m_traders.at(3 + made % 12);

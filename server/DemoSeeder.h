@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QRandomGenerator>
 #include <QString>
@@ -16,7 +17,9 @@ public:
     DemoSeeder(MarketDatabase &db, const QString &pictureDir);
 
     /// Seeds only when there are no users yet, so restarting with --demo keeps earlier changes.
-    bool seedIfEmpty();
+    /// `scale` multiplies the market (resources, orders, tenders, auctions, articles) for
+    /// measurements at size; the demo accounts and the reference data stay the same.
+    bool seedIfEmpty(int scale = 1);
     /// Adds `count` plain accounts 14000000000 + i (password "demo123") for load tests;
     /// numbers that exist already are kept.
     void addLoadUsers(int count);
@@ -36,6 +39,10 @@ private:
     void seedHome();
     void seedFriends();
 
+    /// The stored form of a demo password (hashed once per distinct password: hashing is slow
+    /// by design).
+    QString stored(const QString &password);
+
     int pick(int n) { return int(m_rng.bounded(n)); }
     qint64 ago(int maxDays);
     void writePicture(const QString &name, int width, int height, quint32 colour);
@@ -46,4 +53,6 @@ private:
     QList<qint64> m_demo;     ///< the three demo accounts
     QList<qint64> m_traders;  ///< every user, demo accounts included
     qint64 m_now = 0;
+    int m_scale = 1;
+    QHash<QString, QString> m_hashes;
 };

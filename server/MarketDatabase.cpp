@@ -1,8 +1,9 @@
 #include "MarketDatabase.h"
 
 #include "MarketSchema.h"
+#include "PasswordHash.h"
+#include "ServerLog.h"
 
-#include <QDebug>
 #include <sqlite3.h>
 
 MarketDatabase::~MarketDatabase()
@@ -17,13 +18,51 @@ bool MarketDatabase::open(const QString &path)
         m_lastError = QString::fromUtf8(sqlite3_errmsg(m_db));
         sqlite3_close(m_db);
         m_db = nullptr;
-        qWarning().noquote() << "database: cannot open" << path << m_lastError;
+        qCWarning(lcServer).noquote() << "database: cannot open" << path << m_lastError;
         return false;
     }
     // A busy timeout keeps a second process (a test peeking at the file) from failing at once.
     sqlite3_busy_timeout(m_db, 2000);
+    sqlite3_update_hook(m_db, &MarketDatabase::onUpdate, this);
     return execScript(QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA foreign_keys=ON;"))
-        && execScript(MarketSchema::sql());
+        && execScript(MarketSchema::sql()) && migrate();
+}
+
+void MarketDatabase::onUpdate(void *self, int, const char *, const char *table, qint64)
+{
+    if (qstrcmp(table, "resources") == 0)
+        ++static_cast<MarketDatabase *>(self)->m_resourceGeneration;
+}
+
+bool MarketDatabase::migrate()
+{
+    const int version = scalar(QStringLiteral("PRAGMA user_version")).toInt();
+    if (version > kSchemaVersion) {
+        m_lastError = QStringLiteral("the file was written by a newer service (schema %1, this one knows %2)")
+                          .arg(version).arg(kSchemaVersion);
+        qCCritical(lcServer).noquote() << "database:" << m_lastError;
+        return false;
+    }
+    if (version == kSchemaVersion)
+        return true;
+    // Files from before versioning keep passwords in plain text: hash them in place.
+    begin();
+    const Rows plain = query(QStringLiteral("SELECT id, password FROM users WHERE password <> ''"));
+    int hashed = 0;
+    for (const Row &row : plain) {
+        const QString stored = row.value(QStringLiteral("password")).toString();
+        if (PasswordHash::isHash(stored))
+            continue;
+        run(QStringLiteral("UPDATE users SET password = ? WHERE id = ?"),
+            {PasswordHash::make(stored), row.value(QStringLiteral("id"))});
+        ++hashed;
+    }
+    run(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
+    if (!commit())
+        return false;
+    if (hashed)
+        qCInfo(lcServer).noquote() << "database: hashed" << hashed << "stored passwords";
+    return true;
 }
 
 bool MarketDatabase::execScript(const QString &sql)
@@ -32,7 +71,7 @@ bool MarketDatabase::execScript(const QString &sql)
     if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &err) != SQLITE_OK) {
         m_lastError = QString::fromUtf8(err ? err : "unknown error");
         sqlite3_free(err);
-        qWarning().noquote() << "database:" << m_lastError;
+        qCWarning(lcServer).noquote() << "database:" << m_lastError;
         return false;
     }
     return true;
@@ -85,7 +124,9 @@ MarketDatabase::Rows MarketDatabase::query(const QString &sql, const QVariantLis
         fail(sql);
         return rows;
     }
-    if (bindAll(stmt, params)) {
+    if (!bindAll(stmt, params)) {
+        fail(sql);
+    } else {
         const int columns = sqlite3_column_count(stmt);
         int rc;
         while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
@@ -132,7 +173,10 @@ QVariant MarketDatabase::scalar(const QString &sql, const QVariantList &params) 
         fail(sql);
         return result;
     }
-    if (bindAll(stmt, params) && sqlite3_step(stmt) == SQLITE_ROW) {
+    const int rc = bindAll(stmt, params) ? sqlite3_step(stmt) : SQLITE_MISUSE;
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        fail(sql);
+    if (rc == SQLITE_ROW) {
         switch (sqlite3_column_type(stmt, 0)) {
         case SQLITE_INTEGER: result = qint64(sqlite3_column_int64(stmt, 0)); break;
         case SQLITE_FLOAT: result = sqlite3_column_double(stmt, 0); break;
@@ -154,13 +198,10 @@ int MarketDatabase::run(const QString &sql, const QVariantList &params)
         return -1;
     }
     int changed = -1;
-    if (bindAll(stmt, params)) {
-        if (sqlite3_step(stmt) == SQLITE_DONE) {
-            changed = sqlite3_changes(m_db);
-        } else {
-            fail(sql);
-        }
-    }
+    if (bindAll(stmt, params) && sqlite3_step(stmt) == SQLITE_DONE)
+        changed = sqlite3_changes(m_db);
+    else
+        fail(sql);
     sqlite3_finalize(stmt);
     return changed;
 }
@@ -169,7 +210,7 @@ void MarketDatabase::fail(const QString &sql) const
 {
     ++m_failures;
     m_lastError = QString::fromUtf8(sqlite3_errmsg(m_db));
-    qWarning().noquote() << "database:" << m_lastError << "in" << sql;
+    qCWarning(lcServer).noquote() << "database:" << m_lastError << "in" << sql;
 }
 
 qint64 MarketDatabase::lastInsertId() const
@@ -177,12 +218,36 @@ qint64 MarketDatabase::lastInsertId() const
     return sqlite3_last_insert_rowid(m_db);
 }
 
+// Units are savepoints, so a route's own unit nests inside the one every call runs in.
 bool MarketDatabase::begin()
 {
-    return execScript(QStringLiteral("BEGIN"));
+    if (!execScript(QStringLiteral("SAVEPOINT unit"))) {
+        ++m_failures;
+        return false;
+    }
+    m_units.append(m_failures);
+    return true;
 }
 
 bool MarketDatabase::commit()
 {
-    return execScript(QStringLiteral("COMMIT"));
+    if (m_units.isEmpty())
+        return false;
+    if (m_failures != m_units.last()) {
+        rollback();
+        return false;
+    }
+    m_units.removeLast();
+    if (execScript(QStringLiteral("RELEASE unit")))
+        return true;
+    ++m_failures;
+    return false;
+}
+
+void MarketDatabase::rollback()
+{
+    if (m_units.isEmpty())
+        return;
+    m_units.removeLast();
+    execScript(QStringLiteral("ROLLBACK TO unit; RELEASE unit"));
 }

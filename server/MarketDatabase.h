@@ -40,9 +40,43 @@ public:
     /// Row id of the last successful insert.
     qint64 lastInsertId() const;
 
-    /// Groups many changes into one transaction (seeding hundreds of rows).
+    /// Starts a unit of work; units nest (savepoints). commit() keeps the unit's changes only
+    /// when none of its statements failed (bind and step errors included) and otherwise rolls
+    /// it back and returns false; rollback() undoes it whatever happened.
     bool begin();
     bool commit();
+    void rollback();
+    int depth() const { return int(m_units.size()); }
+
+    /// Rolls its unit back unless commit() was called and succeeded.
+    class Transaction
+    {
+    public:
+        explicit Transaction(MarketDatabase &db) : m_db(db) { m_open = db.begin(); }
+        ~Transaction()
+        {
+            if (m_open)
+                m_db.rollback();
+        }
+        Transaction(const Transaction &) = delete;
+        Transaction &operator=(const Transaction &) = delete;
+        bool commit()
+        {
+            const bool ok = m_open && m_db.commit();
+            m_open = false;
+            return ok;
+        }
+
+    private:
+        MarketDatabase &m_db;
+        bool m_open = false;
+    };
+
+    /// The schema version this program writes (PRAGMA user_version).
+    static constexpr int kSchemaVersion = 1;
+
+    /// Grows whenever a row of `resources` changes, so cached counts know they are stale.
+    quint64 resourceGeneration() const { return m_resourceGeneration; }
 
     QString lastError() const { return m_lastError; }
     /// Number of statements that failed so far; callers compare it around a unit of work to
@@ -52,8 +86,13 @@ public:
 private:
     bool bindAll(struct sqlite3_stmt *stmt, const QVariantList &params) const;
 
+    bool migrate();
+    static void onUpdate(void *self, int op, const char *database, const char *table, qint64 rowid);
+
     sqlite3 *m_db = nullptr;
     void fail(const QString &sql) const;
+    QList<quint64> m_units;  ///< failure count at the start of each open unit
+    quint64 m_resourceGeneration = 0;
 
     mutable QString m_lastError;
     mutable quint64 m_failures = 0;

@@ -108,8 +108,21 @@ CREATE TABLE IF NOT EXISTS resources (
   withdrawn_at INTEGER,
   created INTEGER NOT NULL DEFAULT (strftime('%s','now'))
 );
-CREATE INDEX IF NOT EXISTS resources_by_status ON resources(status, category_id, kind_id, province_id);
-CREATE INDEX IF NOT EXISTS resources_by_owner ON resources(owner_id, status);
+-- Supermarket pages: one index per combination of filters, each ending in the listing order,
+-- so a page is read in order from the index (no sort of the whole market) and counted there.
+CREATE INDEX IF NOT EXISTS listed_by_time ON resources(published_at, id) WHERE status = 2;
+CREATE INDEX IF NOT EXISTS listed_by_category ON resources(category_id, published_at, id) WHERE status = 2;
+CREATE INDEX IF NOT EXISTS listed_by_kind ON resources(kind_id, published_at, id) WHERE status = 2;
+CREATE INDEX IF NOT EXISTS listed_by_province ON resources(province_id, published_at, id) WHERE status = 2;
+CREATE INDEX IF NOT EXISTS listed_by_category_province ON resources(category_id, province_id, published_at, id) WHERE status = 2;
+CREATE INDEX IF NOT EXISTS listed_by_kind_province ON resources(kind_id, province_id, published_at, id) WHERE status = 2;
+CREATE INDEX IF NOT EXISTS listed_by_mill ON resources(yieldly, published_at, id) WHERE status = 2;
+CREATE INDEX IF NOT EXISTS resources_by_owner_time ON resources(owner_id, status, COALESCE(directed_at, published_at, created), id);
+CREATE INDEX IF NOT EXISTS resources_directed_to ON resources(directed_to, COALESCE(directed_at, published_at, created), id) WHERE status = 3;
+DROP INDEX IF EXISTS resources_by_status;
+DROP INDEX IF EXISTS resources_by_owner;
+DROP INDEX IF EXISTS orders_by_buyer;
+DROP INDEX IF EXISTS orders_by_seller;
 -- Orders: state 1 waiting for the seller, 2 confirmed, 3 given up. A confirmed order is in
 -- trade; trade_status then follows the outcomes each side reports: 4 nobody yet, 5/7 the seller
 -- reported success/failure, 6/8 the buyer did, 9 both did (awaiting review).
@@ -129,8 +142,10 @@ CREATE TABLE IF NOT EXISTS orders (
   booked INTEGER NOT NULL DEFAULT (strftime('%s','now')),
   traded INTEGER
 );
-CREATE INDEX IF NOT EXISTS orders_by_buyer ON orders(buyer_id, state);
-CREATE INDEX IF NOT EXISTS orders_by_seller ON orders(seller_id, state);
+CREATE INDEX IF NOT EXISTS orders_by_buyer_booked ON orders(buyer_id, state, booked, id);
+CREATE INDEX IF NOT EXISTS orders_by_seller_booked ON orders(seller_id, state, booked, id);
+CREATE INDEX IF NOT EXISTS orders_by_buyer_traded ON orders(buyer_id, state, traded, id);
+CREATE INDEX IF NOT EXISTS orders_by_seller_traded ON orders(seller_id, state, traded, id);
 CREATE TABLE IF NOT EXISTS vouchers (
   id INTEGER PRIMARY KEY,
   user_id INTEGER NOT NULL,
@@ -138,6 +153,7 @@ CREATE TABLE IF NOT EXISTS vouchers (
   picture TEXT NOT NULL,
   created INTEGER NOT NULL DEFAULT (strftime('%s','now'))
 );
+CREATE INDEX IF NOT EXISTS vouchers_by_order ON vouchers(order_id);
 CREATE TABLE IF NOT EXISTS certificates (
   id INTEGER PRIMARY KEY,
   user_id INTEGER NOT NULL,

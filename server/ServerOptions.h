@@ -13,8 +13,12 @@ struct ServerOptions
     QHostAddress address = QHostAddress::LocalHost;
     bool demo = false;          ///< seed a demo market into an empty database
     int demoUsers = 0;          ///< extra demo accounts 14000000000 + i (load tests), with --demo
+    int demoScale = 1;          ///< with --demo: the market this many times the demo's size
+    bool trustUserIds = false;  ///< accept service calls without a session key
+    int maxConnections = 0;     ///< per listener; 0 = from the descriptor limit
+    int idleSeconds = 30;       ///< idle HTTP connections and session connections without a login
     QString error;              ///< set when the command line could not be read
+    QString usage;              ///< the help text
 
     static ServerOptions parse(const QStringList &arguments);
-    static QString usage();
 };

@@ -1,7 +1,10 @@
 #include "AccountRoutes.h"
+#include "ServerLog.h"
 
 #include "MarketDatabase.h"
+#include "PasswordHash.h"
 #include "RouteHelpers.h"
+#include "SessionKeys.h"
 
 #include <QDebug>
 #include <QRandomGenerator>
@@ -33,26 +36,39 @@ void AccountRoutes::registerRoutes(RouteTable &table)
     });
 }
 
-ServiceResult AccountRoutes::sendCode(const QString &mobile, const QString &purpose)
+ServiceResult AccountRoutes::sendCode(const ServiceCall &call, const QString &mobile, const QString &purpose)
 {
+    if (m_sendsByMobile.exhausted(mobile) || m_sendsByPeer.exhausted(call.peer))
+        return ServiceResult::fail(ServiceError::TooManyAttempts, QStringLiteral("验证码发送过于频繁，请稍后再试"));
+    m_sendsByMobile.count(mobile);
+    m_sendsByPeer.count(call.peer);
+    m_wrongByMobile.clear(mobile);
     const QString code = QString::number(QRandomGenerator::global()->bounded(100000, 1000000));
     m_env.db.run(QStringLiteral("INSERT OR REPLACE INTO captchas(mobile, purpose, code, created) VALUES(?,?,?,?)"),
                  {mobile, purpose, code, RouteHelpers::now()});
     // There is no SMS gateway: the code goes to the log, where a tester (or a test) reads it.
-    qInfo().noquote() << QStringLiteral("verification code for %1: %2 (%3)").arg(mobile, code, purpose);
+    qCInfo(lcServer).noquote() << QStringLiteral("verification code for %1: %2 (%3)").arg(mobile, code, purpose);
     return ServiceResult::ok(QVariantMap(), QStringLiteral("验证码已发送，请注意查收"));
 }
 
-bool AccountRoutes::codeMatches(const QString &mobile, const QString &code, const QStringList &purposes) const
+std::optional<ServiceResult> AccountRoutes::checkCode(const ServiceCall &call, const QString &mobile,
+                                                      const QStringList &purposes)
 {
+    if (m_wrongByMobile.exhausted(mobile) || m_wrongByPeer.exhausted(call.peer))
+        return ServiceResult::fail(ServiceError::TooManyAttempts,
+                                   QStringLiteral("验证码错误次数过多，请重新获取验证码"));
+    const QString code = call.text(QStringLiteral("captcha")).trimmed();
     for (const QString &purpose : purposes) {
         const QVariantMap row = m_env.db.queryOne(
             QStringLiteral("SELECT code, created FROM captchas WHERE mobile = ? AND purpose = ?"), {mobile, purpose});
         if (!row.isEmpty() && !code.isEmpty() && row.value(QStringLiteral("code")).toString() == code
             && RouteHelpers::now() - row.value(QStringLiteral("created")).toLongLong() <= kCodeLifetime)
-            return true;
+            return std::nullopt;
     }
-    return false;
+    m_wrongByMobile.count(mobile);
+    m_wrongByPeer.count(call.peer);
+    qCInfo(lcServer).noquote() << "wrong verification code for" << mobile << "from" << call.peer;
+    return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("验证码错误或已过期"));
 }
 
 ServiceResult AccountRoutes::sendRegisterCode(const ServiceCall &call)
@@ -62,7 +78,7 @@ ServiceResult AccountRoutes::sendRegisterCode(const ServiceCall &call)
         return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("手机号码格式不正确"));
     if (m_env.db.scalar(QStringLiteral("SELECT 1 FROM users WHERE mobile = ?"), {mobile}).isValid())
         return ServiceResult::fail(ServiceError::Failed, QStringLiteral("该手机号码已注册，请直接登录"));
-    return sendCode(mobile, kRegister);
+    return sendCode(call, mobile, kRegister);
 }
 
 ServiceResult AccountRoutes::sendResetCode(const ServiceCall &call)
@@ -72,19 +88,19 @@ ServiceResult AccountRoutes::sendResetCode(const ServiceCall &call)
         return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("手机号码格式不正确"));
     if (!m_env.db.scalar(QStringLiteral("SELECT 1 FROM users WHERE mobile = ?"), {mobile}).isValid())
         return ServiceResult::fail(ServiceError::NotFound, QStringLiteral("该手机号码尚未注册"));
-    return sendCode(mobile, kReset);
+    return sendCode(call, mobile, kReset);
 }
 
 ServiceResult AccountRoutes::registerUser(const ServiceCall &call)
 {
     const QString mobile = call.text(QStringLiteral("mobile")).trimmed();
-    if (!codeMatches(mobile, call.text(QStringLiteral("captcha")).trimmed(), {kRegister}))
-        return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("验证码错误或已过期"));
+    if (const auto refusal = checkCode(call, mobile, {kRegister}))
+        return *refusal;
     // The account starts without a password; the next step of registration sets it.
     if (m_env.db.run(QStringLiteral("INSERT OR IGNORE INTO users(mobile, password, user_name) VALUES(?, '', ?)"),
                      {mobile, mobile.right(4)}) != 1)
         return ServiceResult::fail(ServiceError::Failed, QStringLiteral("该手机号码已注册，请直接登录"));
-    qInfo().noquote() << "registered user" << m_env.db.lastInsertId() << mobile;
+    qCInfo(lcServer).noquote() << "registered user" << m_env.db.lastInsertId() << mobile;
     return ServiceResult::ok(QVariantMap{{QStringLiteral("loginInfoID"), QString::number(m_env.db.lastInsertId())}},
                              QStringLiteral("注册成功，请设置您的登录密码"));
 }
@@ -93,11 +109,12 @@ ServiceResult AccountRoutes::changePasswordByPhone(const ServiceCall &call)
 {
     const QString mobile = call.text(QStringLiteral("mobile")).trimmed();
     const QString password = call.text(QStringLiteral("newPwd"));
-    if (!codeMatches(mobile, call.text(QStringLiteral("captcha")).trimmed(), {kRegister, kReset}))
-        return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("验证码错误或已过期"));
+    if (const auto refusal = checkCode(call, mobile, {kRegister, kReset}))
+        return *refusal;
     if (password.isEmpty())
         return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("密码不能为空"));
-    if (m_env.db.run(QStringLiteral("UPDATE users SET password = ? WHERE mobile = ?"), {password, mobile}) != 1)
+    if (m_env.db.run(QStringLiteral("UPDATE users SET password = ? WHERE mobile = ?"),
+                     {PasswordHash::make(password), mobile}) != 1)
         return ServiceResult::fail(ServiceError::NotFound, QStringLiteral("该手机号码尚未注册"));
     return ServiceResult::ok(QVariantMap(), QStringLiteral("密码设置成功，请使用新密码登录"));
 }
@@ -108,10 +125,14 @@ ServiceResult AccountRoutes::changePassword(const ServiceCall &call)
     const auto user = RouteHelpers::user(m_env, call, failure);
     if (!user)
         return failure;
+    // The call asks no old password, so only the holder of this user's session key may make it,
+    // even where user ids are otherwise trusted.
+    if (m_env.keys->userFor(call.sessionKey) != *user)
+        return RouteHelpers::notYourCall();
     const QString password = call.text(QStringLiteral("newPwd"));
     if (password.isEmpty())
         return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("密码不能为空"));
-    m_env.db.run(QStringLiteral("UPDATE users SET password = ? WHERE id = ?"), {password, *user});
+    m_env.db.run(QStringLiteral("UPDATE users SET password = ? WHERE id = ?"), {PasswordHash::make(password), *user});
     return ServiceResult::ok(QVariantMap(), QStringLiteral("密码修改成功"));
 }
 
@@ -144,6 +165,6 @@ ServiceResult AccountRoutes::inviteFriends(const ServiceCall &call)
         return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("请选择要邀请的联系人"));
     m_env.db.run(QStringLiteral("INSERT INTO invitations(user_id, mobile, invite_list) VALUES(?,?,?)"),
                  {*user, call.text(QStringLiteral("mobileNumber")), list});
-    qInfo().noquote() << "invitation SMS from user" << *user << "to" << list;
+    qCInfo(lcServer).noquote() << "invitation SMS from user" << *user << "to" << list;
     return ServiceResult::ok(QVariantMap(), QStringLiteral("邀请短信已发送"));
 }

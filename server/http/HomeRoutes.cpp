@@ -1,4 +1,5 @@
 #include "HomeRoutes.h"
+#include "ServerLog.h"
 
 #include <algorithm>
 
@@ -71,7 +72,7 @@ ServiceResult HomeRoutes::findResource(const ServiceCall &call)
         return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("手机号码不能为空"));
     m_env.db.run(QStringLiteral("INSERT INTO find_requests(user_id, content) VALUES(?,?)"),
                  {call.number(QStringLiteral("loginInfoID"), 0), content});
-    qInfo().noquote() << "find-goods request from" << call.text(QStringLiteral("loginInfoID")) << ":" << content;
+    qCInfo(lcServer).noquote() << "find-goods request from" << call.text(QStringLiteral("loginInfoID")) << ":" << content;
     return ServiceResult::ok(QVariantMap(), QStringLiteral("找货需求已收到"));
 }
 

@@ -1,11 +1,14 @@
 #include "HttpService.h"
+#include "ServerLog.h"
 
 #include "AccountRoutes.h"
 #include "ArticlePage.h"
 #include "ArticleRoutes.h"
+#include "BoundedTcpServer.h"
 #include "EnvelopeParser.h"
 #include "FriendRoutes.h"
 #include "HomeRoutes.h"
+#include "HttpConnection.h"
 #include "MarketDatabase.h"
 #include "MarketRoutes.h"
 #include "OrderRoutes.h"
@@ -15,12 +18,11 @@
 #include "UploadRoutes.h"
 #include "core/api/ServiceToken.h"
 
-#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
-#include <QtHttpServer/QHttpServerRequest>
-#include <QtHttpServer/QHttpServerResponder>
+
+const char HttpService::kSessionKeyHeader[] = "x-velmora-session";
 
 namespace {
 
@@ -32,21 +34,21 @@ std::shared_ptr<void> install(RouteEnv &env, RouteTable &table)
     return handlers;
 }
 
-QString requestPath(const QHttpServerRequest &request)
+HttpResponse json(const ServiceResult &result)
 {
-    QString path = request.url().path();
-    while (path.startsWith(u'/'))
-        path.remove(0, 1);
-    return path;
+    return {result.httpStatus, "application/json; charset=utf-8", result.toJson()};
 }
 
 } // namespace
 
-HttpService::HttpService(MarketDatabase &db, const QString &dataDir, QObject *parent)
-    : QAbstractHttpServer(parent),
+HttpService::HttpService(MarketDatabase &db, const QString &dataDir, const SessionKeys &keys,
+                         const Limits &limits, QObject *parent)
+    : QObject(parent),
       m_env{db, QDir(dataDir).filePath(QStringLiteral("pictures")),
-            [this](qint64 userId, int code) { emit pushNotice(userId, code); },
-            [](qint64) { return false; }}
+            [this](qint64 userId, int code) { m_pendingPushes.append({userId, code}); },
+            [](qint64) { return false; }, &keys, false},
+      m_limits(limits),
+      m_server(new BoundedTcpServer(QStringLiteral("http"), limits.maxConnections, this))
 {
     QDir().mkpath(m_env.pictureDir);
     m_handlers = {install<AccountRoutes>(m_env, m_routes), install<HomeRoutes>(m_env, m_routes),
@@ -54,6 +56,14 @@ HttpService::HttpService(MarketDatabase &db, const QString &dataDir, QObject *pa
                   install<ResourceRoutes>(m_env, m_routes), install<TenderRoutes>(m_env, m_routes),
                   install<ArticleRoutes>(m_env, m_routes), install<FriendRoutes>(m_env, m_routes),
                   install<ReportRoutes>(m_env, m_routes), install<UploadRoutes>(m_env, m_routes)};
+    connect(m_server, &QTcpServer::newConnection, this, &HttpService::accept);
+}
+
+HttpService::~HttpService() = default;
+
+quint16 HttpService::listen(const QHostAddress &address, quint16 port)
+{
+    return m_server->listenOn(address, port) ? m_server->serverPort() : 0;
 }
 
 void HttpService::setOnlineCheck(std::function<bool(qint64)> isOnline)
@@ -61,83 +71,92 @@ void HttpService::setOnlineCheck(std::function<bool(qint64)> isOnline)
     m_env.isOnline = std::move(isOnline);
 }
 
-HttpService::~HttpService() = default;
-
-bool HttpService::handleRequest(const QHttpServerRequest &request, QTcpSocket *socket)
+void HttpService::accept()
 {
-    const QString path = requestPath(request);
-    if (request.method() == QHttpServerRequest::Method::Get) {
-        if (path.startsWith(QLatin1String("pictures/"), Qt::CaseInsensitive)) {
-            servePicture(request, socket, path.mid(9));
-            return true;
-        }
+    while (QTcpSocket *socket = m_server->nextPendingConnection())
+        new HttpConnection(socket, m_limits.maxBody, m_limits.idleMs,
+                           [this](const HttpRequest &request) { return respond(request); }, this);
+}
+
+HttpResponse HttpService::respond(const HttpRequest &request)
+{
+    const QString &path = request.path;
+    if (request.method == "GET") {
+        if (path.startsWith(QLatin1String("pictures/"), Qt::CaseInsensitive))
+            return picture(path.mid(9));
         if (path.startsWith(QLatin1String("articles/"), Qt::CaseInsensitive)) {
             const QByteArray page = ArticlePage::html(m_env.db, path.mid(9).toLongLong());
-            if (page.isEmpty())
-                makeResponder(request, socket).write(QHttpServerResponder::StatusCode::NotFound);
-            else
-                makeResponder(request, socket).write(page, "text/html; charset=utf-8");
-            return true;
+            if (!page.isEmpty())
+                return {200, "text/html; charset=utf-8", page};
+            return {404, {}, {}};
         }
     }
-    const ServiceResult result = dispatch(request, path);
-    makeResponder(request, socket)
-        .write(result.toJson(), "application/json; charset=utf-8",
-               QHttpServerResponder::StatusCode(result.httpStatus));
-    return true;
+    return json(dispatch(request));
 }
 
-void HttpService::missingHandler(const QHttpServerRequest &request, QTcpSocket *socket)
+ServiceResult HttpService::dispatch(const HttpRequest &request)
 {
-    makeResponder(request, socket).write(QHttpServerResponder::StatusCode::NotFound);
-}
-
-ServiceResult HttpService::dispatch(const QHttpServerRequest &request, const QString &path)
-{
+    const QString &path = request.path;
     const Route *route = m_routes.find(path);
     if (!route) {
-        qInfo().noquote() << "http: unknown path" << path;
+        qCInfo(lcServer).noquote() << "http: unknown path" << path;
         return ServiceResult::fail(ServiceError::UnknownPath, QStringLiteral("接口不存在"), 404);
     }
-    if (request.method() != QHttpServerRequest::Method::Post)
+    if (request.method != "POST")
         return ServiceResult::fail(ServiceError::Malformed, QStringLiteral("请使用POST请求"), 405);
 
     ServiceCall call;
     call.path = path;
-    const QByteArray host = request.value("Host");
-    call.baseUrl = QStringLiteral("http://%1/").arg(QString::fromUtf8(host));
-    const QString problem = EnvelopeParser::parse(request.body(), request.value("Content-Type"), call);
+    call.baseUrl = QStringLiteral("http://%1/").arg(QString::fromUtf8(request.header("host")));
+    call.sessionKey = request.header(kSessionKeyHeader);
+    call.peer = request.peer.toString();
+    const QString problem = EnvelopeParser::parse(request.body, request.header("content-type"), call);
     if (!problem.isEmpty()) {
-        qInfo().noquote() << "http:" << path << "malformed body:" << problem;
+        qCInfo(lcServer).noquote() << "http:" << path << "malformed body:" << problem;
         return ServiceResult::fail(ServiceError::Malformed, QStringLiteral("请求格式错误"), 400);
     }
     const QString expected = route->token == RouteToken::Report ? QString(ServiceToken::kReport)
                                                                  : QString(ServiceToken::kService);
     if (call.auth.value(QStringLiteral("tokenKey")).toString() != expected) {
-        qInfo().noquote() << "http:" << path << "wrong token";
+        qCInfo(lcServer).noquote() << "http:" << path << "wrong token";
         return ServiceResult::fail(ServiceError::BadToken, QStringLiteral("令牌无效"), 403);
     }
+    return this->call(*route, call);
+}
+
+ServiceResult HttpService::call(const Route &route, ServiceCall &call)
+{
+    m_pendingPushes.clear();
+    MarketDatabase::Transaction unit(m_env.db);
     const quint64 failuresBefore = m_env.db.failures();
-    ServiceResult result = route->handler(call);
-    if (m_env.db.failures() != failuresBefore && result.errorCode == 0) {
-        qWarning().noquote() << "http:" << path << "a statement failed; reporting the call as failed";
+    ServiceResult result = route.handler(call);
+    if (!call.badKeys.isEmpty()) {
+        qCInfo(lcServer).noquote() << "http:" << call.path << "refused values of" << call.badKeys.join(QLatin1Char(','));
+        return ServiceResult::fail(ServiceError::BadInput,
+                                   QStringLiteral("参数格式不正确：%1").arg(call.badKeys.join(QStringLiteral("、"))));
+    }
+    // A refusal leaves nothing behind; success stands only when every statement went through.
+    if (result.errorCode != 0)
+        return result;
+    if (m_env.db.failures() != failuresBefore || !unit.commit()) {
+        qCWarning(lcServer).noquote() << "http:" << call.path << "a statement failed; the call was undone";
         return ServiceResult::fail(ServiceError::Failed, QStringLiteral("服务器内部错误，请稍后重试"), 500);
     }
+    for (const auto &[userId, code] : std::as_const(m_pendingPushes))
+        emit pushNotice(userId, code);
+    m_pendingPushes.clear();
     return result;
 }
 
-void HttpService::servePicture(const QHttpServerRequest &request, QTcpSocket *socket,
-                               const QString &name)
+HttpResponse HttpService::picture(const QString &name) const
 {
     // Only plain file names of our own making: no directories, no "..".
     static const QRegularExpression safe(QStringLiteral("^[A-Za-z0-9_-]+\\.(png|jpg|svg)$"));
     QFile file(QDir(m_env.pictureDir).filePath(name));
-    if (!safe.match(name).hasMatch() || !file.open(QIODevice::ReadOnly)) {
-        makeResponder(request, socket).write(QHttpServerResponder::StatusCode::NotFound);
-        return;
-    }
+    if (!safe.match(name).hasMatch() || !file.open(QIODevice::ReadOnly))
+        return {404, {}, {}};
     const QByteArray mime = name.endsWith(QLatin1String(".svg")) ? "image/svg+xml"
                             : name.endsWith(QLatin1String(".jpg")) ? "image/jpeg"
                                                                    : "image/png";
-    makeResponder(request, socket).write(file.readAll(), mime);
+    return {200, mime, file.readAll()};
 }

@@ -45,22 +45,56 @@ void MarketRoutes::registerRoutes(RouteTable &table)
 ServiceResult MarketRoutes::search(const ServiceCall &call)
 {
     const auto page = RouteHelpers::page(call);
-    const QVariantList filter{call.number(QStringLiteral("sortID")), call.number(QStringLiteral("nsortID")),
-                              call.number(QStringLiteral("provinceID")), specFilter(call),
-                              call.text(QStringLiteral("yieldlydirect")).trimmed()};
-    const QString where = QStringLiteral("WHERE status = 2") + QLatin1String(kFilter)
-                          + QStringLiteral(" AND (?5 = '' OR yieldly = ?5) AND (?3 < 100 OR city_id = ?3)");
-    const qint64 total = m_env.db.scalar(QStringLiteral("SELECT COUNT(*) FROM resource_view ") + where, filter).toLongLong();
-    QVariantList params = filter;
-    params << page.limit << page.offset;
-    const auto rows = m_env.db.query(QStringLiteral("SELECT * FROM resource_view ") + where
-                                         + QStringLiteral(" ORDER BY published_at DESC, id DESC LIMIT ?6 OFFSET ?7"),
-                                     params);
+    // Only the filters asked for go into the statement, so an index that starts with them and
+    // ends with the listing time serves both the filter and the order (no sort of the market).
+    QStringList where{QStringLiteral("status = 2")};
+    QVariantList params;
+    auto equal = [&](const char *column, const QVariant &value) {
+        where << QStringLiteral("%1 = ?").arg(QLatin1String(column));
+        params << value;
+    };
+    if (const qint64 category = call.number(QStringLiteral("sortID")))
+        equal("category_id", category);
+    if (const qint64 kind = call.number(QStringLiteral("nsortID")))
+        equal("kind_id", kind);
+    // The place picker hands a city's code ("3101") in the same member as a province's ("31").
+    if (const qint64 place = call.number(QStringLiteral("provinceID"))) {
+        equal("province_id", place >= 100 ? place / 100 : place);
+        if (place >= 100)
+            equal("city_id", place);
+    }
+    const QString mill = call.text(QStringLiteral("yieldlydirect")).trimmed();
+    if (!mill.isEmpty())
+        equal("yieldly", mill);
+    const QString spec = specFilter(call);
+    if (!spec.isEmpty()) {
+        where << QStringLiteral("instr(spec, ?) > 0");
+        params << spec;
+    }
+    const QString filter = where.join(QLatin1String(" AND "));
+    // The total is counted once per state of the market, not on every page.
+    const QString countKey = filter + QLatin1Char('|') + QVariant(params).toStringList().join(QLatin1Char('|'));
+    if (m_countGeneration != m_env.db.resourceGeneration() || m_counts.size() > 10000) {
+        m_counts.clear();
+        m_countGeneration = m_env.db.resourceGeneration();
+    }
+    auto counted = m_counts.constFind(countKey);
+    if (counted == m_counts.constEnd())
+        counted = m_counts.insert(countKey, m_env.db.scalar(QStringLiteral("SELECT COUNT(*) FROM resources WHERE ") + filter, params).toLongLong());
+    QVariantList pageParams = params;
+    pageParams << page.limit << page.offset;
+    const auto ids = m_env.db.query(QStringLiteral("SELECT id FROM resources WHERE ") + filter
+                                        + QStringLiteral(" ORDER BY published_at DESC, id DESC LIMIT ? OFFSET ?"),
+                                    pageParams);
     QVariantList out;
-    for (const auto &r : rows)
-        out.append(RouteHelpers::resource(r, m_env.isOnline(r.value(QStringLiteral("owner_id")).toLongLong())));
+    for (const auto &id : ids) {
+        const QVariantMap r = m_env.db.queryOne(QStringLiteral("SELECT * FROM resource_view WHERE id = ?"),
+                                                {id.value(QStringLiteral("id"))});
+        if (!r.isEmpty())
+            out.append(RouteHelpers::resource(r, m_env.isOnline(r.value(QStringLiteral("owner_id")).toLongLong())));
+    }
     ServiceResult result = ServiceResult::ok(out);
-    result.extra.insert(QStringLiteral("total"), QString::number(total));
+    result.extra.insert(QStringLiteral("total"), QString::number(counted.value()));
     return result;
 }
 
@@ -79,9 +113,16 @@ ServiceResult MarketRoutes::toOrder(const ServiceCall &call)
     const auto buyer = RouteHelpers::user(m_env, call, failure);
     if (!buyer)
         return failure;
-    return OrderBook(m_env).place(*buyer, call.number(QStringLiteral("resourceId")),
-                                  call.decimal(QStringLiteral("bprice")), call.decimal(QStringLiteral("bweight")),
-                                  call.text(QStringLiteral("tradeType")));
+    const qint64 resource = call.number(QStringLiteral("resourceId"));
+    const double price = call.decimal(QStringLiteral("bprice"));
+    const double weight = call.decimal(QStringLiteral("bweight"));
+    if (!call.badKeys.isEmpty())
+        return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("参数格式不正确"));
+    if (weight <= 0)
+        return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("采购重量必须大于零"));
+    if (price <= 0)
+        return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("采购价格必须大于零"));
+    return OrderBook(m_env).place(*buyer, resource, price, weight, call.text(QStringLiteral("tradeType")));
 }
 
 ServiceResult MarketRoutes::auctionList(const ServiceCall &call)

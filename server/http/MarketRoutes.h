@@ -3,6 +3,8 @@
 #include "RouteEnv.h"
 #include "RouteTable.h"
 
+#include <QHash>
+
 /// The supermarket (search, detail, order) and the auctions (list, detail, bookmark).
 class MarketRoutes
 {
@@ -19,4 +21,7 @@ private:
     ServiceResult auctionCollect(const ServiceCall &call);
 
     RouteEnv &m_env;
+    /// Search totals by filter, valid while the resources are as they were when counted.
+    QHash<QString, qint64> m_counts;
+    quint64 m_countGeneration = 0;
 };

@@ -12,6 +12,22 @@ ServiceResult OrderBook::place(qint64 buyerId, qint64 resourceId, double price, 
     const QVariantMap r = m_env.db.queryOne(QStringLiteral("SELECT * FROM resource_view WHERE id = ?"), {resourceId});
     if (r.isEmpty())
         return ServiceResult::fail(ServiceError::NotFound, QStringLiteral("该资源不存在"));
+    const double available = r.value(QStringLiteral("weight")).toDouble();
+    if (weight <= 0)
+        weight = available; // a directed offer is taken whole
+    const bool negotiable = r.value(QStringLiteral("negotiable")).toInt() != 0;
+    if (price <= 0 || !negotiable)
+        price = r.value(QStringLiteral("price")).toDouble();
+
+    // Qt sends a POST again when a kept-alive connection closes before the answer, so the same
+    // order arriving twice within a short time is one order: answer with the first.
+    const QVariant earlier = m_env.db.scalar(
+        QStringLiteral("SELECT order_no FROM orders WHERE buyer_id = ? AND resource_id = ? AND price = ? AND weight = ?"
+                       " AND booked >= ? ORDER BY id DESC LIMIT 1"),
+        {buyerId, resourceId, price, weight, RouteHelpers::now() - kRepeatWindow});
+    if (earlier.isValid())
+        return placed(earlier.toString());
+
     const int status = r.value(QStringLiteral("status")).toInt();
     const qint64 sellerId = r.value(QStringLiteral("owner_id")).toLongLong();
     const bool directedToBuyer = status == 3 && r.value(QStringLiteral("directed_to")).toLongLong() == buyerId;
@@ -19,30 +35,29 @@ ServiceResult OrderBook::place(qint64 buyerId, qint64 resourceId, double price, 
         return ServiceResult::fail(ServiceError::Failed, QStringLiteral("该资源已下架，无法下单"));
     if (sellerId == buyerId)
         return ServiceResult::fail(ServiceError::Failed, QStringLiteral("不能购买自己发布的资源"));
-    const double available = r.value(QStringLiteral("weight")).toDouble();
-    if (weight <= 0)
-        weight = available; // a directed offer is taken whole
     if (weight > available + 1e-9)
         return ServiceResult::fail(ServiceError::BadInput,
                                    QStringLiteral("采购重量不能超过资源重量%1吨").arg(RouteHelpers::number(available)));
-    const bool negotiable = r.value(QStringLiteral("negotiable")).toInt() != 0;
-    if (price <= 0 || !negotiable)
-        price = r.value(QStringLiteral("price")).toDouble();
 
-    m_env.db.begin();
+    MarketDatabase::Transaction unit(m_env.db);
     const QString number = QStringLiteral("VM%1%2")
                                .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss")))
                                .arg(m_env.db.scalar(QStringLiteral("SELECT COALESCE(MAX(id), 0) + 1 FROM orders")).toLongLong(), 5, 10, QLatin1Char('0'));
     const int inserted = m_env.db.run(QStringLiteral(
-        "INSERT INTO orders(order_no, resource_id, buyer_id, seller_id, price, weight, trade_type) VALUES(?,?,?,?,?,?,?)"),
-        {number, resourceId, buyerId, sellerId, price, weight, tradeType});
-    if (directedToBuyer)
-        m_env.db.run(QStringLiteral("UPDATE resources SET status = 1, directed_to = NULL WHERE id = ?"), {resourceId});
-    m_env.db.commit();
-    if (inserted != 1)
+        "INSERT INTO orders(order_no, resource_id, buyer_id, seller_id, price, weight, trade_type, booked) VALUES(?,?,?,?,?,?,?,?)"),
+        {number, resourceId, buyerId, sellerId, price, weight, tradeType, RouteHelpers::now()});
+    // The directed offer goes back to the seller only together with the order that took it.
+    if (inserted != 1 || (directedToBuyer && m_env.db.run(QStringLiteral(
+            "UPDATE resources SET status = 1, directed_to = NULL WHERE id = ?"), {resourceId}) != 1)
+        || !unit.commit())
         return ServiceResult::fail(ServiceError::Failed, QStringLiteral("下单失败，请稍后重试"));
     m_env.push(sellerId, PushNotice::NewOrderForSeller);
-    return ServiceResult::ok(QVariantMap{{QStringLiteral("orderId"), number}},
+    return placed(number);
+}
+
+ServiceResult OrderBook::placed(const QString &orderNo)
+{
+    return ServiceResult::ok(QVariantMap{{QStringLiteral("orderId"), orderNo}},
                              QStringLiteral("订单已提交，等待卖家确认"));
 }
 
@@ -53,7 +68,7 @@ ServiceResult OrderBook::confirm(qint64 sellerId, qint64 orderId)
         return ServiceResult::fail(ServiceError::NotFound, QStringLiteral("该订单不存在"));
     if (o.value(QStringLiteral("state")).toInt() != 1)
         return ServiceResult::fail(ServiceError::Failed, QStringLiteral("该订单已处理，不能重复操作"));
-    m_env.db.begin();
+    MarketDatabase::Transaction unit(m_env.db);
     m_env.db.run(QStringLiteral("UPDATE orders SET state = 2, trade_status = 4, traded = ? WHERE id = ?"),
                  {RouteHelpers::now(), orderId});
     const QString buyerPhone = m_env.db.scalar(QStringLiteral("SELECT mobile FROM users WHERE id = ?"),
@@ -61,7 +76,8 @@ ServiceResult OrderBook::confirm(qint64 sellerId, qint64 orderId)
     m_env.db.run(QStringLiteral("INSERT INTO deals(phone, price, weight, kind_name) VALUES(?,?,?,?)"),
                  {buyerPhone, o.value(QStringLiteral("price")), o.value(QStringLiteral("weight")),
                   o.value(QStringLiteral("nsort_name"))});
-    m_env.db.commit();
+    if (!unit.commit())
+        return ServiceResult::fail(ServiceError::Failed, QStringLiteral("操作失败，请稍后重试"));
     m_env.push(o.value(QStringLiteral("buyer_id")).toLongLong(), PushNotice::OrderConfirmed);
     return ServiceResult::ok(QVariantMap(), QStringLiteral("订单已确认，请及时与买家联系完成交易"));
 }

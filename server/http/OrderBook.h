@@ -18,6 +18,11 @@ public:
     /// `success` true for "1"; `role` "buy" or "sell" says which side reports.
     ServiceResult reportOutcome(qint64 orderId, bool success, const QString &role);
 
+    /// Seconds within which the same order from the same buyer counts as sent twice.
+    static constexpr qint64 kRepeatWindow = 30;
+
 private:
+    static ServiceResult placed(const QString &orderNo);
+
     RouteEnv &m_env;
 };

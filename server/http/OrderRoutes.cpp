@@ -63,7 +63,12 @@ ServiceResult OrderRoutes::detail(qint64 orderId, qint64 viewerId)
 
 ServiceResult OrderRoutes::waitingDetail(const ServiceCall &call)
 {
-    return detail(call.number(QStringLiteral("id")), 0);
+    // The call names no user: the session key says who asks, and only a party may see it.
+    const qint64 orderId = call.number(QStringLiteral("id"));
+    if (m_env.trustUserIds)
+        return detail(orderId, 0);
+    const qint64 viewer = RouteHelpers::caller(m_env, call, 0);
+    return viewer ? detail(orderId, viewer) : RouteHelpers::notYourCall();
 }
 
 ServiceResult OrderRoutes::historyDetail(const ServiceCall &call)
@@ -115,8 +120,17 @@ ServiceResult OrderRoutes::tradeOutcome(const ServiceCall &call)
     const QString flag = call.text(QStringLiteral("issuccess"));
     if (flag != QLatin1String("0") && flag != QLatin1String("1"))
         return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("交易结果参数错误"));
-    return OrderBook(m_env).reportOutcome(call.number(QStringLiteral("id")), flag == QLatin1String("1"),
-                                          call.text(QStringLiteral("role")));
+    const qint64 orderId = call.number(QStringLiteral("id"));
+    const QString role = call.text(QStringLiteral("role"));
+    if (!m_env.trustUserIds) {
+        // The call names no user: the session key must belong to the side that reports.
+        const QVariant side = m_env.db.scalar(
+            QStringLiteral("SELECT %1 FROM orders WHERE id = ?").arg(sideColumn(role)), {orderId});
+        const qint64 caller = RouteHelpers::caller(m_env, call, 0);
+        if (!caller || side.toLongLong() != caller)
+            return RouteHelpers::notYourCall();
+    }
+    return OrderBook(m_env).reportOutcome(orderId, flag == QLatin1String("1"), role);
 }
 
 ServiceResult OrderRoutes::companyInfo(const ServiceCall &call)

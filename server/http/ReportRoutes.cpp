@@ -1,4 +1,5 @@
 #include "ReportRoutes.h"
+#include "ServerLog.h"
 
 #include "MarketDatabase.h"
 #include "core/util/JsonWriter.h"
@@ -21,7 +22,7 @@ ServiceResult ReportRoutes::crashReport(const ServiceCall &call)
         return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("崩溃信息为空"));
     const QString info = QString::fromUtf8(JsonWriter::write(QVariant(call.info)));
     m_env.db.run(QStringLiteral("INSERT INTO crash_reports(info) VALUES(?)"), {info});
-    qInfo().noquote() << "crash report:" << info;
+    qCInfo(lcServer).noquote() << "crash report:" << info;
     return ServiceResult::ok(QVariantMap(), QStringLiteral("已收到"));
 }
 
@@ -33,6 +34,6 @@ ServiceResult ReportRoutes::advice(const ServiceCall &call)
     if (content.size() > 2000)
         return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("反馈内容过长"));
     m_env.db.run(QStringLiteral("INSERT INTO advice(content) VALUES(?)"), {content});
-    qInfo().noquote() << "advice:" << content;
+    qCInfo(lcServer).noquote() << "advice:" << content;
     return ServiceResult::ok(QVariantMap(), QStringLiteral("感谢您的宝贵意见，我们会尽快处理"));
 }

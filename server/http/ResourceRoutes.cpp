@@ -83,7 +83,7 @@ ServiceResult ResourceRoutes::directToOrder(const ServiceCall &call)
     const auto user = RouteHelpers::user(m_env, call, failure);
     if (!user)
         return failure;
-    const QList<qint64> ids = RouteHelpers::ids(call.text(QStringLiteral("resourceids")));
+    const QList<qint64> ids = RouteHelpers::ids(call, "resourceids");
     if (ids.isEmpty())
         return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("请选择资源"));
     OrderBook orders(m_env);
@@ -117,7 +117,7 @@ ServiceResult ResourceRoutes::releaseDirect(const ServiceCall &call)
         return ServiceResult::fail(ServiceError::NotFound, QStringLiteral("该手机号码尚未注册"));
     if (buyer.toLongLong() == *user)
         return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("不能定向给自己"));
-    const QList<qint64> requested = RouteHelpers::ids(call.text(QStringLiteral("resourceids")));
+    const QList<qint64> requested = RouteHelpers::ids(call, "resourceids");
     const QList<qint64> ids = owned(*user, requested, QStringLiteral("1"));
     if (ids.isEmpty() || ids.size() != requested.size())
         return ServiceResult::fail(ServiceError::Failed, QStringLiteral("只能定向您未发布的资源"));
@@ -136,7 +136,7 @@ ServiceResult ResourceRoutes::release(const ServiceCall &call)
     const auto user = RouteHelpers::user(m_env, call, failure);
     if (!user)
         return failure;
-    const QList<qint64> requested = RouteHelpers::ids(call.text(QStringLiteral("resourceids")));
+    const QList<qint64> requested = RouteHelpers::ids(call, "resourceids");
     const QList<qint64> ids = owned(*user, requested, QStringLiteral("1"));
     if (ids.isEmpty() || ids.size() != requested.size())
         return ServiceResult::fail(ServiceError::Failed, QStringLiteral("只能发布您未发布的资源"));
@@ -154,7 +154,7 @@ ServiceResult ResourceRoutes::back(const ServiceCall &call)
     const auto user = RouteHelpers::user(m_env, call, failure);
     if (!user)
         return failure;
-    const QList<qint64> requested = RouteHelpers::ids(call.text(QStringLiteral("resourceids")));
+    const QList<qint64> requested = RouteHelpers::ids(call, "resourceids");
     const QList<qint64> ids = owned(*user, requested, QStringLiteral("23"));
     if (ids.isEmpty() || ids.size() != requested.size())
         return ServiceResult::fail(ServiceError::Failed, QStringLiteral("只能撤回已发布或已定向的资源"));

@@ -4,6 +4,7 @@
 #include <functional>
 
 class MarketDatabase;
+class SessionKeys;
 
 /// What every route-handler class works with: the store, where pictures go, and the way to
 /// tell a logged-in user about a business event (a push notice on the session channel).
@@ -14,4 +15,8 @@ struct RouteEnv
     std::function<void(qint64 userId, int code)> push;
     /// Whether a user has a live session (the supermarket marks sellers who are online).
     std::function<bool(qint64 userId)> isOnline;
+    /// Who a call's session key belongs to.
+    const SessionKeys *keys = nullptr;
+    /// Believe the user ids in the info blocks without a session key (clients that send none).
+    bool trustUserIds = false;
 };

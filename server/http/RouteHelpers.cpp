@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "MarketDatabase.h"
+#include "SessionKeys.h"
 #include "core/util/Value.h"
 
 #include <QDateTime>
@@ -20,20 +21,43 @@ std::optional<qint64> RouteHelpers::user(const RouteEnv &env, const ServiceCall 
                                          ServiceResult &failure, const char *key)
 {
     const qint64 id = call.number(QString::fromLatin1(key), 0);
-    if (id > 0 && env.db.scalar(QStringLiteral("SELECT 1 FROM users WHERE id = ?"), {id}).isValid())
-        return id;
-    failure = ServiceResult::fail(ServiceError::NotLoggedIn, QStringLiteral("请先登录"));
-    return std::nullopt;
+    if (id <= 0 || !env.db.scalar(QStringLiteral("SELECT 1 FROM users WHERE id = ?"), {id}).isValid()) {
+        failure = ServiceResult::fail(ServiceError::NotLoggedIn, QStringLiteral("请先登录"));
+        return std::nullopt;
+    }
+    if (caller(env, call, id) != id) {
+        failure = notYourCall();
+        return std::nullopt;
+    }
+    return id;
 }
 
-QList<qint64> RouteHelpers::ids(const QString &text)
+qint64 RouteHelpers::caller(const RouteEnv &env, const ServiceCall &call, qint64 claimed)
+{
+    if (env.trustUserIds)
+        return claimed;
+    return env.keys ? env.keys->userFor(call.sessionKey) : 0;
+}
+
+ServiceResult RouteHelpers::notYourCall()
+{
+    return ServiceResult::fail(ServiceError::NotLoggedIn, QStringLiteral("登录已失效，请重新登录"));
+}
+
+QList<qint64> RouteHelpers::ids(const ServiceCall &call, const char *key)
 {
     static const QRegularExpression separators(QStringLiteral("[,，|;\\s]+"));
+    static const QRegularExpression whole(QStringLiteral("^[0-9]{1,18}$"));
+    const QString name = QString::fromLatin1(key);
     QList<qint64> out;
-    for (const QString &part : text.split(separators, Qt::SkipEmptyParts)) {
-        bool ok = false;
-        const qint64 id = part.toLongLong(&ok);
-        if (ok && id > 0 && !out.contains(id))
+    for (const QString &part : call.text(name).split(separators, Qt::SkipEmptyParts)) {
+        const qint64 id = whole.match(part).hasMatch() ? part.toLongLong() : 0;
+        if (id <= 0) {
+            if (!call.badKeys.contains(name))
+                call.badKeys.append(name);
+            return {};
+        }
+        if (!out.contains(id))
             out.append(id);
     }
     return out;

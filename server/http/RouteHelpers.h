@@ -21,12 +21,17 @@ public:
     static Page page(const ServiceCall &call, const char *indexKey = "pageIndex",
                      const char *sizeKey = "pageSize", int maxSize = 100);
 
-    /// The user named by "loginInfoID" (or another key), or nullopt with `failure` set.
+    /// The user named by "loginInfoID" (or another key), or nullopt with `failure` set. Unless
+    /// the service trusts user ids, the call's session key must belong to that user.
     static std::optional<qint64> user(const RouteEnv &env, const ServiceCall &call,
                                        ServiceResult &failure, const char *key = "loginInfoID");
+    /// The user whose session key the call carries (0 for none); with trusted user ids, `claimed`.
+    static qint64 caller(const RouteEnv &env, const ServiceCall &call, qint64 claimed);
+    static ServiceResult notYourCall();
 
-    /// Ids in a "resourceids" text: separated by commas (also "|" or spaces); junk is skipped.
-    static QList<qint64> ids(const QString &text);
+    /// Ids in a text such as "resourceids": separated by commas (also "|" or spaces). A part
+    /// that is not a whole positive number marks the key bad, so the call is refused.
+    static QList<qint64> ids(const ServiceCall &call, const char *key);
 
     /// Numbers as the market writes them: "3450", "12.5".
     static QString number(const QVariant &value);

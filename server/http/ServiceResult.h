@@ -26,7 +26,9 @@ inline constexpr int Failed = 1;         ///< the call was understood but cannot
 inline constexpr int NotLoggedIn = 2;    ///< the user id names nobody
 inline constexpr int NotFound = 3;       ///< the record asked for does not exist
 inline constexpr int BadInput = 4;       ///< a value is missing or out of range
+inline constexpr int TooManyAttempts = 5; ///< too many wrong tries or requests; wait and retry
 inline constexpr int Malformed = 100;    ///< the body is not an envelope
 inline constexpr int BadToken = 101;     ///< wrong or missing token
 inline constexpr int UnknownPath = 404;
+inline constexpr int TooLarge = 413;     ///< the body is over the service's cap
 } // namespace ServiceError

@@ -186,7 +186,7 @@ ServiceResult TenderRoutes::addOrEdit(const ServiceCall &call)
 
 ServiceResult TenderRoutes::publish(const ServiceCall &call)
 {
-    const QList<qint64> ids = RouteHelpers::ids(call.text(QStringLiteral("resourceids")));
+    const QList<qint64> ids = RouteHelpers::ids(call, "resourceids");
     if (ids.isEmpty())
         return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("请选择要发布的招标"));
     m_env.db.begin();

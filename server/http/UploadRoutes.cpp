@@ -1,4 +1,5 @@
 #include "UploadRoutes.h"
+#include "ServerLog.h"
 
 #include "MarketDatabase.h"
 #include "RouteHelpers.h"
@@ -55,7 +56,7 @@ ServiceResult UploadRoutes::upload(const ServiceCall &call)
     const QString name = QStringLiteral("up-%1.%2").arg(QUuid::createUuid().toString(QUuid::Id128), suffix);
     QFile file(QDir(m_env.pictureDir).filePath(name));
     if (!file.open(QIODevice::WriteOnly) || file.write(call.fileBytes) != call.fileBytes.size()) {
-        qWarning().noquote() << "upload: cannot write" << file.fileName() << file.errorString();
+        qCWarning(lcServer).noquote() << "upload: cannot write" << file.fileName() << file.errorString();
         file.remove();
         return ServiceResult::fail(ServiceError::Failed, QStringLiteral("图片保存失败，请稍后重试"));
     }
@@ -71,7 +72,7 @@ ServiceResult UploadRoutes::upload(const ServiceCall &call)
         m_env.db.run(QStringLiteral("UPDATE users SET cert_state = 1 WHERE id = ? AND is_val <> 1"), {*user});
         m_env.db.commit();
     }
-    qInfo().noquote() << "upload type" << type << "from user" << *user << "stored as" << name;
+    qCInfo(lcServer).noquote() << "upload type" << type << "from user" << *user << "stored as" << name;
     return ServiceResult::ok(QVariantMap{{QStringLiteral("url"), call.baseUrl + QStringLiteral("pictures/") + name}},
                              voucher ? QStringLiteral("凭证已上传") : QStringLiteral("证书已上传"));
 }

@@ -1,7 +1,11 @@
 #include "SessionServer.h"
+#include "ServerLog.h"
 
+#include "BoundedTcpServer.h"
 #include "MarketDatabase.h"
+#include "PasswordHash.h"
 #include "SessionClient.h"
+#include "SessionKeys.h"
 #include "UserRecord.h"
 #include "core/session/PushNotice.h"
 #include "core/util/JsonReader.h"
@@ -28,8 +32,10 @@ QVariantMap refusal(const QString &message)
 
 } // namespace
 
-SessionServer::SessionServer(MarketDatabase &db, QObject *parent)
-    : QObject(parent), m_db(db), m_friends(db), m_server(new QTcpServer(this))
+SessionServer::SessionServer(MarketDatabase &db, SessionKeys &keys, int maxConnections, int idleMs,
+                             QObject *parent)
+    : QObject(parent), m_db(db), m_keys(keys), m_friends(db),
+      m_server(new BoundedTcpServer(QStringLiteral("session"), maxConnections, this)), m_idleMs(idleMs)
 {
     connect(m_server, &QTcpServer::newConnection, this, &SessionServer::accept);
 }
@@ -38,7 +44,7 @@ SessionServer::~SessionServer() = default;
 
 bool SessionServer::listen(const QHostAddress &address, quint16 port)
 {
-    return m_server->listen(address, port);
+    return m_server->listenOn(address, port);
 }
 
 quint16 SessionServer::port() const
@@ -49,9 +55,11 @@ quint16 SessionServer::port() const
 void SessionServer::accept()
 {
     while (QTcpSocket *socket = m_server->nextPendingConnection()) {
-        auto *client = new SessionClient(socket, this);
+        auto *client = new SessionClient(socket, m_idleMs, this);
         connect(client, &SessionClient::frameReceived, this, &SessionServer::handle);
         connect(client, &SessionClient::disconnected, this, &SessionServer::dropClient);
+        connect(client, &SessionClient::backlogWanted, this, &SessionServer::sendStored);
+        connect(client, &SessionClient::backlogDelivered, this, &SessionServer::removeDelivered);
     }
 }
 
@@ -66,7 +74,7 @@ void SessionServer::handle(SessionClient *client, const SessionFrame &frame)
 {
     const QVariant parsed = JsonReader::read(frame.body);
     if (parsed.typeId() != QMetaType::QVariantMap) {
-        qInfo().noquote() << "session:" << client->peer() << "type" << frame.type
+        qCInfo(lcServer).noquote() << "session:" << client->peer() << "type" << frame.type
                           << "body is not a JSON object; dropped";
         return;
     }
@@ -81,7 +89,7 @@ void SessionServer::handle(SessionClient *client, const SessionFrame &frame)
         client->send(QrReply, {{QStringLiteral("Msg"), QStringLiteral("二维码已收到")}});
         break;
     default:
-        qInfo().noquote() << "session:" << client->peer() << "unknown frame type" << frame.type;
+        qCInfo(lcServer).noquote() << "session:" << client->peer() << "unknown frame type" << frame.type;
     }
 }
 
@@ -89,16 +97,25 @@ void SessionServer::login(SessionClient *client, const QVariantMap &body)
 {
     const QString phone = str(body, "Phone");
     const QString password = str(body, "Password");
-    const QVariantMap row = m_db.queryOne(QStringLiteral("SELECT * FROM users WHERE mobile = ?"), {phone});
     if (phone.isEmpty() || password.isEmpty()) {
         client->send(LoginRefused, refusal(QStringLiteral("手机号码和密码不能为空")));
         return;
     }
-    if (row.isEmpty() || row.value(QStringLiteral("password")).toString() != password) {
-        qInfo().noquote() << "session: login refused for" << phone;
+    if (m_wrongByAccount.exhausted(phone) || m_wrongByPeer.exhausted(client->peerAddress())) {
+        qCInfo(lcServer).noquote() << "session: login for" << phone << "from" << client->peer()
+                                   << "refused: too many wrong passwords";
+        client->send(LoginRefused, refusal(QStringLiteral("密码错误次数过多，请15分钟后再试")));
+        return;
+    }
+    const QVariantMap row = m_db.queryOne(QStringLiteral("SELECT * FROM users WHERE mobile = ?"), {phone});
+    if (row.isEmpty() || !PasswordHash::verify(password, row.value(QStringLiteral("password")).toString())) {
+        m_wrongByAccount.count(phone);
+        m_wrongByPeer.count(client->peerAddress());
+        qCInfo(lcServer).noquote() << "session: login refused for" << phone;
         client->send(LoginRefused, refusal(QStringLiteral("手机号码或密码错误")));
         return;
     }
+    m_wrongByAccount.clear(phone);
     const qint64 userId = row.value(QStringLiteral("id")).toLongLong();
     // Switching accounts on one connection leaves the previous one offline.
     if (client->userId() && client->userId() != userId && m_online.value(client->userId()) == client)
@@ -111,20 +128,41 @@ void SessionServer::login(SessionClient *client, const QVariantMap &body)
     }
     client->setUserId(userId, phone);
     m_online.insert(userId, client);
-    qInfo().noquote() << "session: user" << userId << phone << "logged in from" << client->peer();
-    client->send(LoginAccepted, UserRecord::fromRow(row));
-    deliverStored(client);
+    qCInfo(lcServer).noquote() << "session: user" << userId << phone << "logged in from" << client->peer();
+    // The reply carries one member more than the record: the key that binds service calls to
+    // this login (a new login replaces it, so a device forced out loses its key too).
+    QVariantMap reply = UserRecord::fromRow(row);
+    reply.insert(QStringLiteral("SessionKey"), QString::fromLatin1(m_keys.issue(userId)));
+    client->send(LoginAccepted, reply);
+    client->startBacklog();
 }
 
-void SessionServer::deliverStored(SessionClient *client)
+void SessionServer::sendStored(SessionClient *client)
 {
-    const auto rows = m_db.query(QStringLiteral(
-        "SELECT id, body FROM offline_messages WHERE receiver_id = ? ORDER BY id"), {client->userId()});
-    for (const auto &row : rows)
-        client->sendRaw(Chat, row.value(QStringLiteral("body")).toString().toUtf8());
-    if (!rows.isEmpty())
-        m_db.run(QStringLiteral("DELETE FROM offline_messages WHERE receiver_id = ? AND id <= ?"),
-                 {client->userId(), rows.last().value(QStringLiteral("id"))});
+    const qint64 receiver = client->userId();
+    QList<SessionClient::StoredMessage> batch;
+    if (receiver) {
+        // Small batches as the client takes them: a large backlog never sits in memory at once.
+        const auto rows = m_db.query(QStringLiteral(
+            "SELECT id, body FROM offline_messages WHERE receiver_id = ? AND id > ? ORDER BY id LIMIT 64"),
+            {receiver, client->backlogCursor()});
+        qint64 bytes = 0;
+        for (const auto &row : rows) {
+            batch.append({row.value(QStringLiteral("id")).toLongLong(), row.value(QStringLiteral("body")).toString().toUtf8()});
+            bytes += batch.last().body.size();
+            if (bytes >= SessionClient::kLowWater)
+                break;
+        }
+    }
+    if (batch.isEmpty())
+        client->endBacklog();
+    else
+        client->sendBacklog(receiver, batch);
+}
+
+void SessionServer::removeDelivered(qint64 receiverId, qint64 uptoId)
+{
+    m_db.run(QStringLiteral("DELETE FROM offline_messages WHERE receiver_id = ? AND id <= ?"), {receiverId, uptoId});
 }
 
 void SessionServer::logout(SessionClient *client, const QVariantMap &body)
@@ -135,25 +173,27 @@ void SessionServer::logout(SessionClient *client, const QVariantMap &body)
     const QString own = m_db.scalar(QStringLiteral("SELECT mobile FROM users WHERE id = ?"),
                                     {client->userId()}).toString();
     if (phone != own) {
-        qInfo().noquote() << "session:" << client->peer() << "logout for another number ignored";
+        qCInfo(lcServer).noquote() << "session:" << client->peer() << "logout for another number ignored";
         return;
     }
-    if (m_online.value(client->userId()) == client)
+    if (m_online.value(client->userId()) == client) {
         m_online.remove(client->userId());
-    qInfo().noquote() << "session: user" << client->userId() << "logged out";
+        m_keys.revoke(client->userId());
+    }
+    qCInfo(lcServer).noquote() << "session: user" << client->userId() << "logged out";
     client->setUserId(0);
 }
 
 void SessionServer::chat(SessionClient *client, QVariantMap body)
 {
     if (!client->userId()) {
-        qInfo().noquote() << "session:" << client->peer() << "chat before login dropped";
+        qCInfo(lcServer).noquote() << "session:" << client->peer() << "chat before login dropped";
         return;
     }
     const qint64 receiver = Value::longLongValue(body.value(QStringLiteral("ReceiverID")));
     SessionClient *target = m_online.value(receiver);
     if (!target && !m_db.scalar(QStringLiteral("SELECT 1 FROM users WHERE id = ?"), {receiver}).isValid()) {
-        qInfo().noquote() << "session: chat to unknown receiver" << body.value(QStringLiteral("ReceiverID"));
+        qCInfo(lcServer).noquote() << "session: chat to unknown receiver" << body.value(QStringLiteral("ReceiverID"));
         return;
     }
     // The sender is who is logged in on this connection, whatever the frame claims.
@@ -162,12 +202,16 @@ void SessionServer::chat(SessionClient *client, QVariantMap body)
     if (str(body, "SendTime").isEmpty())
         body[QStringLiteral("SendTime")] = QString::number(QDateTime::currentSecsSinceEpoch());
     const QByteArray json = JsonWriter::write(QVariant(body));
-    if (target) {
+    // A receiver that is still taking its backlog, or reads slowly, gets the message through
+    // the store too: it keeps its place in line and nothing piles up in memory.
+    if (target && !target->backlogActive() && target->unsent() < SessionClient::kLowWater) {
         target->sendRaw(Chat, json);
         return;
     }
     m_db.run(QStringLiteral("INSERT INTO offline_messages(receiver_id, body) VALUES(?,?)"),
              {receiver, QString::fromUtf8(json)});
+    if (target)
+        target->startBacklog();
 }
 
 void SessionServer::friendRequest(SessionClient *client, const QVariantMap &body)
@@ -198,7 +242,7 @@ void SessionServer::friendAccept(SessionClient *client, const QVariantMap &body)
     const qint64 inviter = Value::longLongValue(body.value(QStringLiteral("InviterID")));
     const qint64 invitee = client->userId(); // only the invited user can accept
     if (str(body, "Agree") != QLatin1String("1") || !m_friends.accept(inviter, invitee)) {
-        qInfo().noquote() << "session: no pending request from" << inviter << "to" << invitee;
+        qCInfo(lcServer).noquote() << "session: no pending request from" << inviter << "to" << invitee;
         return;
     }
     const QVariantMap confirmed{{QStringLiteral("InviterID"), QString::number(inviter)},

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AttemptLimiter.h"
 #include "FriendBook.h"
 
 #include <QHash>
@@ -7,8 +8,9 @@
 #include <QObject>
 #include <QVariantMap>
 
+class BoundedTcpServer;
 class MarketDatabase;
-class QTcpServer;
+class SessionKeys;
 class SessionClient;
 struct SessionFrame;
 
@@ -19,7 +21,9 @@ class SessionServer : public QObject
 {
     Q_OBJECT
 public:
-    explicit SessionServer(MarketDatabase &db, QObject *parent = nullptr);
+    /// `idleMs`: how long a connection may stay without a login.
+    SessionServer(MarketDatabase &db, SessionKeys &keys, int maxConnections, int idleMs,
+                  QObject *parent = nullptr);
     ~SessionServer() override;
 
     /// Starts listening; port 0 picks a free one (see port()).
@@ -47,10 +51,19 @@ private:
     void chat(SessionClient *client, QVariantMap body);
     void friendRequest(SessionClient *client, const QVariantMap &body);
     void friendAccept(SessionClient *client, const QVariantMap &body);
-    void deliverStored(SessionClient *client);
+    void sendStored(SessionClient *client);
+    void removeDelivered(qint64 receiverId, qint64 uptoId);
+
+    /// Wrong passwords allowed per account and per peer address in a quarter of an hour.
+    static constexpr int kWrongPasswordsPerAccount = 5;
+    static constexpr int kWrongPasswordsPerPeer = 30;
 
     MarketDatabase &m_db;
+    SessionKeys &m_keys;
     FriendBook m_friends;
-    QTcpServer *m_server = nullptr;
+    BoundedTcpServer *m_server = nullptr;
+    int m_idleMs;
+    AttemptLimiter m_wrongByAccount{kWrongPasswordsPerAccount, 15 * 60 * 1000};
+    AttemptLimiter m_wrongByPeer{kWrongPasswordsPerPeer, 15 * 60 * 1000};
     QHash<qint64, SessionClient *> m_online;
 };

@@ -64,7 +64,7 @@ private slots:
     void initTestCase()
     {
         m_server = std::make_unique<ServerProcess>(QStringLiteral(VELMORA_SERVER_BIN));
-        QVERIFY2(m_server->start({QStringLiteral("--demo")}), qPrintable(m_server->errorText()));
+        QVERIFY2(m_server->start({QStringLiteral("--demo"), QStringLiteral("--trust-user-ids")}), qPrintable(m_server->errorText()));
     }
     void cleanupTestCase() { m_server.reset(); }
 

@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 #include <QRegularExpression>
+#include <sys/resource.h>
 
 ServerProcess::ServerProcess(const QString &program) : m_program(program) {}
 
@@ -20,6 +21,12 @@ bool ServerProcess::start(const QStringList &extraArguments, int timeoutMs)
     m_stdout.clear();
     m_stderr.clear();
     m_httpPort = m_sessionPort = 0;
+    const rlim_t limit = rlim_t(m_fileLimit);
+    m_process.setChildProcessModifier([limit] {
+        const rlimit l{limit, limit};
+        if (limit)
+            setrlimit(RLIMIT_NOFILE, &l);
+    });
     m_process.start(m_program, args);
     if (!m_process.waitForStarted(timeoutMs)) {
         m_error = QStringLiteral("cannot start %1: %2").arg(m_program, m_process.errorString());

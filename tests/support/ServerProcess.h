@@ -26,6 +26,9 @@ public:
     QString dataDir() const { return m_dir.path(); }
     QString errorText() const { return m_error; }
     bool isRunning() const { return m_process.state() == QProcess::Running; }
+    qint64 processId() const { return m_process.processId(); }
+    /// Starts the next server with this many file descriptors at most (0: inherited).
+    void setFileLimit(int limit) { m_fileLimit = limit; }
 
     /// Everything the server logged so far (its standard error).
     QString log();
@@ -38,6 +41,7 @@ private:
     QProcess m_process;
     QByteArray m_stdout;
     QByteArray m_stderr;
+    int m_fileLimit = 0;
     quint16 m_httpPort = 0;
     quint16 m_sessionPort = 0;
     QString m_error;

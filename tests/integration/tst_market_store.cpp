@@ -1,0 +1,106 @@
+// The service's store and route table in-process: units of work, the schema version, stored
+// passwords, a route for every operation the client calls, escaped log lines.
+#include "MarketDatabase.h"
+#include "PasswordHash.h"
+#include "ServerLog.h"
+#include "SessionKeys.h"
+#include "core/api/EndpointCatalogue.h"
+#include "http/HttpService.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+class tst_MarketStore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void unitKeepsAllOrNothing_data()
+    {
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<QVariantList>("params");
+        QTest::addColumn<bool>("nested");
+        QTest::addColumn<int>("kept");
+        const QString insert = QStringLiteral("INSERT INTO deals(phone, price, weight, kind_name) VALUES(?,?,?,?)");
+        const QVariantList good{QStringLiteral("1"), 1.0, 1.0, QStringLiteral("k")};
+        QTest::newRow("both fine") << insert << good << false << 2;
+        QTest::newRow("step fails") << insert << QVariantList{QVariant(), 1.0, 1.0, QStringLiteral("k")} << false << 0;
+        QTest::newRow("bind fails") << insert << (QVariantList(good) << 5) << false << 0;
+        QTest::newRow("prepare fails") << QStringLiteral("INSERT INTO nowhere VALUES(1)") << QVariantList() << false << 0;
+        QTest::newRow("inner unit fails") << insert << QVariantList{QVariant(), 1.0, 1.0, QStringLiteral("k")} << true << 0;
+        QTest::newRow("inner unit fine") << insert << good << true << 2;
+    }
+    void unitKeepsAllOrNothing()
+    {
+        QFETCH(QString, second);
+        QFETCH(QVariantList, params);
+        QFETCH(bool, nested);
+        QFETCH(int, kept);
+        MarketDatabase db;
+        QVERIFY(db.open(QStringLiteral(":memory:")));
+        {
+            MarketDatabase::Transaction unit(db);
+            QCOMPARE(db.run(QStringLiteral("INSERT INTO deals(phone, price, weight, kind_name) VALUES('1', 1, 1, 'k')")), 1);
+            if (nested) {
+                MarketDatabase::Transaction inner(db);
+                db.run(second, params);
+                inner.commit();
+            } else {
+                db.run(second, params);
+            }
+            QCOMPARE(unit.commit(), kept > 0);
+        }
+        QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM deals")).toInt(), kept);
+        QCOMPARE(db.depth(), 0);
+    }
+
+    void schemaVersionAndStoredPasswords()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("m.sqlite3"));
+        {
+            // A file from before versioning: plain-text passwords, user_version 0.
+            MarketDatabase db;
+            QVERIFY(db.open(file));
+            QVERIFY(db.execScript(QStringLiteral("PRAGMA user_version = 0; INSERT INTO users(mobile, password) VALUES('13800000009', 'demo123')")));
+        }
+        {
+            MarketDatabase db;
+            QVERIFY(db.open(file));
+            const QString stored = db.scalar(QStringLiteral("SELECT password FROM users")).toString();
+            QVERIFY2(stored.startsWith(QLatin1String("pbkdf2-sha256$")), qPrintable(stored));
+            QVERIFY(PasswordHash::verify(QStringLiteral("demo123"), stored));
+            QVERIFY(!PasswordHash::verify(QStringLiteral("demo124"), stored));
+            QCOMPARE(db.scalar(QStringLiteral("PRAGMA user_version")).toInt(), MarketDatabase::kSchemaVersion);
+            QVERIFY(db.execScript(QStringLiteral("PRAGMA user_version = 99")));
+        }
+        MarketDatabase newer;
+        QVERIFY(!newer.open(file));
+    }
+
+    void everyClientOperationHasARoute()
+    {
+        MarketDatabase db;
+        QVERIFY(db.open(QStringLiteral(":memory:")));
+        QTemporaryDir dir;
+        SessionKeys keys;
+        HttpService service(db, dir.path(), keys, HttpService::Limits());
+        QStringList paths{QStringLiteral("steel/GetQueryCondition"), QStringLiteral("market/GetYieldly"),
+                          QStringLiteral("error/senderror"), QStringLiteral("IM/GetFriendList"),
+                          QStringLiteral("IM/GetPreFriendList"), QStringLiteral("app/addAdvice")};
+        for (const auto op : EndpointCatalogue::operations())
+            paths << QString::fromLatin1(EndpointCatalogue::endpoint(op).path);
+        QVERIFY(paths.size() > 50);
+        for (const QString &path : paths)
+            QVERIFY2(service.routes().find(path), qPrintable(path));
+    }
+
+    void logLinesEscapeControlCharacters()
+    {
+        QCOMPARE(ServerLog::escaped(QStringLiteral("1\nverification code\r\t\\ \x01\x7f\u2028张")),
+                 QStringLiteral("1\\nverification code\\r\\t\\\\ \\x01\\x7f\\x2028张"));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_MarketStore)
+#include "tst_market_store.moc"

@@ -1,0 +1,263 @@
+// The service under abuse, over its wire: values that do not parse, orders that must not be
+// placed (or placed twice), calls made with someone else's user id, bodies over the cap, idle
+// and flooding connections, guessing, forged log lines, private files, a large chat backlog.
+#include "MarketDatabase.h"
+#include "ServerProcess.h"
+#include "SessionPeer.h"
+
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QSignalSpy>
+#include <QtTest>
+#include <memory>
+
+namespace {
+const QByteArray kEnvelope = "auth={\"os\":\"iOS\",\"tokenKey\":\"A3C9E1F07B2D4C6E8F1A0B3D5C7E\"}&info=";
+const QString kPass = QStringLiteral("demo123");
+QString mobileOf(int user) { return QStringLiteral("1380000000%1").arg(user); }
+} // namespace
+
+class tst_ServiceHardening : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ServerProcess> m_server;
+    std::unique_ptr<MarketDatabase> m_peek;
+    std::vector<std::unique_ptr<SessionPeer>> m_peers;
+    QNetworkAccessManager m_nam;
+
+    bool start(const QStringList &extra = {})
+    {
+        m_peers.clear();
+        m_peek.reset();
+        m_server = std::make_unique<ServerProcess>(QStringLiteral(VELMORA_SERVER_BIN));
+        if (!m_server->start(QStringList{QStringLiteral("--demo")} + extra))
+            return false;
+        m_peek = std::make_unique<MarketDatabase>();
+        return m_peek->open(m_server->dataDir() + QStringLiteral("/market.sqlite3"));
+    }
+    qint64 count(const QString &sql, const QVariantList &params = {}) { return m_peek->scalar(sql, params).toLongLong(); }
+
+    QVariantMap post(const QString &path, const QByteArray &info, const QByteArray &key = {})
+    {
+        QNetworkRequest req(m_server->baseUrl().resolved(QUrl(path)));
+        req.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray("application/x-www-form-urlencoded"));
+        if (!key.isEmpty())
+            req.setRawHeader("X-Velmora-Session", key);
+        QNetworkReply *reply = m_nam.post(req, kEnvelope + info);
+        QSignalSpy done(reply, &QNetworkReply::finished);
+        if (!reply->isFinished())
+            done.wait(15000);
+        reply->deleteLater();
+        return QJsonDocument::fromJson(reply->readAll()).object().toVariantMap();
+    }
+    static int code(const QVariantMap &reply) { return reply.value(QStringLiteral("errorCode"), -1).toInt(); }
+
+    /// Logs the demo user in on the session channel and returns the key of that login.
+    QByteArray keyOf(int user)
+    {
+        m_peers.push_back(std::make_unique<SessionPeer>());
+        SessionPeer &p = *m_peers.back();
+        if (!p.connectTo(m_server->sessionPort()) || p.login(mobileOf(user), kPass) != 1)
+            return {};
+        return p.lastFrame().object().value(QStringLiteral("SessionKey")).toString().toLatin1();
+    }
+    QByteArray order(const QVariant &resource, const char *price, const char *weight)
+    {
+        return "{\"loginInfoID\":\"1\",\"resourceId\":\"" + resource.toString().toUtf8() + "\",\"bprice\":\"" + price
+               + "\",\"bweight\":\"" + weight + "\",\"tradeType\":\"自主提货\"}";
+    }
+
+private slots:
+    void cleanup()
+    {
+        m_peers.clear();
+        m_peek.reset();
+        m_server.reset();
+    }
+
+    void ordersOnlyForWhatIsOnSale_data()
+    {
+        QTest::addColumn<QString>("pick");
+        QTest::addColumn<QByteArray>("price");
+        QTest::addColumn<QByteArray>("weight");
+        QTest::addColumn<bool>("placed");
+        const QString listed = QStringLiteral("status = 2 AND owner_id <> 1");
+        QTest::newRow("listed") << listed << QByteArray("3451") << QByteArray("1.50") << true;
+        QTest::newRow("NaN price") << listed << QByteArray("NaN") << QByteArray("1.50") << false;
+        QTest::newRow("negative weight") << listed << QByteArray("3451") << QByteArray("-5") << false;
+        QTest::newRow("infinite weight") << listed << QByteArray("3451") << QByteArray("inf") << false;
+        QTest::newRow("id with SQL") << QStringLiteral("0") << QByteArray("3451") << QByteArray("1.50") << false;
+        QTest::newRow("taken back") << QStringLiteral("status = 1 AND owner_id <> 1") << QByteArray("3451") << QByteArray("1.50") << false;
+        QTest::newRow("directed to another") << QStringLiteral("status = 3 AND directed_to <> 1 AND owner_id <> 1") << QByteArray("3451") << QByteArray("1.50") << false;
+        QTest::newRow("directed to the buyer") << QStringLiteral("status = 3 AND directed_to = 1") << QByteArray("3451") << QByteArray("1.50") << true;
+    }
+    void ordersOnlyForWhatIsOnSale()
+    {
+        QFETCH(QString, pick);
+        QFETCH(QByteArray, price);
+        QFETCH(QByteArray, weight);
+        QFETCH(bool, placed);
+        QVERIFY(start());
+        const QVariant id = pick == QLatin1String("0") ? QVariant(QStringLiteral("12 OR 1=1"))
+                                                       : m_peek->scalar(QStringLiteral("SELECT id FROM resources WHERE %1 LIMIT 1").arg(pick));
+        QVERIFY(id.isValid());
+        const qint64 before = count(QStringLiteral("SELECT COUNT(*) FROM orders"));
+        const QByteArray key = keyOf(1);
+        const QVariantMap reply = post(QStringLiteral("Market/ToOrder"), order(id, price, weight), key);
+        QCOMPARE(code(reply) == 0, placed);
+        QVERIFY(!reply.value(QStringLiteral("message")).toString().isEmpty());
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM orders")), before + (placed ? 1 : 0));
+        if (placed) // the same order again (Qt's resend) is answered with the first
+            QCOMPARE(post(QStringLiteral("Market/ToOrder"), order(id, price, weight), key), reply);
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM orders")), before + (placed ? 1 : 0));
+    }
+
+    void callsActOnlyForTheKeyHolder_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("keyOf");
+        QTest::addColumn<bool>("accepted");
+        for (const char *path : {"Market/OrderHistoryDetail", "Market/ResourceOrderDetail"}) {
+            QTest::addRow("%s without a key", path) << QString::fromLatin1(path) << 0 << false;
+            QTest::addRow("%s with another's key", path) << QString::fromLatin1(path) << 3 << false;
+            QTest::addRow("%s with the party's key", path) << QString::fromLatin1(path) << 1 << true;
+        }
+        QTest::newRow("ChangePassWord with another's key") << QStringLiteral("User/ChangePassWord") << 3 << false;
+        QTest::newRow("ChangePassWord with the own key") << QStringLiteral("User/ChangePassWord") << 1 << true;
+    }
+    void callsActOnlyForTheKeyHolder()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, keyOf);
+        QFETCH(bool, accepted);
+        QVERIFY(start());
+        const QByteArray key = keyOf ? this->keyOf(keyOf) : QByteArray();
+        const QByteArray orderId = m_peek->scalar(QStringLiteral("SELECT id FROM orders WHERE buyer_id = 1 LIMIT 1")).toString().toUtf8();
+        const QVariantMap reply = post(path, "{\"loginInfoID\":\"1\",\"id\":\"" + orderId + "\",\"newPwd\":\"n3w\"}", key);
+        QCOMPARE(code(reply) == 0, accepted);
+    }
+
+    void bodyOverTheCapRefusedWithoutKeepingIt()
+    {
+        QVERIFY(start());
+        QTcpSocket s;
+        s.connectToHost(QHostAddress::LocalHost, m_server->httpPort());
+        QVERIFY(s.waitForConnected(5000));
+        s.write("POST /Market/ToOrder HTTP/1.1\r\nHost: x\r\nContent-Length: 104857600\r\n\r\n");
+        const QByteArray chunk(1 << 20, 'a');
+        QByteArray reply;
+        for (int i = 0; i < 100 && s.state() == QAbstractSocket::ConnectedState; ++i) {
+            s.write(chunk);
+            s.waitForBytesWritten(2000);
+            reply += s.readAll();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT((reply += s.readAll()).contains("\"errorCode\":413"), 10000);
+        QVERIFY(reply.startsWith("HTTP/1.1 413"));
+        QFile status(QStringLiteral("/proc/%1/status").arg(m_server->processId()));
+        QVERIFY(status.open(QIODevice::ReadOnly));
+        const QByteArray text = status.readAll();
+        const QByteArray peak = text.mid(text.indexOf("VmHWM:") + 6).simplified().split(' ').value(0);
+        QVERIFY2(peak.toLongLong() < 64 * 1024, peak.constData()); // kB
+    }
+
+    void idleConnectionsAreClosed()
+    {
+        QVERIFY(start({QStringLiteral("--idle-timeout"), QStringLiteral("1")}));
+        QTcpSocket http, session;
+        http.connectToHost(QHostAddress::LocalHost, m_server->httpPort());
+        session.connectToHost(QHostAddress::LocalHost, m_server->sessionPort());
+        QVERIFY(http.waitForConnected(5000) && session.waitForConnected(5000));
+        http.write("POST /Market/Search HTTP/1.1\r\nHost: x\r\nContent-Le");
+        QTRY_COMPARE_WITH_TIMEOUT(http.state(), QAbstractSocket::UnconnectedState, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(session.state(), QAbstractSocket::UnconnectedState, 10000);
+    }
+
+    void listenersRecoverFromADescriptorFlood()
+    {
+        m_server = std::make_unique<ServerProcess>(QStringLiteral(VELMORA_SERVER_BIN));
+        m_server->setFileLimit(96);
+        QVERIFY(m_server->start({QStringLiteral("--demo"), QStringLiteral("--max-connections"), QStringLiteral("1000")}));
+        std::vector<std::unique_ptr<QTcpSocket>> flood;
+        for (int i = 0; i < 300; ++i) {
+            flood.push_back(std::make_unique<QTcpSocket>());
+            flood.back()->connectToHost(QHostAddress::LocalHost, i % 2 ? m_server->httpPort() : m_server->sessionPort());
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(m_server->log().contains(QLatin1String("accept failed")), 10000);
+        flood.clear();
+        QTRY_COMPARE_WITH_TIMEOUT(code(post(QStringLiteral("steel/GetQueryCondition"), "{}")), 0, 20000);
+        SessionPeer peer;
+        QVERIFY(peer.connectTo(m_server->sessionPort()));
+        QCOMPARE(peer.login(mobileOf(1), kPass), 1);
+    }
+
+    void guessingIsCut()
+    {
+        QVERIFY(start());
+        const QString mobile = mobileOf(3);
+        QCOMPARE(code(post(QStringLiteral("User/SendCaptchaCode"), "{\"mobile\":\"" + mobile.toUtf8() + "\"}")), 0);
+        QVERIFY(code(post(QStringLiteral("User/SendCaptchaCode"), "{\"mobile\":\"" + mobile.toUtf8() + "\"}")) != 0);
+        QString sms;
+        QTRY_VERIFY_WITH_TIMEOUT(!(sms = m_server->lastCode(mobile)).isEmpty(), 5000);
+        auto reset = [&](const QString &captcha) {
+            return code(post(QStringLiteral("User/ChangePwdByPhone"),
+                             QStringLiteral("{\"mobile\":\"%1\",\"newPwd\":\"x\",\"captcha\":\"%2\"}").arg(mobile, captcha).toUtf8()));
+        };
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(reset(QStringLiteral("000000")) != 0);
+        QVERIFY(reset(sms) != 0);
+        SessionPeer peer;
+        QVERIFY(peer.connectTo(m_server->sessionPort()));
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(peer.login(mobile, QStringLiteral("wrong")), 2);
+        QCOMPARE(peer.login(mobile, kPass), 2);
+        QVERIFY(!peer.lastFrame().object().value(QStringLiteral("Message")).toString().isEmpty());
+    }
+
+    void forgedLogLinesStayInTheirLine()
+    {
+        QVERIFY(start());
+        SessionPeer peer;
+        QVERIFY(peer.connectTo(m_server->sessionPort()));
+        QCOMPARE(peer.login(QStringLiteral("1\nverification code for 13800000002: 123456 (reset)"), kPass), 2);
+        QTRY_VERIFY_WITH_TIMEOUT(m_server->log().contains(QLatin1String("\\nverification code for")), 5000);
+        for (const QString &line : m_server->log().split(QLatin1Char('\n')))
+            QVERIFY(!line.startsWith(QLatin1String("verification code for")));
+    }
+
+    void storeIsPrivateAndHashed()
+    {
+        QVERIFY(start());
+        for (const QString &path : {m_server->dataDir(), m_server->dataDir() + QStringLiteral("/market.sqlite3"),
+                                    m_server->dataDir() + QStringLiteral("/pictures/ad-1.png")}) {
+            const QFile::Permissions p = QFileInfo(path).permissions();
+            QVERIFY2((p & QFile::ReadOwner) && !(p & 0x0077), qPrintable(path)); // nothing for group and others
+        }
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM users WHERE password NOT LIKE 'pbkdf2-sha256$%'")), 0);
+    }
+
+    void largeBacklogDeliveredInFull()
+    {
+        QVERIFY(start());
+        SessionPeer sender;
+        QVERIFY(sender.connectTo(m_server->sessionPort()) && sender.login(mobileOf(1), kPass) == 1);
+        const QString content(60 * 1024, QLatin1Char('x'));
+        const QByteArray frame = SessionPeer::frame(4, SessionPeer::json({{"Type", QStringLiteral("2")}, {"SenderID", QStringLiteral("1")},
+                                                                           {"ReceiverID", QStringLiteral("2")}, {"Content", content}}));
+        for (int i = 0; i < 200; ++i) // 12 MB for an offline receiver
+            sender.write(frame);
+        QTRY_COMPARE_WITH_TIMEOUT(count(QStringLiteral("SELECT COUNT(*) FROM offline_messages")), 200, 60000);
+        SessionPeer receiver;
+        receiver.socket().setReadBufferSize(16 * 1024); // a slow reader
+        QVERIFY(receiver.connectTo(m_server->sessionPort()) && receiver.login(mobileOf(2), kPass) == 1);
+        QTRY_COMPARE_WITH_TIMEOUT(receiver.count(4), 200, 60000);
+        QTRY_COMPARE_WITH_TIMEOUT(count(QStringLiteral("SELECT COUNT(*) FROM offline_messages")), 0, 10000);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_ServiceHardening)
+#include "tst_service_hardening.moc"
