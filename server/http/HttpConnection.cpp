@@ -4,6 +4,7 @@
 
 #include <QTcpSocket>
 #include <QUrl>
+#include <sys/socket.h>
 
 namespace {
 
@@ -128,6 +129,11 @@ bool HttpConnection::readHead(qsizetype end)
 void HttpConnection::refuse(int status, int errorCode, const QString &message)
 {
     respond({status, "application/json; charset=utf-8", ServiceResult::fail(errorCode, message).toJson()}, false);
+    // The client may still be sending the body it announced: closing now would reset the
+    // connection and could take the answer with it. So only this side is shut once the answer
+    // is out, what still arrives is dropped, and the connection goes after a short grace.
+    m_lingering = true;
+    QTimer::singleShot(kLingerMs, m_socket, &QTcpSocket::abort);
 }
 
 void HttpConnection::respond(const HttpResponse &response, bool keepAlive)
@@ -143,6 +149,17 @@ void HttpConnection::respond(const HttpResponse &response, bool keepAlive)
         m_closing = true;
         m_buffer.clear();
         m_buffer.squeeze();
-        m_socket->disconnectFromHost();
+        connect(m_socket, &QTcpSocket::bytesWritten, this, &HttpConnection::closeWhenSent);
+        QMetaObject::invokeMethod(this, &HttpConnection::closeWhenSent, Qt::QueuedConnection);
     }
+}
+
+void HttpConnection::closeWhenSent()
+{
+    if (m_socket->bytesToWrite() > 0 || m_socket->state() != QAbstractSocket::ConnectedState)
+        return;
+    if (m_lingering)
+        ::shutdown(int(m_socket->socketDescriptor()), SHUT_WR);
+    else
+        m_socket->disconnectFromHost();
 }

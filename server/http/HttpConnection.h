@@ -23,6 +23,8 @@ public:
     HttpConnection(QTcpSocket *socket, qint64 maxBody, int idleMs, Handler handler, QObject *parent = nullptr);
 
     static constexpr qsizetype kMaxHead = 64 * 1024;
+    /// How long a refused body may keep arriving (and be dropped) before the connection goes.
+    static constexpr int kLingerMs = 2000;
 
 private:
     void readAvailable();
@@ -30,6 +32,7 @@ private:
     bool readHead(qsizetype end);
     void refuse(int status, int errorCode, const QString &message);
     void respond(const HttpResponse &response, bool keepAlive);
+    void closeWhenSent();
 
     QTcpSocket *m_socket;
     qint64 m_maxBody;
@@ -40,6 +43,7 @@ private:
     bool m_haveHead = false;
     bool m_keepAlive = true;
     bool m_closing = false;
+    bool m_lingering = false;
     qsizetype m_bodyStart = 0;
     qint64 m_bodyLength = 0;
 };
