@@ -2,6 +2,7 @@
 // open and buy, as a person would through the controllers.
 #include "ScreenHarness.h"
 #include "ServerProcess.h"
+#include "SessionPeer.h"
 #include "core/platform/ScreenMetrics.h"
 #include "core/session/UserInfo.h"
 #include "core/util/Custom.h"
@@ -90,8 +91,11 @@ private slots:
         // Open and buy the first resource anywhere.
         list->filter()->didSeletedCity({{"shi", QVariantMap{{"provinceID", "0"}, {"name", "全国"}}}});
         QVERIFY(m_h->settle());
-        UserInfo::info()->setUserId(QStringLiteral("1"));
-        UserInfo::info()->setIsOnline(true);
+        // The buyer logs in, so that its order carries the session key of that login.
+        SessionPeer buyer;
+        QVERIFY(buyer.connectTo(m_server->sessionPort()));
+        QCOMPARE(buyer.login(QStringLiteral("13800000001"), QStringLiteral("demo123")), 1);
+        UserInfo::info()->setBaseInfo(buyer.lastFrame().object());
         list->didSelectedGoBuyWithSelectdIndex(0);
         QVERIFY(m_h->settle());
         auto *buy = top<GoBuy>();
