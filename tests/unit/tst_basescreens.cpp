@@ -46,50 +46,7 @@ Q_DECLARE_METATYPE(Factory)
 class TestBaseScreens : public QObject
 {
     Q_OBJECT
-
-    static void bothKinds()
-    {
-        QTest::addColumn<Factory>("make");
-        QTest::newRow("SuperController") << controllerFactory();
-        QTest::newRow("SuperTableViewController") << tableFactory();
-    }
-
 private slots:
-    void backButton_data()
-    {
-        QTest::addColumn<Factory>("make");
-        QTest::addColumn<bool>("hidden");
-        QTest::addColumn<bool>("shown");
-        QTest::newRow("controller, default") << controllerFactory() << false << true;
-        QTest::newRow("controller, hidden") << controllerFactory() << true << false;
-        QTest::newRow("table, default") << tableFactory() << false << true;
-        QTest::newRow("table, hidden") << tableFactory() << true << false;
-    }
-    void backButton()
-    {
-        QFETCH(Factory, make);
-        QFETCH(bool, hidden);
-        QFETCH(bool, shown);
-        TestContext ctx;
-        NavigationStack stack(new SuperController);
-        BaseScreen *screen = make();
-        screen->setHiddenBackButton(hidden);
-        stack.pushViewController(screen);
-        QCOMPARE(screen->backButtonShown(), shown);
-    }
-
-    void hideWithoutShowDoesNothing_data() { bothKinds(); }
-    void hideWithoutShowDoesNothing()
-    {
-        QFETCH(Factory, make);
-        TestContext ctx;
-        NavigationStack stack(make());
-        auto *screen = static_cast<BaseScreen *>(stack.rootViewController());
-        screen->loadViewIfNeeded();
-        screen->hideActivity();
-        QVERIFY(!screen->loading());
-        QVERIFY(screen->subviews().isEmpty());
-    }
 
     void overlaySize_data()
     {
@@ -195,18 +152,6 @@ private slots:
         QVERIFY(guard);    // not yet deleted: it must still not react
         postLogout(ctx);
         QCOMPARE(logoutsOf(screen), 1);
-    }
-
-    void rootKeepsObservingAfterPopViewController()
-    {
-        TestContext ctx;
-        NavigationStack stack(new ProbeController);
-        auto *root = static_cast<ProbeController *>(stack.rootViewController());
-        root->loadViewIfNeeded();
-        root->popViewController();      // a root cannot be popped: it stays on screen
-        QCOMPARE(stack.depth(), 1);
-        postLogout(ctx);
-        QCOMPARE(root->logouts, 1);
     }
 
     void businessTabBarButtonsSelectTabs()

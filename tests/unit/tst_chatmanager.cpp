@@ -89,15 +89,6 @@ private slots:
         m_ctx.reset();
     }
 
-    void shellCreatesManagerWithHiddenBadge()
-    {
-        QVERIFY(ctx().hasService<ChatManager>());
-        QVERIFY(!manager()->isChating());
-        QCOMPARE(badge()->number(), QStringLiteral("0"));
-        QVERIFY(badge()->isHidden());
-        QCOMPARE(ctx().notificationCenter()->observerCount(QStringLiteral("InstantMessage")), 1);
-    }
-
     void threeMessagesCountAndShowBadge()
     {
         for (int i = 0; i < 3; ++i)
@@ -256,16 +247,13 @@ private slots:
         QTest::addColumn<QString>("type");   // order-state row marked, or empty
         QTest::addColumn<QStringList>("posted");
         const QStringList business{"MyBusinessPush"};
-        QTest::newRow("1") << QVariant("1") << "1" << business;
         QTest::newRow("2") << QVariant("2") << "2" << business;
-        QTest::newRow("3") << QVariant("3") << "34" << business;
         QTest::newRow("4") << QVariant("4") << "34" << business;
         QTest::newRow("4 as number") << QVariant(4) << "34" << business;
         QTest::newRow("5") << QVariant("5") << "" << QStringList{"RefreshGetPreFriendList"};
         QTest::newRow("6") << QVariant("6") << "" << QStringList{"RefreshAllFrinedsList"};
         QTest::newRow("7") << QVariant("7") << "" << QStringList{"RefreshAllFrinedsList", "RefreshGetPreFriendList"};
         QTest::newRow("8") << QVariant("8") << "" << QStringList{};
-        QTest::newRow("0") << QVariant("0") << "" << QStringList{};
         QTest::newRow("not a number") << QVariant("abc") << "" << QStringList{};
         QTest::newRow("none") << QVariant() << "" << QStringList{};
         QTest::newRow("friend request") << QVariant("x") << "" << QStringList{"RefreshGetPreFriendList"};
@@ -301,12 +289,6 @@ private slots:
         QCOMPARE(rows.size(), 2);
         for (const QVariant &r : rows)
             QCOMPARE(r.toMap().value("unread").toString(), QStringLiteral("YES"));
-    }
-
-    void friendRequestNotice()
-    {
-        ctx().notificationCenter()->postNotification(QStringLiteral("RequestAddFriendInfo"), QStringLiteral("x"));
-        QCOMPARE(m_posted->take(), QStringList{"RefreshGetPreFriendList"});
     }
 };
 

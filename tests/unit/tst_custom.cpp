@@ -51,15 +51,6 @@ private slots:
         QCOMPARE(list.toList().size(), rows);
     }
 
-    void foldersAreTheContexts()
-    {
-        TestContext ctx;
-        QVERIFY(Custom::getDocumentDir().startsWith(ctx.dataDir()));
-        QVERIFY(Custom::getTempDir().startsWith(ctx.dataDir()));
-        QVERIFY(Custom::getDocumentDir() != Custom::getTempDir());
-        QVERIFY(QDir(Custom::getDocumentDir()).exists());
-    }
-
     void dataCacheKeepsValuesForTheRunOnly()
     {
         TestContext ctx;

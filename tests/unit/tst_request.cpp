@@ -70,13 +70,6 @@ private slots:
         QVERIFY(d.waitForHide());
     }
 
-    void authBlockBuiltAfresh()
-    {
-        // The version is read per call, not captured once.
-        m_ctx->context().mutableConfig().osVersion = QStringLiteral("17.2");
-        QVERIFY(Request::bodyFor({}).contains(R"("os_version":"17.2")"));
-    }
-
     void reply_data()
     {
         QTest::addColumn<int>("status");

@@ -6,22 +6,11 @@
 #include "app/FerroxAlert.h"
 #include "app/NavigationStack.h"
 #include "app/SuperController.h"
-#include "core/platform/TextMetrics.h"
 
 #include <QPointer>
 #include <QTest>
 
 namespace {
-/// Every line of text is 20 points high, whatever the width.
-class LineMetrics : public TextMetrics
-{
-public:
-    int heightForText(const QString &text, double, int) const override
-    {
-        return text.isEmpty() ? 0 : 20 * int(text.count(u'\n') + 1);
-    }
-};
-
 class Listener : public QObject, public FerroxAlertDelegate, public AlertStyleValue1Delegate,
                  public CustomIOS7AlertViewDelegate
 {
@@ -115,25 +104,6 @@ private slots:
         QCOMPARE(listener.clickedTags, QList<int>{tag});
         QCOMPARE(listener.disappeared, 0);
         QVERIFY(!screen->viewWithTag(100200));
-    }
-
-    void dialogGrowsWithText_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("panelHeight");
-        QTest::newRow("one line") << "已提交" << 20 + 46;
-        QTest::newRow("three lines") << "第一行\n第二行\n第三行" << 60 + 46;
-        QTest::newRow("empty") << "" << 46;
-    }
-    void dialogGrowsWithText()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, panelHeight);
-        TestContext ctx;
-        ctx->setService<TextMetrics>(std::make_unique<LineMetrics>());
-        CustomIOS7AlertView dialog(QStringLiteral("确定"), text);
-        QCOMPARE(dialog.panelWidth(), 280);
-        QCOMPARE(dialog.panelHeight(), panelHeight);
     }
 
     void dialogButtonTellsDelegateAndCloses()
