@@ -36,10 +36,11 @@ public:
     void addAll(T *handlers, std::initializer_list<std::pair<const char *, Member<T>>> table,
                 RouteToken token = RouteToken::Service)
     {
-        for (const auto &[path, member] : table)
-            add(QString::fromLatin1(path),
-                [handlers, member](const ServiceCall &call) { return (handlers->*member)(call); },
-                token);
+        for (const auto &entry : table) {
+            const Member<T> member = entry.second;   // a lambda may not capture a structured binding (C++17)
+            add(QString::fromLatin1(entry.first),
+                [handlers, member](const ServiceCall &call) { return (handlers->*member)(call); }, token);
+        }
     }
 
     const Route *find(const QString &path) const;
