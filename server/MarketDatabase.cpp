@@ -45,18 +45,23 @@ bool MarketDatabase::migrate()
     }
     if (version == kSchemaVersion)
         return true;
-    // Files from before versioning keep passwords in plain text: hash them in place.
     begin();
-    const Rows plain = query(QStringLiteral("SELECT id, password FROM users WHERE password <> ''"));
+    // Files from before versioning keep passwords in plain text: hash them in place.
     int hashed = 0;
-    for (const Row &row : plain) {
-        const QString stored = row.value(QStringLiteral("password")).toString();
-        if (PasswordHash::isHash(stored))
-            continue;
-        run(QStringLiteral("UPDATE users SET password = ? WHERE id = ?"),
-            {PasswordHash::make(stored), row.value(QStringLiteral("id"))});
-        ++hashed;
+    if (version < 1) {
+        const Rows plain = query(QStringLiteral("SELECT id, password FROM users WHERE password <> ''"));
+        for (const Row &row : plain) {
+            const QString stored = row.value(QStringLiteral("password")).toString();
+            if (PasswordHash::isHash(stored))
+                continue;
+            run(QStringLiteral("UPDATE users SET password = ? WHERE id = ?"),
+                {PasswordHash::make(stored), row.value(QStringLiteral("id"))});
+            ++hashed;
+        }
     }
+    // The spec texts are kept by triggers from version 2 on; older files get them once here.
+    if (version < 2)
+        run(QStringLiteral("INSERT OR IGNORE INTO spec_texts(spec) SELECT DISTINCT spec FROM resources"));
     run(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
     if (!commit())
         return false;

@@ -73,7 +73,7 @@ public:
     };
 
     /// The schema version this program writes (PRAGMA user_version).
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
 
     /// Grows whenever a row of `resources` changes, so cached counts know they are stale.
     quint64 resourceGeneration() const { return m_resourceGeneration; }

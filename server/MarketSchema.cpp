@@ -110,13 +110,32 @@ CREATE TABLE IF NOT EXISTS resources (
 );
 -- Supermarket pages: one index per combination of filters, each ending in the listing order,
 -- so a page is read in order from the index (no sort of the whole market) and counted there.
-CREATE INDEX IF NOT EXISTS listed_by_time ON resources(published_at, id) WHERE status = 2;
-CREATE INDEX IF NOT EXISTS listed_by_category ON resources(category_id, published_at, id) WHERE status = 2;
-CREATE INDEX IF NOT EXISTS listed_by_kind ON resources(kind_id, published_at, id) WHERE status = 2;
-CREATE INDEX IF NOT EXISTS listed_by_province ON resources(province_id, published_at, id) WHERE status = 2;
-CREATE INDEX IF NOT EXISTS listed_by_category_province ON resources(category_id, province_id, published_at, id) WHERE status = 2;
-CREATE INDEX IF NOT EXISTS listed_by_kind_province ON resources(kind_id, province_id, published_at, id) WHERE status = 2;
-CREATE INDEX IF NOT EXISTS listed_by_mill ON resources(yieldly, published_at, id) WHERE status = 2;
+-- Each also holds the spec, so a spec filter is checked without reading the rows.
+CREATE INDEX IF NOT EXISTS market_by_time ON resources(published_at, id, spec) WHERE status = 2;
+CREATE INDEX IF NOT EXISTS market_by_category ON resources(category_id, published_at, id, spec) WHERE status = 2;
+CREATE INDEX IF NOT EXISTS market_by_kind ON resources(kind_id, published_at, id, spec) WHERE status = 2;
+CREATE INDEX IF NOT EXISTS market_by_province ON resources(province_id, published_at, id, spec) WHERE status = 2;
+CREATE INDEX IF NOT EXISTS market_by_city ON resources(city_id, province_id, published_at, id, spec) WHERE status = 2;
+CREATE INDEX IF NOT EXISTS market_by_category_province ON resources(category_id, province_id, published_at, id, spec) WHERE status = 2;
+CREATE INDEX IF NOT EXISTS market_by_kind_province ON resources(kind_id, province_id, published_at, id, spec) WHERE status = 2;
+CREATE INDEX IF NOT EXISTS market_by_mill ON resources(yieldly, published_at, id, spec) WHERE status = 2;
+CREATE INDEX IF NOT EXISTS market_by_spec ON resources(spec, published_at, id) WHERE status = 2;
+DROP INDEX IF EXISTS listed_by_time;
+DROP INDEX IF EXISTS listed_by_category;
+DROP INDEX IF EXISTS listed_by_kind;
+DROP INDEX IF EXISTS listed_by_province;
+DROP INDEX IF EXISTS listed_by_category_province;
+DROP INDEX IF EXISTS listed_by_kind_province;
+DROP INDEX IF EXISTS listed_by_mill;
+-- Every spec text a resource has had. A search for part of a spec looks through these few
+-- texts and then asks the indexes for listings whose spec is one of the texts found.
+CREATE TABLE IF NOT EXISTS spec_texts (
+  spec TEXT PRIMARY KEY
+) WITHOUT ROWID;
+CREATE TRIGGER IF NOT EXISTS spec_text_added AFTER INSERT ON resources
+BEGIN INSERT OR IGNORE INTO spec_texts(spec) VALUES (NEW.spec); END;
+CREATE TRIGGER IF NOT EXISTS spec_text_changed AFTER UPDATE OF spec ON resources
+BEGIN INSERT OR IGNORE INTO spec_texts(spec) VALUES (NEW.spec); END;
 CREATE INDEX IF NOT EXISTS resources_by_owner_time ON resources(owner_id, status, COALESCE(directed_at, published_at, created), id);
 CREATE INDEX IF NOT EXISTS resources_directed_to ON resources(directed_to, COALESCE(directed_at, published_at, created), id) WHERE status = 3;
 DROP INDEX IF EXISTS resources_by_status;

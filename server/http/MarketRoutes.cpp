@@ -4,6 +4,8 @@
 #include "OrderBook.h"
 #include "RouteHelpers.h"
 
+#include <algorithm>
+
 namespace {
 
 /// "0" and "" both mean "no filter" for the category, kind, province and specification.
@@ -66,36 +68,47 @@ ServiceResult MarketRoutes::search(const ServiceCall &call)
     const QString mill = call.text(QStringLiteral("yieldlydirect")).trimmed();
     if (!mill.isEmpty())
         equal("yieldly", mill);
+    QString filter = where.join(QLatin1String(" AND "));
+    qint64 total = 0;
     const QString spec = specFilter(call);
-    if (!spec.isEmpty()) {
-        where << QStringLiteral("instr(spec, ?) > 0");
+    if (spec.isEmpty()) {
+        total = count(filter, params);
+    } else {
+        // Part of a spec: the few distinct spec texts are searched for it, and a listing matches
+        // when its spec is one of those found, which the indexes can check. When few listings
+        // match, they are read through the spec index and sorted; otherwise the listing order is
+        // walked (the index of the other filters holds the spec too) and the rest skipped,
+        // whichever reads fewer index entries (a sorted entry costs about two walked ones).
+        const qint64 listed = count(filter, params);
+        const QString matching = QStringLiteral(" AND %1spec IN (SELECT spec FROM spec_texts WHERE instr(spec, ?) > 0)");
         params << spec;
+        total = count(filter + matching.arg(QString()), params);
+        const qint64 window = page.offset + page.limit;
+        const qint64 walked = std::min(listed, window * listed / std::max<qint64>(total, 1));
+        const bool bySpec = where.size() == 1 && 2 * total < walked;
+        filter += matching.arg(bySpec ? QString() : QStringLiteral("+"));
     }
-    const QString filter = where.join(QLatin1String(" AND "));
-    // The total is counted once per state of the market, not on every page.
-    const QString countKey = filter + QLatin1Char('|') + QVariant(params).toStringList().join(QLatin1Char('|'));
+    params << page.limit << page.offset;
+    ServiceResult result = ServiceResult::ok(RouteHelpers::resourcePage(
+        m_env, QStringLiteral("SELECT id FROM resources WHERE ") + filter
+                   + QStringLiteral(" ORDER BY published_at DESC, id DESC LIMIT ? OFFSET ?"),
+        params));
+    result.extra.insert(QStringLiteral("total"), QString::number(total));
+    return result;
+}
+
+qint64 MarketRoutes::count(const QString &filter, const QVariantList &params)
+{
+    // A total is counted once per state of the market, not on every page.
+    const QString key = filter + QLatin1Char('|') + QVariant(params).toStringList().join(QLatin1Char('|'));
     if (m_countGeneration != m_env.db.resourceGeneration() || m_counts.size() > 10000) {
         m_counts.clear();
         m_countGeneration = m_env.db.resourceGeneration();
     }
-    auto counted = m_counts.constFind(countKey);
+    auto counted = m_counts.constFind(key);
     if (counted == m_counts.constEnd())
-        counted = m_counts.insert(countKey, m_env.db.scalar(QStringLiteral("SELECT COUNT(*) FROM resources WHERE ") + filter, params).toLongLong());
-    QVariantList pageParams = params;
-    pageParams << page.limit << page.offset;
-    const auto ids = m_env.db.query(QStringLiteral("SELECT id FROM resources WHERE ") + filter
-                                        + QStringLiteral(" ORDER BY published_at DESC, id DESC LIMIT ? OFFSET ?"),
-                                    pageParams);
-    QVariantList out;
-    for (const auto &id : ids) {
-        const QVariantMap r = m_env.db.queryOne(QStringLiteral("SELECT * FROM resource_view WHERE id = ?"),
-                                                {id.value(QStringLiteral("id"))});
-        if (!r.isEmpty())
-            out.append(RouteHelpers::resource(r, m_env.isOnline(r.value(QStringLiteral("owner_id")).toLongLong())));
-    }
-    ServiceResult result = ServiceResult::ok(out);
-    result.extra.insert(QStringLiteral("total"), QString::number(counted.value()));
-    return result;
+        counted = m_counts.insert(key, m_env.db.scalar(QStringLiteral("SELECT COUNT(*) FROM resources WHERE ") + filter, params).toLongLong());
+    return counted.value();
 }
 
 ServiceResult MarketRoutes::details(const ServiceCall &call)

@@ -19,6 +19,8 @@ private:
     ServiceResult auctionList(const ServiceCall &call);
     ServiceResult auctionDetail(const ServiceCall &call);
     ServiceResult auctionCollect(const ServiceCall &call);
+    /// Listed resources matching `filter` (cached while the resources stay as they are).
+    qint64 count(const QString &filter, const QVariantList &params);
 
     RouteEnv &m_env;
     /// Search totals by filter, valid while the resources are as they were when counted.

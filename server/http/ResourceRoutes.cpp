@@ -26,13 +26,10 @@ ServiceResult ResourceRoutes::listWhere(const ServiceCall &call, const QString &
     const auto page = RouteHelpers::page(call);
     QVariantList all = params;
     all << page.limit << page.offset;
-    const auto rows = m_env.db.query(QStringLiteral("SELECT * FROM resource_view WHERE ") + where
-                                         + QStringLiteral(" ORDER BY COALESCE(directed_at, published_at, created) DESC, id DESC LIMIT ? OFFSET ?"),
-                                     all);
-    QVariantList out;
-    for (const auto &r : rows)
-        out.append(RouteHelpers::resource(r, m_env.isOnline(r.value(QStringLiteral("owner_id")).toLongLong())));
-    return ServiceResult::ok(out);
+    return ServiceResult::ok(RouteHelpers::resourcePage(
+        m_env, QStringLiteral("SELECT id FROM resources WHERE ") + where
+                   + QStringLiteral(" ORDER BY COALESCE(directed_at, published_at, created) DESC, id DESC LIMIT ? OFFSET ?"),
+        all));
 }
 
 QList<qint64> ResourceRoutes::owned(qint64 userId, const QList<qint64> &ids, const QString &states) const

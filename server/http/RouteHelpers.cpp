@@ -83,6 +83,18 @@ qint64 RouteHelpers::now()
     return QDateTime::currentSecsSinceEpoch();
 }
 
+QVariantList RouteHelpers::resourcePage(const RouteEnv &env, const QString &idQuery, const QVariantList &params)
+{
+    QVariantList out;
+    for (const auto &id : env.db.query(idQuery, params)) {
+        const QVariantMap r = env.db.queryOne(QStringLiteral("SELECT * FROM resource_view WHERE id = ?"),
+                                              {id.value(QStringLiteral("id"))});
+        if (!r.isEmpty())
+            out.append(resource(r, env.isOnline(r.value(QStringLiteral("owner_id")).toLongLong())));
+    }
+    return out;
+}
+
 QVariantMap RouteHelpers::resource(const QVariantMap &r, bool sellerOnline)
 {
     auto s = [&r](const char *column) { return r.value(QString::fromLatin1(column)).toString(); };

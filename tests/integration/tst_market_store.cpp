@@ -1,5 +1,7 @@
 // The service's store and route table in-process: units of work, the schema version, stored
-// passwords, a route for every operation the client calls, escaped log lines.
+// passwords, a route for every operation the client calls, escaped log lines, and the spec
+// search finding exactly the listings whose spec contains the text, on every page.
+#include "DemoSeeder.h"
 #include "MarketDatabase.h"
 #include "PasswordHash.h"
 #include "ServerLog.h"
@@ -62,7 +64,9 @@ private slots:
             // A file from before versioning: plain-text passwords, user_version 0.
             MarketDatabase db;
             QVERIFY(db.open(file));
-            QVERIFY(db.execScript(QStringLiteral("PRAGMA user_version = 0; INSERT INTO users(mobile, password) VALUES('13800000009', 'demo123')")));
+            QVERIFY(db.execScript(QStringLiteral("PRAGMA user_version = 0; INSERT INTO users(mobile, password) VALUES('13800000009', 'demo123');"
+                                                 " INSERT INTO resources(owner_id, category_id, kind_id, spec) VALUES(1, 1, 1, 'Φ8');"
+                                                 " DELETE FROM spec_texts")));
         }
         {
             MarketDatabase db;
@@ -72,6 +76,7 @@ private slots:
             QVERIFY(PasswordHash::verify(QStringLiteral("demo123"), stored));
             QVERIFY(!PasswordHash::verify(QStringLiteral("demo124"), stored));
             QCOMPARE(db.scalar(QStringLiteral("PRAGMA user_version")).toInt(), MarketDatabase::kSchemaVersion);
+            QCOMPARE(db.scalar(QStringLiteral("SELECT spec FROM spec_texts")).toString(), QStringLiteral("Φ8"));
             QVERIFY(db.execScript(QStringLiteral("PRAGMA user_version = 99")));
         }
         MarketDatabase newer;
@@ -93,6 +98,60 @@ private slots:
         QVERIFY(paths.size() > 50);
         for (const QString &path : paths)
             QVERIFY2(service.routes().find(path), qPrintable(path));
+    }
+
+    void specSearchFindsEveryListingContainingTheText_data()
+    {
+        QTest::addColumn<QString>("spec");
+        QTest::addColumn<QString>("category");
+        QTest::newRow("one digit") << QStringLiteral("1") << QString();
+        QTest::newRow("part of a size") << QStringLiteral("12") << QString();
+        QTest::newRow("whole spec") << QStringLiteral("Φ12") << QString();
+        QTest::newRow("case differs") << QStringLiteral("φ12") << QString();
+        QTest::newRow("Chinese part") << QStringLiteral("螺纹") << QString();
+        QTest::newRow("spec changed later") << QStringLiteral("改制") << QString();
+        QTest::newRow("wildcard characters") << QStringLiteral("%_") << QString();
+        QTest::newRow("nothing has it") << QStringLiteral("zz") << QString();
+        QTest::newRow("with a category") << QStringLiteral("1") << QStringLiteral("1");
+        QTest::newRow("rare with a category") << QStringLiteral("螺纹") << QStringLiteral("1");
+    }
+    void specSearchFindsEveryListingContainingTheText()
+    {
+        QFETCH(QString, spec);
+        QFETCH(QString, category);
+        QTemporaryDir dir;
+        MarketDatabase db;
+        QVERIFY(db.open(QStringLiteral(":memory:")));
+        DemoSeeder(db, dir.filePath(QStringLiteral("pictures"))).seedIfEmpty();
+        const QString copy = QStringLiteral("INSERT INTO resources(owner_id, category_id, kind_id, spec, status, published_at)"
+                                            " SELECT owner_id, category_id, kind_id, ?, 2, created FROM resources WHERE id = ?");
+        QCOMPARE(db.run(copy, {QStringLiteral("螺纹钢Φ12"), 5}), 1);
+        QCOMPARE(db.run(copy, {QStringLiteral("a%_b"), 9}), 1);
+        QCOMPARE(db.run(QStringLiteral("UPDATE resources SET spec = '改制Φ8' WHERE id IN (3, 30)")), 2);
+        const auto expected = db.query(QStringLiteral("SELECT id FROM resources WHERE status = 2 AND instr(spec, ?) > 0"
+                                                      " AND (? = '' OR category_id = ?) ORDER BY published_at DESC, id DESC"),
+                                       {spec, category, category});
+        SessionKeys keys;
+        HttpService service(db, dir.path(), keys, HttpService::Limits());
+        const Route *search = service.routes().find(QStringLiteral("Market/Search"));
+        for (int size : {1, 7, 100}) {
+            QStringList got;
+            for (int index = 1;; ++index) {
+                ServiceCall call;
+                call.info = {{QStringLiteral("spec"), spec}, {QStringLiteral("sortID"), category},
+                             {QStringLiteral("pageIndex"), index}, {QStringLiteral("pageSize"), size}};
+                const ServiceResult page = search->handler(call);
+                QCOMPARE(page.extra.value(QStringLiteral("total")).toInt(), expected.size());
+                for (const QVariant &row : page.data.toList())
+                    got << row.toMap().value(QStringLiteral("resourceId")).toString();
+                if (page.data.toList().size() < size)
+                    break;
+            }
+            QStringList want;
+            for (const auto &row : expected)
+                want << row.value(QStringLiteral("id")).toString();
+            QCOMPARE(got, want);
+        }
     }
 
     void logLinesEscapeControlCharacters()
