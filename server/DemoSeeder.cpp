@@ -226,7 +226,7 @@ void DemoSeeder::seedTenders()
         for (const auto &k : c.kinds)
             kindInfo.append(&k);
     const auto kindIds = m_db.query(QStringLiteral("SELECT id FROM kinds ORDER BY id"));
-    for (int i = 0; i < 80; ++i) {
+    for (int i = 0; i < 80 * m_scale; ++i) {
         const auto &row = kinds.at(pick(int(kinds.size())));
         const int kindIndex = int(std::find_if(kindIds.begin(), kindIds.end(), [&row](const QVariantMap &k) {
                                       return k.value(QStringLiteral("id")) == row.value(QStringLiteral("id"));
@@ -263,7 +263,7 @@ void DemoSeeder::seedAuctions()
     for (const auto &c : DemoCatalog::categories())
         for (const auto &k : c.kinds)
             kindInfo.append(&k);
-    for (int i = 0; i < 48; ++i) {
+    for (int i = 0; i < 48 * m_scale; ++i) {
         const int kindIndex = pick(int(kinds.size()));
         const auto &kind = *kindInfo.at(kindIndex);
         const auto &province = DemoCatalog::provinces().at(pick(int(DemoCatalog::provinces().size())));
@@ -297,7 +297,7 @@ void DemoSeeder::seedArticles()
     int n = 0;
     for (const auto &ch : channels) {
         const QString channel = QString::fromLatin1(ch.channel);
-        for (int i = 0; i < ch.count; ++i, ++n) {
+        for (int i = 0; i < ch.count * m_scale; ++i, ++n) {
             const QString subject = subjects.at(pick(int(subjects.size())));
             const QString move = moves.at(pick(int(moves.size())));
             const int type = ch.types.at(i % ch.types.size());

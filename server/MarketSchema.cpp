@@ -228,6 +228,17 @@ CREATE TABLE IF NOT EXISTS auctions (
   fukuan_days INTEGER NOT NULL DEFAULT 3,
   quality_index TEXT NOT NULL DEFAULT ''
 );
+-- Auction and tender lists: newest first, each filter with an index that ends in that order.
+CREATE INDEX IF NOT EXISTS auctions_by_time ON auctions(begin_time DESC, code);
+CREATE INDEX IF NOT EXISTS auctions_by_category ON auctions(category_id, begin_time DESC, code);
+CREATE INDEX IF NOT EXISTS auctions_by_kind ON auctions(kind_id, begin_time DESC, code);
+CREATE INDEX IF NOT EXISTS auctions_by_province ON auctions(province_id, begin_time DESC, code);
+CREATE INDEX IF NOT EXISTS tenders_listed ON tenders(published_at, id) WHERE status = 2;
+CREATE INDEX IF NOT EXISTS tenders_by_category ON tenders(category_id, published_at, id) WHERE status = 2;
+CREATE INDEX IF NOT EXISTS tenders_by_kind ON tenders(kind_id, published_at, id) WHERE status = 2;
+CREATE INDEX IF NOT EXISTS tenders_by_province ON tenders(province_id, published_at, id) WHERE status = 2;
+CREATE INDEX IF NOT EXISTS tenders_by_owner ON tenders(owner_id, created, id);
+CREATE INDEX IF NOT EXISTS bids_by_bidder ON bids(bidder_id, created, id);
 CREATE TABLE IF NOT EXISTS auction_bookmarks (
   user_id INTEGER NOT NULL,
   code TEXT NOT NULL,
@@ -249,7 +260,11 @@ CREATE TABLE IF NOT EXISTS articles (
   charge REAL NOT NULL DEFAULT 0,
   created INTEGER NOT NULL DEFAULT (strftime('%s','now'))
 );
-CREATE INDEX IF NOT EXISTS articles_by_channel ON articles(channel, news_type, created);
+-- Article lists by channel, optionally by type and region group, newest first.
+CREATE INDEX IF NOT EXISTS articles_in_channel ON articles(channel, created, id);
+CREATE INDEX IF NOT EXISTS articles_by_type ON articles(channel, news_type, created, id);
+CREATE INDEX IF NOT EXISTS articles_by_group ON articles(channel, news_type, region_group, created, id);
+DROP INDEX IF EXISTS articles_by_channel;
 CREATE TABLE IF NOT EXISTS region_groups (
   id INTEGER PRIMARY KEY,
   name TEXT NOT NULL

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ListFilter.h"
 #include "MarketDatabase.h"
 #include "RouteHelpers.h"
 
@@ -36,11 +37,13 @@ void ArticleRoutes::registerRoutes(RouteTable &table)
 QVariantList ArticleRoutes::flatRows(const ServiceCall &call, const QString &channel, qint64 newsType,
                                      qint64 groupId, qint64 provinceId, int limit, int offset) const
 {
-    const auto rows = m_env.db.query(
-        QStringLiteral("SELECT id, title, image FROM articles WHERE channel = ? AND (? = 0 OR news_type = ?)"
-                       " AND (? = 0 OR region_group = ?) AND (? = 0 OR province_id = ?)"
-                       " ORDER BY created DESC, id DESC LIMIT ? OFFSET ?"),
-        {channel, newsType, newsType, groupId, groupId, provinceId, provinceId, limit, offset});
+    ListFilter filter(QStringLiteral("channel = ?"));
+    filter.equal("news_type", newsType);
+    filter.equal("region_group", groupId);
+    filter.equal("province_id", provinceId);
+    const auto rows = m_env.db.query(QStringLiteral("SELECT id, title, image FROM articles WHERE ") + filter.sql()
+                                         + QStringLiteral(" ORDER BY created DESC, id DESC LIMIT ? OFFSET ?"),
+                                     QVariantList{channel} + filter.params() + QVariantList{limit, offset});
     QVariantList out;
     for (const auto &r : rows)
         out.append(QVariantMap{

@@ -1,5 +1,6 @@
 #include "MarketRoutes.h"
 
+#include "ListFilter.h"
 #include "MarketDatabase.h"
 #include "OrderBook.h"
 #include "RouteHelpers.h"
@@ -15,11 +16,8 @@ QString specFilter(const ServiceCall &call)
     return spec == QLatin1String("0") ? QString() : spec;
 }
 
-// The place picker hands a city's code ("3101") in the same member as a province's ("31"): a
-// city matches its province here, and the resource search narrows it to the city itself.
-const char kFilter[] =
-    " AND (?1 = 0 OR category_id = ?1) AND (?2 = 0 OR kind_id = ?2)"
-    " AND (?3 = 0 OR province_id = ?3 OR (?3 >= 100 AND province_id = ?3 / 100)) AND (?4 = '' OR instr(spec, ?4) > 0)";
+const char kAuctionSelect[] =
+    "SELECT a.*, k.name AS nsort_name FROM auctions a JOIN kinds k ON k.id = a.kind_id WHERE code = ?";
 
 QString auctionState(qint64 begin, qint64 now)
 {
@@ -47,50 +45,40 @@ void MarketRoutes::registerRoutes(RouteTable &table)
 ServiceResult MarketRoutes::search(const ServiceCall &call)
 {
     const auto page = RouteHelpers::page(call);
-    // Only the filters asked for go into the statement, so an index that starts with them and
-    // ends with the listing time serves both the filter and the order (no sort of the market).
-    QStringList where{QStringLiteral("status = 2")};
-    QVariantList params;
-    auto equal = [&](const char *column, const QVariant &value) {
-        where << QStringLiteral("%1 = ?").arg(QLatin1String(column));
-        params << value;
-    };
-    if (const qint64 category = call.number(QStringLiteral("sortID")))
-        equal("category_id", category);
-    if (const qint64 kind = call.number(QStringLiteral("nsortID")))
-        equal("kind_id", kind);
+    ListFilter filter(QStringLiteral("status = 2"));
+    filter.equal("category_id", call.number(QStringLiteral("sortID")));
+    filter.equal("kind_id", call.number(QStringLiteral("nsortID")));
     // The place picker hands a city's code ("3101") in the same member as a province's ("31").
     if (const qint64 place = call.number(QStringLiteral("provinceID"))) {
-        equal("province_id", place >= 100 ? place / 100 : place);
+        filter.equal("province_id", place >= 100 ? place / 100 : place);
         if (place >= 100)
-            equal("city_id", place);
+            filter.equal("city_id", place);
     }
-    const QString mill = call.text(QStringLiteral("yieldlydirect")).trimmed();
-    if (!mill.isEmpty())
-        equal("yieldly", mill);
-    QString filter = where.join(QLatin1String(" AND "));
+    filter.equal("yieldly", call.text(QStringLiteral("yieldlydirect")).trimmed());
+    QString where = filter.sql();
+    QVariantList params = filter.params();
     qint64 total = 0;
     const QString spec = specFilter(call);
     if (spec.isEmpty()) {
-        total = count(filter, params);
+        total = count(where, params);
     } else {
         // Part of a spec: the few distinct spec texts are searched for it, and a listing matches
         // when its spec is one of those found, which the indexes can check. When few listings
         // match, they are read through the spec index and sorted; otherwise the listing order is
         // walked (the index of the other filters holds the spec too) and the rest skipped,
         // whichever reads fewer index entries (a sorted entry costs about two walked ones).
-        const qint64 listed = count(filter, params);
+        const qint64 listed = count(where, params);
         const QString matching = QStringLiteral(" AND %1spec IN (SELECT spec FROM spec_texts WHERE instr(spec, ?) > 0)");
         params << spec;
-        total = count(filter + matching.arg(QString()), params);
+        total = count(where + matching.arg(QString()), params);
         const qint64 window = page.offset + page.limit;
         const qint64 walked = std::min(listed, window * listed / std::max<qint64>(total, 1));
-        const bool bySpec = where.size() == 1 && 2 * total < walked;
-        filter += matching.arg(bySpec ? QString() : QStringLiteral("+"));
+        const bool bySpec = filter.isAny() && 2 * total < walked;
+        where += matching.arg(bySpec ? QString() : QStringLiteral("+"));
     }
     params << page.limit << page.offset;
     ServiceResult result = ServiceResult::ok(RouteHelpers::resourcePage(
-        m_env, QStringLiteral("SELECT id FROM resources WHERE ") + filter
+        m_env, QStringLiteral("SELECT id FROM resources WHERE ") + where
                    + QStringLiteral(" ORDER BY published_at DESC, id DESC LIMIT ? OFFSET ?"),
         params));
     result.extra.insert(QStringLiteral("total"), QString::number(total));
@@ -141,11 +129,20 @@ ServiceResult MarketRoutes::toOrder(const ServiceCall &call)
 ServiceResult MarketRoutes::auctionList(const ServiceCall &call)
 {
     const auto page = RouteHelpers::page(call);
-    const auto rows = m_env.db.query(
-        QStringLiteral("SELECT * FROM (SELECT a.*, k.name AS nsort_name FROM auctions a JOIN kinds k ON k.id = a.kind_id) WHERE 1")
-            + QLatin1String(kFilter) + QStringLiteral(" ORDER BY begin_time DESC, code LIMIT ?5 OFFSET ?6"),
-        {call.number(QStringLiteral("sortID")), call.number(QStringLiteral("nsortID")),
-         call.number(QStringLiteral("provinceID")), specFilter(call), page.limit, page.offset});
+    ListFilter filter(QStringLiteral("1"));
+    filter.equal("category_id", call.number(QStringLiteral("sortID")));
+    filter.equal("kind_id", call.number(QStringLiteral("nsortID")));
+    // Auctions name their province only: a city's code matches the city's province.
+    const qint64 place = call.number(QStringLiteral("provinceID"));
+    filter.equal("province_id", place >= 100 ? place / 100 : place);
+    const QString spec = specFilter(call);
+    if (!spec.isEmpty())
+        filter.add(QStringLiteral("instr(spec, ?) > 0"), spec);
+    const auto rows = RouteHelpers::pageRows(
+        m_env,
+        QStringLiteral("SELECT code AS id FROM auctions WHERE ") + filter.sql()
+            + QStringLiteral(" ORDER BY begin_time DESC, code LIMIT ? OFFSET ?"),
+        filter.params() + QVariantList{page.limit, page.offset}, QLatin1String(kAuctionSelect));
     const qint64 now = RouteHelpers::now();
     QVariantList out;
     for (const auto &r : rows)
@@ -162,9 +159,7 @@ ServiceResult MarketRoutes::auctionList(const ServiceCall &call)
 
 ServiceResult MarketRoutes::auctionDetail(const ServiceCall &call)
 {
-    const QVariantMap r = m_env.db.queryOne(
-        QStringLiteral("SELECT a.*, k.name AS nsort_name FROM auctions a JOIN kinds k ON k.id = a.kind_id WHERE code = ?"),
-        {call.text(QStringLiteral("auctionCode"))});
+    const QVariantMap r = m_env.db.queryOne(QLatin1String(kAuctionSelect), {call.text(QStringLiteral("auctionCode"))});
     if (r.isEmpty())
         return ServiceResult::fail(ServiceError::NotFound, QStringLiteral("该拍卖场次不存在"));
     auto s = [&r](const char *column) { return r.value(QString::fromLatin1(column)).toString(); };

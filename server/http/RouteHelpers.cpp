@@ -83,15 +83,23 @@ qint64 RouteHelpers::now()
     return QDateTime::currentSecsSinceEpoch();
 }
 
+QList<QVariantMap> RouteHelpers::pageRows(const RouteEnv &env, const QString &idQuery, const QVariantList &params,
+                                          const QString &rowQuery)
+{
+    QList<QVariantMap> rows;
+    for (const auto &id : env.db.query(idQuery, params)) {
+        QVariantMap row = env.db.queryOne(rowQuery, {id.value(QStringLiteral("id"))});
+        if (!row.isEmpty())
+            rows.append(std::move(row));
+    }
+    return rows;
+}
+
 QVariantList RouteHelpers::resourcePage(const RouteEnv &env, const QString &idQuery, const QVariantList &params)
 {
     QVariantList out;
-    for (const auto &id : env.db.query(idQuery, params)) {
-        const QVariantMap r = env.db.queryOne(QStringLiteral("SELECT * FROM resource_view WHERE id = ?"),
-                                              {id.value(QStringLiteral("id"))});
-        if (!r.isEmpty())
-            out.append(resource(r, env.isOnline(r.value(QStringLiteral("owner_id")).toLongLong())));
-    }
+    for (const auto &r : pageRows(env, idQuery, params, QStringLiteral("SELECT * FROM resource_view WHERE id = ?")))
+        out.append(resource(r, env.isOnline(r.value(QStringLiteral("owner_id")).toLongLong())));
     return out;
 }
 

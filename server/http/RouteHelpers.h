@@ -41,8 +41,11 @@ public:
 
     /// A row of resource_view in the keys every resource screen reads.
     static QVariantMap resource(const QVariantMap &row, bool sellerOnline);
-    /// The resources whose ids `idQuery` selects, in its order and in the wire form. A page's ids
+    /// The row `rowQuery` gives for each "id" that `idQuery` selects, in that order. A page's ids
     /// come from an index first, so only those few rows are joined with their names.
+    static QList<QVariantMap> pageRows(const RouteEnv &env, const QString &idQuery, const QVariantList &params,
+                                       const QString &rowQuery);
+    /// The resources whose ids `idQuery` selects, in its order and in the wire form.
     static QVariantList resourcePage(const RouteEnv &env, const QString &idQuery, const QVariantList &params);
     /// A row of order_view for the given side ("buy" or "sell").
     static QVariantMap order(const QVariantMap &row, qint64 viewerId);

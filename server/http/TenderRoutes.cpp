@@ -1,6 +1,7 @@
 #include "TenderRoutes.h"
 
 #include "CompanyCard.h"
+#include "ListFilter.h"
 #include "MarketDatabase.h"
 #include "RouteHelpers.h"
 
@@ -66,16 +67,18 @@ QVariantMap TenderRoutes::tender(const QVariantMap &r)
 ServiceResult TenderRoutes::search(const ServiceCall &call)
 {
     const auto page = RouteHelpers::page(call);
-    QString spec = call.text(QStringLiteral("spec")).trimmed();
-    if (spec == QLatin1String("0"))
-        spec.clear();
-    const auto rows = m_env.db.query(
-        QLatin1String(kTenderSelect)
-            + QStringLiteral("WHERE t.status = 2 AND (?1 = 0 OR t.category_id = ?1) AND (?2 = 0 OR t.kind_id = ?2)"
-                             " AND (?3 = 0 OR t.province_id = ?3) AND (?4 = '' OR instr(t.spec, ?4) > 0)"
-                             " ORDER BY t.published_at DESC, t.id DESC LIMIT ?5 OFFSET ?6"),
-        {call.number(QStringLiteral("sortID")), call.number(QStringLiteral("nsortID")),
-         call.number(QStringLiteral("provinceID")), spec, page.limit, page.offset});
+    ListFilter filter(QStringLiteral("status = 2"));
+    filter.equal("category_id", call.number(QStringLiteral("sortID")));
+    filter.equal("kind_id", call.number(QStringLiteral("nsortID")));
+    filter.equal("province_id", call.number(QStringLiteral("provinceID")));
+    const QString spec = call.text(QStringLiteral("spec")).trimmed();
+    if (!spec.isEmpty() && spec != QLatin1String("0"))
+        filter.add(QStringLiteral("instr(spec, ?) > 0"), spec);
+    const auto rows = RouteHelpers::pageRows(
+        m_env,
+        QStringLiteral("SELECT id FROM tenders WHERE ") + filter.sql()
+            + QStringLiteral(" ORDER BY published_at DESC, id DESC LIMIT ? OFFSET ?"),
+        filter.params() + QVariantList{page.limit, page.offset}, QLatin1String(kTenderSelect) + QStringLiteral("WHERE t.id = ?"));
     QVariantList out;
     for (const auto &r : rows) {
         QVariantMap row = tender(r);

@@ -1,0 +1,15 @@
+#include "ListFilter.h"
+
+void ListFilter::equal(const char *column, const QVariant &value)
+{
+    const bool any = value.typeId() == QMetaType::QString ? value.toString().isEmpty() : value.toLongLong() == 0;
+    if (any)
+        return;
+    add(QStringLiteral("%1 = ?").arg(QLatin1String(column)), value);
+}
+
+void ListFilter::add(const QString &clause, const QVariant &value)
+{
+    m_clauses << clause;
+    m_params << value;
+}
