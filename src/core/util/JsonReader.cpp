@@ -125,23 +125,42 @@ bool JsonReader::literal(const char *word, qsizetype length)
     return true;
 }
 
-bool JsonReader::object(QVariant &out, int depth)
+// The members of an object or the elements of an array, from its opening bracket to `close`:
+// `item` reads one, a comma goes on to the next. An empty one is just the two brackets.
+template <typename Item>
+bool JsonReader::sequence(char close, int depth, Item &&item)
 {
     if (depth > kMaxDepth)
         return false;
     ++m_p;
-    QVariantMap map;
     skipSpace();
-    if (m_p < m_end && *m_p == '}') {
+    if (m_p < m_end && *m_p == close) {
         ++m_p;
-        out = QVariant(std::move(map));
         return true;
     }
     for (;;) {
-        if (m_p >= m_end || *m_p != '"')
+        if (!item())
             return false;
+        skipSpace();
+        if (m_p >= m_end)
+            return false;
+        if (*m_p == close) {
+            ++m_p;
+            return true;
+        }
+        if (*m_p != ',')
+            return false;
+        ++m_p;
+        skipSpace();
+    }
+}
+
+bool JsonReader::object(QVariant &out, int depth)
+{
+    QVariantMap map;
+    const bool ok = sequence('}', depth, [&] {
         QString key;
-        if (!string(key))
+        if (m_p >= m_end || *m_p != '"' || !string(key))
             return false;
         skipSpace();
         if (m_p >= m_end || *m_p != ':')
@@ -152,53 +171,26 @@ bool JsonReader::object(QVariant &out, int depth)
         if (!value(member, depth))
             return false;
         map.insert(key, std::move(member));   // a repeated name keeps its last value
-        skipSpace();
-        if (m_p >= m_end)
-            return false;
-        if (*m_p == ',') {
-            ++m_p;
-            skipSpace();
-            continue;
-        }
-        if (*m_p != '}')
-            return false;
-        ++m_p;
-        out = QVariant(std::move(map));
         return true;
-    }
+    });
+    if (ok)
+        out = QVariant(std::move(map));
+    return ok;
 }
 
 bool JsonReader::array(QVariant &out, int depth)
 {
-    if (depth > kMaxDepth)
-        return false;
-    ++m_p;
     QVariantList list;
-    skipSpace();
-    if (m_p < m_end && *m_p == ']') {
-        ++m_p;
-        out = QVariant(std::move(list));
-        return true;
-    }
-    for (;;) {
+    const bool ok = sequence(']', depth, [&] {
         QVariant element;
         if (!value(element, depth))
             return false;
         list.append(std::move(element));
-        skipSpace();
-        if (m_p >= m_end)
-            return false;
-        if (*m_p == ',') {
-            ++m_p;
-            skipSpace();
-            continue;
-        }
-        if (*m_p != ']')
-            return false;
-        ++m_p;
-        out = QVariant(std::move(list));
         return true;
-    }
+    });
+    if (ok)
+        out = QVariant(std::move(list));
+    return ok;
 }
 
 // The common case, a string without escapes, is validated in place and converted once.

@@ -25,6 +25,8 @@ private:
     bool value(QVariant &out, int depth);
     bool object(QVariant &out, int depth);
     bool array(QVariant &out, int depth);
+    template <typename Item>
+    bool sequence(char close, int depth, Item &&item);
     bool string(QString &out);
     bool number(QVariant &out);
     bool literal(const char *word, qsizetype length);
