@@ -7,6 +7,7 @@
 #include "SessionClient.h"
 #include "SessionKeys.h"
 #include "UserRecord.h"
+#include "core/session/FrameType.h"
 #include "core/session/PushNotice.h"
 #include "core/util/JsonReader.h"
 #include "core/util/JsonWriter.h"
@@ -80,13 +81,13 @@ void SessionServer::handle(SessionClient *client, const SessionFrame &frame)
     }
     const QVariantMap body = parsed.toMap();
     switch (frame.type) {
-    case Login: login(client, body); break;
-    case Logout: logout(client, body); break;
-    case Chat: chat(client, body); break;
-    case FriendRequest: friendRequest(client, body); break;
-    case FriendAnswer: friendAccept(client, body); break;
-    case QrCode:
-        client->send(QrReply, {{QStringLiteral("Msg"), QStringLiteral("二维码已收到")}});
+    case FrameType::Login: login(client, body); break;
+    case FrameType::Logout: logout(client, body); break;
+    case FrameType::Chat: chat(client, body); break;
+    case FrameType::FriendRequest: friendRequest(client, body); break;
+    case FrameType::FriendAnswer: friendAccept(client, body); break;
+    case FrameType::QrCode:
+        client->send(FrameType::QrReply, {{QStringLiteral("Msg"), QStringLiteral("二维码已收到")}});
         break;
     default:
         qCInfo(lcServer).noquote() << "session:" << client->peer() << "unknown frame type" << frame.type;
@@ -98,13 +99,13 @@ void SessionServer::login(SessionClient *client, const QVariantMap &body)
     const QString phone = str(body, "Phone");
     const QString password = str(body, "Password");
     if (phone.isEmpty() || password.isEmpty()) {
-        client->send(LoginRefused, refusal(QStringLiteral("手机号码和密码不能为空")));
+        client->send(FrameType::LoginRefused, refusal(QStringLiteral("手机号码和密码不能为空")));
         return;
     }
     if (m_wrongByAccount.exhausted(phone) || m_wrongByPeer.exhausted(client->peerAddress())) {
         qCInfo(lcServer).noquote() << "session: login for" << phone << "from" << client->peer()
                                    << "refused: too many wrong passwords";
-        client->send(LoginRefused, refusal(QStringLiteral("密码错误次数过多，请15分钟后再试")));
+        client->send(FrameType::LoginRefused, refusal(QStringLiteral("密码错误次数过多，请15分钟后再试")));
         return;
     }
     const QVariantMap row = m_db.queryOne(QStringLiteral("SELECT * FROM users WHERE mobile = ?"), {phone});
@@ -112,7 +113,7 @@ void SessionServer::login(SessionClient *client, const QVariantMap &body)
         m_wrongByAccount.count(phone);
         m_wrongByPeer.count(client->peerAddress());
         qCInfo(lcServer).noquote() << "session: login refused for" << phone;
-        client->send(LoginRefused, refusal(QStringLiteral("手机号码或密码错误")));
+        client->send(FrameType::LoginRefused, refusal(QStringLiteral("手机号码或密码错误")));
         return;
     }
     m_wrongByAccount.clear(phone);
@@ -122,7 +123,7 @@ void SessionServer::login(SessionClient *client, const QVariantMap &body)
         m_online.remove(client->userId());
     SessionClient *previous = m_online.value(userId);
     if (previous && previous != client) {
-        previous->send(ForcedLogout, {{QStringLiteral("Message"),
+        previous->send(FrameType::ForcedLogout, {{QStringLiteral("Message"),
                                        QStringLiteral("您的账号已于其它设备登录，您被迫下线！")}});
         previous->setUserId(0);
     }
@@ -133,7 +134,7 @@ void SessionServer::login(SessionClient *client, const QVariantMap &body)
     // this login (a new login replaces it, so a device forced out loses its key too).
     QVariantMap reply = UserRecord::fromRow(row);
     reply.insert(QStringLiteral("SessionKey"), QString::fromLatin1(m_keys.issue(userId)));
-    client->send(LoginAccepted, reply);
+    client->send(FrameType::LoginAccepted, reply);
     client->startBacklog();
 }
 
@@ -205,7 +206,7 @@ void SessionServer::chat(SessionClient *client, QVariantMap body)
     // A receiver that is still taking its backlog, or reads slowly, gets the message through
     // the store too: it keeps its place in line and nothing piles up in memory.
     if (target && !target->backlogActive() && target->unsent() < SessionClient::kLowWater) {
-        target->sendRaw(Chat, json);
+        target->sendRaw(FrameType::Chat, json);
         return;
     }
     m_db.run(QStringLiteral("INSERT INTO offline_messages(receiver_id, body) VALUES(?,?)"),
@@ -229,7 +230,7 @@ void SessionServer::friendRequest(SessionClient *client, const QVariantMap &body
     case FriendBook::RequestOutcome::AlreadyFriends: message = QStringLiteral("你们已经是好友"); break;
     }
     const bool sent = outcome == FriendBook::RequestOutcome::Sent;
-    client->send(FriendAnswer, {{QStringLiteral("Result"), sent ? QStringLiteral("1") : QStringLiteral("0")},
+    client->send(FrameType::FriendAnswer, {{QStringLiteral("Result"), sent ? QStringLiteral("1") : QStringLiteral("0")},
                                 {QStringLiteral("Message"), message}});
     if (sent)
         sendPushNotice(invitee, PushNotice::FriendRequest);
@@ -249,7 +250,7 @@ void SessionServer::friendAccept(SessionClient *client, const QVariantMap &body)
                                 {QStringLiteral("InviteeID"), QString::number(invitee)}};
     for (qint64 user : {inviter, invitee}) {
         if (SessionClient *c = m_online.value(user))
-            c->send(FriendConfirmed, confirmed);
+            c->send(FrameType::FriendConfirmed, confirmed);
     }
     sendPushNotice(inviter, PushNotice::FriendAccepted);
     sendPushNotice(inviter, PushNotice::FriendListChanged);
@@ -259,5 +260,5 @@ void SessionServer::friendAccept(SessionClient *client, const QVariantMap &body)
 void SessionServer::sendPushNotice(qint64 userId, int code)
 {
     if (SessionClient *c = m_online.value(userId))
-        c->send(PushNotice::kFrameType, {{QString::fromLatin1(PushNotice::kCodeKey), QString::number(code)}});
+        c->send(FrameType::Push, {{QString::fromLatin1(PushNotice::kCodeKey), QString::number(code)}});
 }

@@ -31,12 +31,6 @@ public:
     quint16 port() const;
     bool isOnline(qint64 userId) const { return m_online.contains(userId); }
 
-    /// Frame types of the channel.
-    enum Type : qint32 {
-        Login = 0, LoginAccepted = 1, LoginRefused = 2, Logout = 3, ForcedLogout = 3, Chat = 4,
-        FriendRequest = 5, FriendAnswer = 6, FriendConfirmed = 7, QrCode = 32, QrReply = 36,
-    };
-
 public slots:
     /// Sends a push notice with the given code to the user's connection, if the user is online.
     void sendPushNotice(qint64 userId, int code);

@@ -1,5 +1,6 @@
 #include "SessionPeer.h"
 
+#include "core/session/FrameType.h"
 #include "core/util/JsonReader.h"
 #include "core/util/JsonWriter.h"
 
@@ -49,12 +50,12 @@ void SessionPeer::write(const QByteArray &bytes)
 
 int SessionPeer::login(const QString &mobile, const QString &password, int timeoutMs)
 {
-    send(0, json({{"Phone", mobile}, {"Password", password}, {"Platform", QStringLiteral("2")}}));
+    send(FrameType::Login, json({{"Phone", mobile}, {"Password", password}, {"Platform", QStringLiteral("2")}}));
     QDeadlineTimer deadline(timeoutMs);
     while (!deadline.hasExpired()) {
         for (qsizetype i = 0; i < m_frames.size(); ++i) {
             const qint32 type = m_frames.at(i).type;
-            if (type == 1 || type == 2) {
+            if (type == FrameType::LoginAccepted || type == FrameType::LoginRefused) {
                 m_last = m_frames.takeAt(i);
                 return type;
             }

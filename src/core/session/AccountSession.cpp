@@ -11,30 +11,23 @@
 
 bool AccountSession::autoLogin()
 {
-    const UserInfo *user = UserInfo::info();
-    const QString tel = user->userTel();
-    const QString pass = user->userPass();
-    if (tel.size() != 11 || pass.isEmpty())
-        return false;
-    Socket::socket()->userlogin(tel, pass);
-    return true;
+    // Checked before the channel is asked for, so that nothing connects without a login to make.
+    return UserInfo::info()->hasRememberedLogin() && Socket::socket()->resumeLogin();
 }
 
-void AccountSession::autoLoginReply(const QVariant &reply)
+void AccountSession::rememberedLoginReply(AppContext &ctx, const QVariant &reply)
 {
+    UserInfo *user = ctx.service<UserInfo>();
     const QVariantMap map = Value::map(reply);
-    if (map.contains(QStringLiteral("ErrorCode"))) {
-        Custom::messageWithString(Value::text(map.value(QStringLiteral("Message"))));
-        UserInfo::info()->destroy();
+    if (!map.contains(QStringLiteral("ErrorCode"))) {
+        user->setBaseInfo(reply);
         return;
     }
-    UserInfo::info()->setBaseInfo(reply);
-}
-
-void AccountSession::observeAutoLogin(QObject *observer)
-{
-    NotificationCenter::defaultCenter()->addObserver(observer, NotificationNames::LoginSuccessInfo,
-                                                     [](const Notification &n) { autoLoginReply(n.object); });
+    Custom::messageWithString(Value::text(map.value(QStringLiteral("Message"))));
+    const bool wasOnline = user->isOnline();
+    user->destroy();
+    if (wasOnline)
+        ctx.notificationCenter()->postNotification(NotificationNames::UserLogoutSystem);
 }
 
 void AccountSession::logout()

@@ -2,24 +2,24 @@
 
 #include <QVariant>
 
-class QObject;
+class AppContext;
 
-/// The account's session outside the login screen: the automatic login the home page makes
-/// with the remembered credentials, and the logout the account screen confirms.
+/// The account's session outside the login screen: the login made with the remembered
+/// credentials (at start-up and on every new connection of the session channel), and the
+/// logout the account screen confirms.
 class AccountSession
 {
 public:
-    /// Logs in with the remembered mobile number and password, without showing anything, when
-    /// the number has 11 characters and the password is not empty. Returns whether it did.
+    /// The home page's automatic login: logs in with the remembered mobile number and password,
+    /// without showing anything, when the number has 11 characters and the password is not
+    /// empty (Socket::resumeLogin). Returns whether it did.
     static bool autoLogin();
 
-    /// The home page's answer to "LoginSuccessInfo" while it is visible: a refusal shows its
-    /// "Message" and clears the record (the remembered credentials no longer work); any other
-    /// reply is applied to the record.
-    static void autoLoginReply(const QVariant &reply);
-    /// Makes observer handle "LoginSuccessInfo" with autoLoginReply until it stops observing
-    /// (NotificationCenter::removeObserver) or is destroyed.
-    static void observeAutoLogin(QObject *observer);
+    /// The answer to a login made with the remembered credentials, whichever screen is showing:
+    /// a refusal ("ErrorCode" present) shows its "Message" and clears the record, since the
+    /// credentials no longer work, and sends every screen back to its root if the user was
+    /// logged in; any other reply is applied to the record (its new session key included).
+    static void rememberedLoginReply(AppContext &ctx, const QVariant &reply);
 
     /// Logs out: the logout frame, the record cleared, the farewell alert, the chat model
     /// emptied, then "shoudaoliaotian4", "UserLogoutSystem" and "qingkong" so that every

@@ -5,18 +5,15 @@
 /// Server push notices on the session channel.
 ///
 /// The session server tells a logged-in client about business events (a new order for a seller,
-/// a new directed resource, order state changes, friend events) with one frame type of its own.
-/// The frame has the usual layout (four zero bytes, the type little-endian, a JSON body); the body
-/// is an object whose member "PushCode" holds the code as decimal text, e.g. {"PushCode":"4"}.
+/// a new directed resource, order state changes, friend events) with one frame type of its own,
+/// FrameType::Push, in the usual layout (four zero bytes, the type little-endian, a JSON body).
+/// The body is an object whose member "PushCode" holds the code as decimal text, e.g. {"PushCode":"4"}.
 /// Further members may carry details for the log; the client reads only the code.
 ///
 /// On receipt the channel posts "ReceiveAddFrinedRequest" with the code text as object; the chat
 /// manager turns the code into business marks and list refreshes. The local market service
 /// includes this header so that both ends agree on the numbers.
 namespace PushNotice {
-
-/// The frame type of a push notice. Chosen outside 0..39, which the channel's type table covers.
-inline constexpr qint32 kFrameType = 50;
 
 /// Body member carrying the code.
 inline constexpr char kCodeKey[] = "PushCode";

@@ -2,6 +2,8 @@
 
 #include "core/platform/AppContext.h"
 #include "core/platform/NotificationCenter.h"
+#include "core/session/AccountSession.h"
+#include "core/session/FrameType.h"
 #include "core/session/PushNotice.h"
 #include "core/session/UserInfo.h"
 #include "core/session/datamodel.h"
@@ -15,11 +17,10 @@
 #include <QHostAddress>
 #include <QTcpSocket>
 #include <QtEndian>
+#include <algorithm>
+#include <utility>
 
 namespace {
-
-// Frame types the client sends.
-enum SentType : qint32 { Login = 0, Logout = 3, Chat = 4, AddFriend = 5, AcceptFriend = 6, QrCode = 32 };
 
 QString str(const char *latin1)
 {
@@ -30,6 +31,12 @@ QString str(const char *latin1)
 QVariant member(const QString &value)
 {
     return value.isNull() ? QStringLiteral("") : value;
+}
+
+QByteArray loginBody(const QString &phone, const QString &password)
+{
+    return JsonWriter::write(
+        JsonMembers{{str("Phone"), member(phone)}, {str("Password"), member(password)}, {str("Platform"), str("2")}});
 }
 
 } // namespace
@@ -127,12 +134,44 @@ void Socket::disConnect()
 void Socket::onConnected()
 {
     m_backoff.reset();
+    // The server forgot this client with the old connection: log in again before anything
+    // queued goes out, unless a login is queued already (it would be answered first anyway).
+    if (!loginQueued() && m_ctx.service<UserInfo>()->hasRememberedLogin())
+        writeResumeLogin();
     while (!m_outgoing.empty() && isConnected()) {
         Outgoing out = std::move(m_outgoing.front());
         m_outgoing.pop_front();
         m_outgoingBytes -= out.frame.size();
         writeNow(std::move(out));
     }
+}
+
+bool Socket::loginQueued() const
+{
+    return std::any_of(m_outgoing.cbegin(), m_outgoing.cend(),
+                       [](const Outgoing &out) { return out.type == FrameType::Login; });
+}
+
+bool Socket::resumeLogin()
+{
+    if (!m_ctx.service<UserInfo>()->hasRememberedLogin())
+        return false;
+    if (isConnected()) {
+        if (!m_resumePending)
+            writeResumeLogin();
+    } else if (!m_asyncSocket) {
+        reConnect();   // between two attempts: the login need not sit out the delay
+    }
+    return true;
+}
+
+// Not a send of the user's: outTimeCount stays as it is, so a lost connection reports to
+// whoever waits for an answer of their own, not for this one.
+void Socket::writeResumeLogin()
+{
+    const UserInfo *user = m_ctx.service<UserInfo>();
+    m_resumePending = true;
+    writeNow({FrameType::Login, FrameCodec::encode(FrameType::Login, loginBody(user->userTel(), user->userPass())), true});
 }
 
 void Socket::onStateChanged(int state)
@@ -152,6 +191,8 @@ void Socket::onSocketDidDisconnect()
     // Frames the connection took but never handed to the system go out on the next one, ahead
     // of those sent since.
     for (auto it = m_inFlight.rbegin(); it != m_inFlight.rend(); ++it) {
+        if (it->out.resume)
+            continue;
         m_outgoingBytes += it->out.frame.size();
         m_outgoing.push_front(std::move(it->out));
     }
@@ -173,7 +214,7 @@ void Socket::reportDismiss()
         return;
     m_outTimeCount = 1;
     for (auto it = m_outgoing.begin(); it != m_outgoing.end();) {
-        if (it->type == Login) {
+        if (it->type == FrameType::Login) {
             m_outgoingBytes -= it->frame.size();
             it = m_outgoing.erase(it);
         } else {
@@ -193,6 +234,7 @@ void Socket::dropSocket()
         s->deleteLater();
     }
     m_asyncSocket = nullptr;
+    m_resumePending = false;
     m_codec.reset();
     m_bareHeaderTimer.stop();
     m_inFlight.clear();
@@ -340,38 +382,41 @@ void Socket::dispatch(qint32 rawType, const QVariant &object)
 {
     NotificationCenter *center = m_ctx.notificationCenter();
     switch (knownType(rawType)) {
-    case 0:
+    case FrameType::LoginInfo:
         center->postNotification(str("UserLoginInfo"), object);
         return;
-    case 1:
-        center->postNotification(str("LoginSuccessInfo"), object);
+    case FrameType::LoginAccepted:
+    case FrameType::LoginRefused:
+        // The server answers in order: the first answer on a connection that began with the
+        // channel's own login is that login's.
+        if (std::exchange(m_resumePending, false))
+            AccountSession::rememberedLoginReply(m_ctx, object);
+        center->postNotification(rawType == FrameType::LoginAccepted ? str("LoginSuccessInfo") : str("LoginFailedInfo"),
+                                 object);
         return;
-    case 2:
-        center->postNotification(str("LoginFailedInfo"), object);
-        return;
-    case 3:
+    case FrameType::ForcedLogout:
         Custom::messageWithString(QStringLiteral("您的账号已于其它设备登录，您被迫下线！"));
         m_ctx.service<UserInfo>()->destroy();
         center->postNotification(str("UserLogoutSystem"));
         return;
-    case 4:
+    case FrameType::Chat:
         center->postNotification(str("InstantMessage"), object);
         m_ctx.service<datamodel>()->conversationReminder(object);
         return;
-    case 6:
+    case FrameType::FriendAnswer:
         center->postNotification(str("ResponseAddFriendInfo"), object);
         return;
-    case 7:
+    case FrameType::FriendConfirmed:
         center->postNotification(str("beijiahaoyou"), str("beijiahaoyou"));
         center->postNotification(str("bierentongyi"), str("bierentongyi"));
         return;
-    case 36:
+    case FrameType::QrReply:
         center->postNotification(str("erweima"), Value::member(object, str("Msg")));
         return;
     default:
         break;
     }
-    if (rawType == PushNotice::kFrameType) {
+    if (rawType == FrameType::Push) {
         const QVariant code = Value::member(object, QString::fromLatin1(PushNotice::kCodeKey));
         if (!Value::isNone(code)) {
             center->postNotification(str("ReceiveAddFrinedRequest"), Value::text(code));
@@ -383,15 +428,12 @@ void Socket::dispatch(qint32 rawType, const QVariant &object)
 
 void Socket::userlogin(const QString &phone, const QString &password)
 {
-    const JsonMembers body{{str("Phone"), member(phone)},
-                           {str("Password"), member(password)},
-                           {str("Platform"), str("2")}};
-    startConnection(QString::fromUtf8(JsonWriter::write(body)), Login);
+    startConnection(QString::fromUtf8(loginBody(phone, password)), FrameType::Login);
 }
 
 void Socket::userlogout(const QString &phone)
 {
-    startConnection(QString::fromUtf8(JsonWriter::write(JsonMembers{{str("Phone"), member(phone)}})), Logout);
+    startConnection(QString::fromUtf8(JsonWriter::write(JsonMembers{{str("Phone"), member(phone)}})), FrameType::Logout);
 }
 
 QVariantMap Socket::socketSendMessage(const QString &content, const QString &to, const QString &too)
@@ -403,7 +445,7 @@ QVariantMap Socket::socketSendMessage(const QString &content, const QString &to,
                            {str("Content"), member(content)},
                            {str("ResourceID"), member(too)},
                            {str("SenderMobileNumber"), str("")}};
-    startConnection(QString::fromUtf8(JsonWriter::write(body)), Chat);
+    startConnection(QString::fromUtf8(JsonWriter::write(body)), FrameType::Chat);
     QVariantMap sent;
     for (const auto &[key, value] : body)
         sent.insert(key, value);
@@ -416,7 +458,7 @@ void Socket::socketAddFrinedWithPhone(const QString &phone)
                            {str("Phone"), member(phone)},
                            {str("TEAMID"), str("0")},
                            {str("Remark"), str(" ")}};
-    startConnection(QString::fromUtf8(JsonWriter::write(body)), AddFriend);
+    startConnection(QString::fromUtf8(JsonWriter::write(body)), FrameType::FriendRequest);
 }
 
 void Socket::socketResponseAddFriendWithInviteeID(const QString &inviterId)
@@ -427,12 +469,12 @@ void Socket::socketResponseAddFriendWithInviteeID(const QString &inviterId)
                            {str("InviteeTeamID"), str("0")},
                            {str("Agree"), str("1")},
                            {str("Remark"), str(" ")}};
-    startConnection(QString::fromUtf8(JsonWriter::write(body)), AcceptFriend);
+    startConnection(QString::fromUtf8(JsonWriter::write(body)), FrameType::FriendAnswer);
 }
 
 void Socket::fasongErWeiMa(const QString &loginInfoId, const QString &erweimazifuchuan)
 {
     const JsonMembers body{{str("loginInfoID"), member(loginInfoId)},
                            {str("deviceID"), member(erweimazifuchuan)}};
-    startConnection(QString::fromUtf8(JsonWriter::write(body)), QrCode);
+    startConnection(QString::fromUtf8(JsonWriter::write(body)), FrameType::QrCode);
 }

@@ -27,6 +27,10 @@ class QTcpSocket;
 /// a growing delay (ReconnectBackoff) while the server stays away; `reConnect()` (the shell
 /// calls it on return to the foreground) tries at once. Frames are reassembled from the byte
 /// stream by FrameCodec, so read boundaries do not matter.
+///
+/// The server ties a connection to a user only by a login on it, so while the user record
+/// remembers a login every connection begins with one (see resumeLogin): frames sent while the
+/// link was down then reach the server on a logged-in connection, not an anonymous one.
 class Socket : public QObject
 {
     Q_OBJECT
@@ -54,6 +58,12 @@ public:
 
     /// Type 0: "Phone", "Password" (both as given) and "Platform" "2".
     void userlogin(const QString &phone, const QString &password);
+    /// Logs in with the number and password the user record remembers, if it does: at once on
+    /// a live connection (unless such a login is still unanswered), otherwise as the first frame
+    /// of the next connection. Its answer is applied by AccountSession::rememberedLoginReply
+    /// before "LoginSuccessInfo" / "LoginFailedInfo" go out, whichever screen is showing.
+    /// Returns whether the record remembers a login.
+    bool resumeLogin();
     /// Type 3: "Phone".
     void userlogout(const QString &phone);
     /// Type 4: a chat message from the logged-in user; returns the members it sent.
@@ -95,9 +105,12 @@ private:
     {
         qint32 type = 0;
         QByteArray frame;
+        bool resume = false;   // the channel's own login; each connection makes a fresh one
     };
 
     void onConnected();
+    bool loginQueued() const;
+    void writeResumeLogin();
     void onStateChanged(int state);
     void onSocketDidDisconnect();
     void onReadyRead();
@@ -126,6 +139,7 @@ private:
     int m_writeTimeoutMs = 20000;
     int m_connectAttempts = 0;
     bool m_starting = false;       // inside connectToHost: its own signals are handled there
+    bool m_resumePending = false;  // the channel's own login is on this connection, unanswered
     std::deque<Outgoing> m_outgoing;   // waiting for the connection, in the order sent
     qsizetype m_outgoingBytes = 0;
 

@@ -136,6 +136,10 @@ public:
     /// service call; empty before a login and after `destroy`.
     QString sessionKey() const { return m_sessionKey; }
 
+    /// Whether the record remembers a login to make again: a mobile number of 11 characters and
+    /// a password.
+    bool hasRememberedLogin() const { return userTel().size() == 11 && !userPass().isEmpty(); }
+
     /// The last login reply applied.
     QVariantMap baseInfo() const { return m_baseInfo; }
 

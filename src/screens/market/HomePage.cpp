@@ -3,8 +3,6 @@
 #include "app/NavigationStack.h"
 #include "core/api/Request.h"
 #include "core/platform/AppContext.h"
-#include "core/platform/NotificationCenter.h"
-#include "core/platform/NotificationNames.h"
 #include "core/platform/ScreenMetrics.h"
 #include "core/platform/UrlOpener.h"
 #include "core/platform/UserDefaults.h"
@@ -49,18 +47,6 @@ void HomePage::viewDidLoad()
     Request::request(0)
         ->onSuccess(this, [this](const QVariant &data) { showHomeData(Value::map(data)); })
         ->getMainDataWithDelegate(this);
-}
-
-void HomePage::viewWillAppear()
-{
-    SuperController::viewWillAppear();
-    AccountSession::observeAutoLogin(this);
-}
-
-void HomePage::viewWillDisappear()
-{
-    SuperController::viewWillDisappear();
-    context().notificationCenter()->removeObserver(this, NotificationNames::LoginSuccessInfo);
 }
 
 void HomePage::showHomeData(const QVariantMap &data)

@@ -7,9 +7,9 @@
 #include <QVariantList>
 
 /// Root of the first tab: the market's home page. On its first load it logs the remembered user
-/// in without showing anything, and while in view it applies the answer (a refusal shows its
-/// message and clears the record). It shows the advert strip, a ticker of the latest deals and
-/// eight entry buttons into the market forms and services.
+/// in without showing anything (the session channel applies the answer, in view or not). It
+/// shows the advert strip, a ticker of the latest deals and eight entry buttons into the market
+/// forms and services.
 class HomePage : public SuperController, public UserLoginDelegate
 {
     Q_OBJECT
@@ -50,8 +50,6 @@ signals:
 
 protected:
     void viewDidLoad() override;
-    void viewWillAppear() override;
-    void viewWillDisappear() override;
 
 private:
     void showHomeData(const QVariantMap &data);
