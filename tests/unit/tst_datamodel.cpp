@@ -98,10 +98,14 @@ private slots:
     {
         datamodel *model = datamodel::instance();
         const QVariantMap a = reminder("1", "a", "0", "1"), b = reminder("2", "b", "0", "2");
-        for (const QVariantMap &r : {a, b, a})
+        const QVariantMap aByNumbers = reminder(1, "a", 0, "1");   // the same conversation, ids off the wire
+        for (const QVariantMap &r : {a, b, aByNumbers})
             model->jiarutixing(r);
+        QVERIFY(model->hasReminder(aByNumbers) && model->hasReminder(a));
         model->shanchuduoyu(a);
         QCOMPARE(model->huoqutixingarr(), QVariantList({b}));
+        QVERIFY(model->addTemporaryChat(a));
+        QVERIFY(!model->addTemporaryChat(aByNumbers));
         // Each context has its own model.
         TestContext other;
         QVERIFY(datamodel::instance()->huoqutixingarr().isEmpty());

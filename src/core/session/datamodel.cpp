@@ -7,6 +7,8 @@
 
 #include <QtDebug>
 
+#include <algorithm>
+
 namespace {
 
 const QString kInquiryName = QStringLiteral("超市询盘");
@@ -20,6 +22,26 @@ const QString kMobilePhone = QStringLiteral("MobilePhone");
 const QString kUserName = QStringLiteral("UserName");
 const QString kReminderId = QStringLiteral("LoginInfoID");
 const QString kReminderResource = QStringLiteral("resourceID");
+
+// Entries are compared member by member as text: an id read from the wire as a number and the
+// same id typed as text name the same conversation, so neither doubles nor survives a removal.
+bool sameEntry(const QVariant &entry, const QVariantMap &dictionary)
+{
+    const QVariantMap map = Value::map(entry);
+    if (map.size() != dictionary.size())
+        return false;
+    for (auto it = dictionary.cbegin(); it != dictionary.cend(); ++it) {
+        const auto other = map.constFind(it.key());
+        if (other == map.cend() || Value::text(*other) != Value::text(*it))
+            return false;
+    }
+    return true;
+}
+
+bool containsEntry(const QVariantList &list, const QVariantMap &dictionary)
+{
+    return std::any_of(list.cbegin(), list.cend(), [&](const QVariant &e) { return sameEntry(e, dictionary); });
+}
 
 constexpr qsizetype kMaskFrom = 3;
 constexpr qsizetype kMaskLength = 5;
@@ -44,7 +66,7 @@ void datamodel::arradd(const QVariantMap &dictionary)
 
 bool datamodel::addTemporaryChat(const QVariantMap &dictionary)
 {
-    if (linshiliaotian.contains(QVariant(dictionary)))
+    if (containsEntry(linshiliaotian, dictionary))
         return false;
     arradd(dictionary);
     return true;
@@ -52,7 +74,7 @@ bool datamodel::addTemporaryChat(const QVariantMap &dictionary)
 
 bool datamodel::hasReminder(const QVariantMap &dictionary) const
 {
-    return xuyaotixing.contains(QVariant(dictionary));
+    return containsEntry(xuyaotixing, dictionary);
 }
 
 void datamodel::writeData(const QVariantList &list)
@@ -75,7 +97,7 @@ void datamodel::jiarutixing(const QVariantMap &dictionary)
 
 void datamodel::shanchuduoyu(const QVariantMap &dictionary)
 {
-    if (xuyaotixing.removeAll(QVariant(dictionary)) > 0)
+    if (xuyaotixing.removeIf([&](const QVariant &e) { return sameEntry(e, dictionary); }) > 0)
         emit remindersChanged();
 }
 
