@@ -106,6 +106,8 @@ int main(int argc, char *argv[])
         {"search, rare spec text", "Market/Search", "{\"sortID\":\"0\",\"nsortID\":\"0\",\"provinceID\":\"0\",\"spec\":\"Φ18\"," + paging + "}"},
         {"search, category+spec", "Market/Search", "{\"sortID\":\"1\",\"nsortID\":\"0\",\"provinceID\":\"0\",\"spec\":\"12\"," + paging + "}"},
         {"search, city", "Market/Search", "{\"sortID\":\"0\",\"nsortID\":\"0\",\"provinceID\":\"3201\",\"spec\":\"0\"," + paging + "}"},
+        {"spec list, no filter", "market/getspec", "{\"sortID\":\"0\",\"nsortID\":\"0\",\"provinceID\":\"0\",\"pageSize\":\"500\"}"},
+        {"spec list, province", "market/getspec", "{\"sortID\":\"0\",\"nsortID\":\"0\",\"provinceID\":\"32\",\"pageSize\":\"500\"}"},
         {"auctions", "auction/GetAuctionList", "{\"sortID\":\"0\",\"nsortID\":\"0\",\"provinceID\":\"0\",\"spec\":\"0\"," + paging + "}"},
         {"auctions, province", "auction/GetAuctionList", "{\"sortID\":\"0\",\"nsortID\":\"0\",\"provinceID\":\"32\",\"spec\":\"0\"," + paging + "}"},
         {"tenders, kind", "ZhaoBiao/Search", "{\"sortID\":\"0\",\"nsortID\":\"2\",\"provinceID\":\"0\",\"spec\":\"0\"," + paging + "}"},

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "ListFilter.h"
 #include "MarketDatabase.h"
 #include "RouteHelpers.h"
 
@@ -112,16 +113,19 @@ ServiceResult HomeRoutes::queryCondition(const ServiceCall &)
 ServiceResult HomeRoutes::specs(const ServiceCall &call)
 {
     const int limit = int(std::clamp<qint64>(call.number(QStringLiteral("pageSize"), 50), 1, 1000));
-    const auto rows = m_env.db.query(QStringLiteral(
-        "SELECT spec, COUNT(*) AS n FROM resources WHERE status = 2"
-        " AND (?1 = 0 OR category_id = ?1) AND (?2 = 0 OR kind_id = ?2) AND (?3 = 0 OR province_id = ?3 OR city_id = ?3)"
-        " GROUP BY spec ORDER BY n DESC, spec LIMIT ?4"),
-        {call.number(QStringLiteral("sortID")), call.number(QStringLiteral("nsortID")),
-         call.number(QStringLiteral("provinceID")), limit});
-    QVariantList out;
-    for (const auto &r : rows)
-        out.append(QVariantMap{{QStringLiteral("spec"), r.value(QStringLiteral("spec")).toString()}});
-    return ServiceResult::ok(out);
+    ListFilter filter(QStringLiteral("status = 2"));
+    filter.equal("category_id", call.number(QStringLiteral("sortID")));
+    filter.equal("kind_id", call.number(QStringLiteral("nsortID")));
+    filter.place(call.number(QStringLiteral("provinceID")));
+    const QVariantList params = filter.params() + QVariantList{limit};
+    return ServiceResult::ok(m_specs.value(filter.sql(), params, [&] {
+        QVariantList out;
+        for (const auto &r : m_env.db.query(QStringLiteral("SELECT spec, COUNT(*) AS n FROM resources WHERE ") + filter.sql()
+                                                + QStringLiteral(" GROUP BY spec ORDER BY n DESC, spec LIMIT ?"),
+                                            params))
+            out.append(QVariantMap{{QStringLiteral("spec"), r.value(QStringLiteral("spec")).toString()}});
+        return out;
+    }));
 }
 
 ServiceResult HomeRoutes::mills(const ServiceCall &call)

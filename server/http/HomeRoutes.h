@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ResourceCache.h"
 #include "RouteEnv.h"
 #include "RouteTable.h"
 
@@ -22,4 +23,5 @@ private:
     QVariantList deals(int count) const;
 
     RouteEnv &m_env;
+    ResourceCache<QVariantList> m_specs{m_env.db};
 };

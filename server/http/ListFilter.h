@@ -15,6 +15,9 @@ public:
 
     /// Adds "column = value", unless the value is 0 or empty: the lists' "any".
     void equal(const char *column, const QVariant &value);
+    /// Adds the place the place picker hands over: a province's code ("31") or, in the same
+    /// member, a city's ("3101"), which narrows to that city within its province. 0 is any place.
+    void place(qint64 code);
     /// Adds a clause with one "?" for `value`.
     void add(const QString &clause, const QVariant &value);
 

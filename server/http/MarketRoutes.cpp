@@ -48,12 +48,7 @@ ServiceResult MarketRoutes::search(const ServiceCall &call)
     ListFilter filter(QStringLiteral("status = 2"));
     filter.equal("category_id", call.number(QStringLiteral("sortID")));
     filter.equal("kind_id", call.number(QStringLiteral("nsortID")));
-    // The place picker hands a city's code ("3101") in the same member as a province's ("31").
-    if (const qint64 place = call.number(QStringLiteral("provinceID"))) {
-        filter.equal("province_id", place >= 100 ? place / 100 : place);
-        if (place >= 100)
-            filter.equal("city_id", place);
-    }
+    filter.place(call.number(QStringLiteral("provinceID")));
     filter.equal("yieldly", call.text(QStringLiteral("yieldlydirect")).trimmed());
     QString where = filter.sql();
     QVariantList params = filter.params();
@@ -87,16 +82,9 @@ ServiceResult MarketRoutes::search(const ServiceCall &call)
 
 qint64 MarketRoutes::count(const QString &filter, const QVariantList &params)
 {
-    // A total is counted once per state of the market, not on every page.
-    const QString key = filter + QLatin1Char('|') + QVariant(params).toStringList().join(QLatin1Char('|'));
-    if (m_countGeneration != m_env.db.resourceGeneration() || m_counts.size() > 10000) {
-        m_counts.clear();
-        m_countGeneration = m_env.db.resourceGeneration();
-    }
-    auto counted = m_counts.constFind(key);
-    if (counted == m_counts.constEnd())
-        counted = m_counts.insert(key, m_env.db.scalar(QStringLiteral("SELECT COUNT(*) FROM resources WHERE ") + filter, params).toLongLong());
-    return counted.value();
+    return m_counts.value(filter, params, [&] {
+        return m_env.db.scalar(QStringLiteral("SELECT COUNT(*) FROM resources WHERE ") + filter, params).toLongLong();
+    });
 }
 
 ServiceResult MarketRoutes::details(const ServiceCall &call)

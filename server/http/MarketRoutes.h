@@ -1,9 +1,9 @@
 #pragma once
 
+#include "ResourceCache.h"
 #include "RouteEnv.h"
 #include "RouteTable.h"
 
-#include <QHash>
 
 /// The supermarket (search, detail, order) and the auctions (list, detail, bookmark).
 class MarketRoutes
@@ -23,7 +23,5 @@ private:
     qint64 count(const QString &filter, const QVariantList &params);
 
     RouteEnv &m_env;
-    /// Search totals by filter, valid while the resources are as they were when counted.
-    QHash<QString, qint64> m_counts;
-    quint64 m_countGeneration = 0;
+    ResourceCache<qint64> m_counts{m_env.db};
 };
