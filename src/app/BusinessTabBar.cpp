@@ -47,6 +47,7 @@ void BusinessTabBar::setSelectedIndex(int index)
         return;
     m_selectedIndex = index;
     emit selectedIndexChanged();
+    updateAppearance();
 }
 
 ViewController *BusinessTabBar::selectedViewController() const

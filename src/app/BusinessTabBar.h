@@ -20,6 +20,8 @@ public:
     /// The tab screens, in order; the tab bar takes ownership.
     void setViewControllers(const QList<ViewController *> &controllers);
     QList<ViewController *> viewControllers() const { return m_controllers; }
+    QList<ViewController *> childViewControllers() const override { return m_controllers; }
+    bool showsChild(const ViewController *child) const override { return child == selectedViewController(); }
     QList<QObject *> viewControllerObjects() const;
 
     int selectedIndex() const { return m_selectedIndex; }

@@ -54,21 +54,32 @@ void ViewController::loadViewIfNeeded()
 
 void ViewController::updateAppearance()
 {
+    // An embedded screen is in view when every screen around it shows it and the outermost is
+    // in view on its stack.
+    bool shown = true;
     const ViewController *outer = this;
-    while (outer->m_parentController)
-        outer = outer->m_parentController;
+    for (; outer->m_parentController; outer = outer->m_parentController)
+        shown = shown && outer->m_parentController->showsChild(outer);
     const NavigationStack *stack = outer->m_navigation;
-    bool inView = m_viewLoaded && stack && !stack->isDismissed() && stack->topViewController() == outer
+    bool inView = shown && m_viewLoaded && stack && !stack->isDismissed() && stack->topViewController() == outer
                   && !stack->presentedStack();
     if (inView && stack->tabBarController())
         inView = stack->tabBarController()->selectedViewController() == stack;
-    if (inView == m_appeared)
-        return;
-    m_appeared = inView;
-    if (inView)
-        viewWillAppear();
-    else
-        viewWillDisappear();
+    if (inView != m_appeared) {
+        m_appeared = inView;
+        if (inView)
+            viewWillAppear();
+        else
+            viewWillDisappear();
+    }
+    // The screens inside follow, after this one: the ones hidden first, then the one shown.
+    const QList<ViewController *> children = childViewControllers();
+    for (ViewController *child : children)
+        if (!showsChild(child))
+            child->updateAppearance();
+    for (ViewController *child : children)
+        if (showsChild(child))
+            child->updateAppearance();
 }
 
 TabBarItem *ViewController::tabBarItem()

@@ -71,6 +71,14 @@ public:
     bool isAppeared() const { return m_appeared; }
     /// Re-evaluates isAppeared; the stacks and the tab shell call it as they change.
     void updateAppearance();
+    /// The screens shown inside this one (the tabs of a BusinessTabBar).
+    virtual QList<ViewController *> childViewControllers() const { return {}; }
+    /// Whether child, one of childViewControllers(), is the one shown now.
+    virtual bool showsChild(const ViewController *child) const
+    {
+        Q_UNUSED(child);
+        return true;
+    }
     /// Runs viewDidLoad once, when the screen is first shown.
     void loadViewIfNeeded();
 

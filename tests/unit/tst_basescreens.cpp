@@ -170,11 +170,19 @@ private slots:
         QVERIFY(first->isViewLoaded());
         QVERIFY(!second->isViewLoaded());
         QCOMPARE(second->navigationController(), &stack);
+        // Only the selected tab is in view, and only while its tab bar is.
+        QTRY_VERIFY(bar->isAppeared() && first->isAppeared());
 
         b->press();
         QCOMPARE(bar->selectedIndex(), 1);
         QVERIFY(second->isViewLoaded());
         QVERIFY(b->isSelected() && !a->isSelected());
+        QTRY_VERIFY(second->isAppeared());
+        QVERIFY(!first->isAppeared());
+        bar->pushViewController(new SuperController);
+        QVERIFY(!second->isAppeared() && !first->isAppeared());
+        stack.popViewController();
+        QVERIFY(second->isAppeared() && !first->isAppeared());
 
         second->popViewController();    // a tab's screen leaves with its tab bar
         QCOMPARE(stack.depth(), 1);
