@@ -13,15 +13,6 @@ QByteArray RecordedHttpRequest::header(const QByteArray &name) const
     return {};
 }
 
-bool RecordedHttpRequest::hasHeader(const QByteArray &name) const
-{
-    for (const auto &h : headers) {
-        if (h.first.compare(name, Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
-}
-
 ScriptedReply ScriptedReply::ok(const QByteArray &body, int status)
 {
     ScriptedReply r;
@@ -64,14 +55,9 @@ RawHttpRecorder::~RawHttpRecorder()
     close();
 }
 
-quint16 RawHttpRecorder::port() const
-{
-    return m_server.serverPort();
-}
-
 QUrl RawHttpRecorder::baseUrl() const
 {
-    return QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(port()));
+    return QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(m_server.serverPort()));
 }
 
 QUrl RawHttpRecorder::url(const QString &path) const
@@ -147,34 +133,6 @@ void RawHttpRecorder::onReadable(QTcpSocket *socket)
         tryParse(socket);
 }
 
-// Decodes a chunked body; returns false while it is incomplete.
-static bool dechunk(const QByteArray &data, qsizetype from, QByteArray &body, qsizetype &end)
-{
-    body.clear();
-    qsizetype pos = from;
-    for (;;) {
-        const qsizetype lineEnd = data.indexOf("\r\n", pos);
-        if (lineEnd < 0)
-            return false;
-        bool ok = false;
-        const qsizetype size = data.mid(pos, lineEnd - pos).split(';').first().trimmed().toLongLong(&ok, 16);
-        if (!ok)
-            return false;
-        pos = lineEnd + 2;
-        if (size == 0) {
-            const qsizetype trailerEnd = data.indexOf("\r\n", pos);
-            if (trailerEnd < 0)
-                return false;
-            end = trailerEnd + 2;
-            return true;
-        }
-        if (data.size() < pos + size + 2)
-            return false;
-        body.append(data.mid(pos, size));
-        pos += size + 2;
-    }
-}
-
 bool RawHttpRecorder::tryParse(QTcpSocket *socket)
 {
     Pending &pending = m_pending[socket];
@@ -187,9 +145,9 @@ bool RawHttpRecorder::tryParse(QTcpSocket *socket)
     const QList<QByteArray> lines = data.left(headEnd).split('\n');
     const QList<QByteArray> requestLine = lines.first().trimmed().split(' ');
     req.method = requestLine.value(0);
-    req.target = requestLine.value(1);
-    const qsizetype q = req.target.indexOf('?');
-    req.path = q < 0 ? req.target : req.target.left(q);
+    const QByteArray target = requestLine.value(1);
+    const qsizetype q = target.indexOf('?');
+    req.path = q < 0 ? target : target.left(q);
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QByteArray line = lines.at(i).endsWith('\r') ? lines.at(i).chopped(1) : lines.at(i);
         const qsizetype colon = line.indexOf(':');
@@ -198,18 +156,10 @@ bool RawHttpRecorder::tryParse(QTcpSocket *socket)
     }
 
     const qsizetype bodyStart = headEnd + 4;
-    qsizetype end = bodyStart;
-    if (req.header("Transfer-Encoding").toLower().contains("chunked")) {
-        if (!dechunk(data, bodyStart, req.body, end))
-            return false;
-    } else {
-        const qsizetype length = req.header("Content-Length").toLongLong();
-        if (data.size() < bodyStart + length)
-            return false;
-        req.body = data.mid(bodyStart, length);
-        end = bodyStart + length;
-    }
-    req.raw = data.left(end);
+    const qsizetype length = req.header("Content-Length").toLongLong();
+    if (data.size() < bodyStart + length)
+        return false;
+    req.body = data.mid(bodyStart, length);
     pending.answered = true;
 
     const ScriptedReply reply = m_replies.value(req.path, m_defaultReply);
@@ -235,7 +185,7 @@ void RawHttpRecorder::answer(QTcpSocket *socket, const ScriptedReply &reply)
         socket->disconnectFromHost();
         return;
     case ScriptedReply::Action::Reply:
-        socket->write(reply.raw.isEmpty() ? buildResponse(reply) : reply.raw);
+        socket->write(buildResponse(reply));
         socket->disconnectFromHost();
         return;
     }

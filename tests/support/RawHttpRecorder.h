@@ -14,15 +14,12 @@ class QTcpSocket;
 struct RecordedHttpRequest
 {
     QByteArray method;                              ///< "POST", "GET", ...
-    QByteArray target;                              ///< request target as sent, e.g. "/Market/Search?x=1"
-    QByteArray path;                                ///< target without the query, e.g. "/Market/Search"
+    QByteArray path;                                ///< the target without its query, e.g. "/Market/Search"
     QList<QPair<QByteArray, QByteArray>> headers;   ///< in arrival order, names as sent
-    QByteArray body;                                ///< body bytes (Content-Length or chunked, decoded)
-    QByteArray raw;                                 ///< head and body bytes as received
+    QByteArray body;                                ///< body bytes (by Content-Length)
 
     /// First header of that name (case-insensitive), empty when absent.
     QByteArray header(const QByteArray &name) const;
-    bool hasHeader(const QByteArray &name) const;
 };
 
 /// What the recorder answers to one path.
@@ -38,7 +35,6 @@ struct ScriptedReply
     QByteArray body;
     QList<QPair<QByteArray, QByteArray>> headers;   ///< extra headers
     bool contentLength = true;                      ///< false: no Content-Length, close ends the body
-    QByteArray raw;                                 ///< when set, written verbatim instead of a built response
     int delayMs = 0;                                ///< answer after this delay (a timer, not a sleep)
 
     static ScriptedReply ok(const QByteArray &body, int status = 200);
@@ -65,7 +61,6 @@ public:
     explicit RawHttpRecorder(QObject *parent = nullptr);
     ~RawHttpRecorder() override;
 
-    quint16 port() const;
     /// "http://127.0.0.1:<port>/" (a base URL ending with "/", as the client's settings hold).
     QUrl baseUrl() const;
     /// baseUrl() + path (path without a leading "/").
@@ -76,7 +71,6 @@ public:
     void setReply(const QString &path, const ScriptedReply &reply);
     void setDefaultReply(const ScriptedReply &reply);
 
-    const QList<RecordedHttpRequest> &requests() const { return m_requests; }
     qsizetype count() const { return m_requests.size(); }
     const RecordedHttpRequest &last() const { return m_requests.constLast(); }
     /// Requests to one path, in arrival order.
