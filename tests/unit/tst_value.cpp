@@ -1,4 +1,3 @@
-#include "core/util/JsonReader.h"
 #include "core/util/JsonWriter.h"
 #include "core/util/Value.h"
 
@@ -106,20 +105,6 @@ private slots:
                             {QStringLiteral("m"), 1.5}, {QStringLiteral("n"), QVariant()},
                             {QStringLiteral("l"), QVariantList{true, QStringLiteral("x")}}};
         QCOMPARE(JsonWriter::write(ordered), QByteArray(R"({"z":"1","a":2,"m":1.5,"n":null,"l":[true,"x"]})"));
-    }
-
-    void jsonReaderRejects_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("html") << QByteArray("<html>500</html>");
-        QTest::newRow("bad utf8") << QByteArray("{\"a\":\"\xff\xfe\"}");
-        QTest::newRow("truncated") << QByteArray("{\"a\":");
-    }
-    void jsonReaderRejects()
-    {
-        QFETCH(QByteArray, bytes);
-        QVERIFY(!JsonReader::read(bytes).isValid());
     }
 };
 
