@@ -2,12 +2,10 @@
 
 #include "app/BusinessTabBar.h"
 #include "app/LoadingView.h"
-#include "app/MainTabBarController.h"
 #include "app/NavigationStack.h"
 #include "app/SuperController.h"
 #include "app/SuperTableViewController.h"
 #include "core/platform/NotificationCenter.h"
-#include "core/platform/ScreenMetrics.h"
 
 #include <QPointer>
 #include <QTest>
@@ -47,37 +45,6 @@ class TestBaseScreens : public QObject
 {
     Q_OBJECT
 private slots:
-
-    void overlaySize_data()
-    {
-        QTest::addColumn<bool>("inTabShell");
-        QTest::addColumn<int>("screenHeight");
-        QTest::addColumn<int>("height");
-        QTest::newRow("tab shell, 568") << true << 568 << 475;
-        QTest::newRow("modal, 568") << false << 568 << 524;
-        QTest::newRow("tab shell, 480") << true << 480 << 387;
-    }
-    void overlaySize()
-    {
-        QFETCH(bool, inTabShell);
-        QFETCH(int, screenHeight);
-        QFETCH(int, height);
-        TestContext ctx;
-        ctx->service<ScreenMetrics>()->setSize(320, screenHeight);
-        MainTabBarController shell;
-        auto *root = new SuperController;
-        shell.setViewControllers({root});
-        shell.loadViewIfNeeded();
-        auto *screen = new SuperController;
-        if (inTabShell)
-            root->pushViewController(screen);
-        else
-            root->presentViewController(screen);
-        screen->showActivity();
-        QVERIFY(screen->loading());
-        QCOMPARE(screen->loading()->width(), 320);
-        QCOMPARE(screen->loading()->height(), height);
-    }
 
     void superControllerDiscardsOverlay()
     {
