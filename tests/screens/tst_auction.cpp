@@ -39,7 +39,6 @@ private slots:
         ScreenHarness h;
         h.reply(kList, lots(pages.first()));
         auto *list = h.open(new Auction);
-        QCOMPARE(list->title(), QStringLiteral("拍  卖"));
         QVERIFY(h.settle());
         for (int more : pages.mid(1)) {
             h.reply(kList, lots(more));

@@ -56,7 +56,6 @@ private slots:
         QCOMPARE(ys, lines);
         QCOMPARE(page->emptyLineText(), emptyLine);
         QCOMPARE(page->strip()->numberOfPages(), 2);
-        QCOMPARE(page->strip()->contentWidth(), 640);
         page->touchesBackground();
         QCOMPARE(h.screens().last(), afterTap);
     }

@@ -190,7 +190,6 @@ private slots:
         QCOMPARE(login->passText(), QStringLiteral("secret"));
         QCOMPARE(login->comfromOtherController(), false);
         QCOMPARE(login->backButtonShown(), false);
-        QCOMPARE(login->title(), QStringLiteral("登  录"));
         LoginGate::close(login);
         UserInfo::info()->setBaseInfo(QVariantMap{{QStringLiteral("LoginInfoID"), QStringLiteral("7")}});
         QVERIFY(LoginGate::requireLogin(f.opener, f.opener));
