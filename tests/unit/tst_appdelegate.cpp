@@ -62,8 +62,6 @@ int crashChild(const char *kind, const char *path)
         throw 42;
     if (std::strcmp(kind, "terminate") == 0)
         std::terminate();
-    if (std::strcmp(kind, "abort") == 0)
-        std::abort();
     if (std::strcmp(kind, "segv") == 0)
         std::raise(SIGSEGV);
     if (std::strcmp(kind, "fpe") == 0)
@@ -191,7 +189,6 @@ private slots:
         QTest::newRow("uncaught exception") << "exception" << QStringLiteral("热轧 4300 out of range");
         QTest::newRow("uncaught non-exception") << "unknown" << "uncaught exception of unknown type";
         QTest::newRow("terminate without exception") << "terminate" << "std::terminate called without an exception";
-        QTest::newRow("abort") << "abort" << "SIGABRT: abort";
         QTest::newRow("segmentation fault") << "segv" << "SIGSEGV: invalid memory access";
         QTest::newRow("arithmetic") << "fpe" << "SIGFPE: arithmetic error";
     }
@@ -233,7 +230,6 @@ private slots:
         QTest::addColumn<QList<QVariantMap>>("places");
         QTest::addColumn<QString>("city");
         QTest::addColumn<QString>("province");
-        QTest::newRow("one place") << QList<QVariantMap>{{{"City", "上海市"}, {"State", "上海"}}} << "上海市" << "上海";
         QTest::newRow("last place wins") << QList<QVariantMap>{{{"City", "A"}, {"State", "B"}}, {{"City", "苏州市"}, {"State", "江苏省"}}}
                                          << "苏州市" << "江苏省";
         QTest::newRow("no place") << QList<QVariantMap>{} << "旧城" << "旧省";

@@ -170,7 +170,6 @@ private slots:
         QTest::addColumn<bool>("vibrate");
         QTest::addColumn<QList<int>>("played");
         QTest::addColumn<QString>("unread");
-        QTest::newRow("both") << QString() << true << true << QList<int>{4095, 1109} << "1";
         QTest::newRow("sound only") << QString() << true << false << QList<int>{1109} << "1";
         QTest::newRow("vibration only") << QString() << false << true << QList<int>{4095} << "1";
         QTest::newRow("neither") << QString() << false << false << QList<int>{} << "1";

@@ -96,8 +96,6 @@ private slots:
             << R"(select * from "orderstate7" order by "id" desc)" << QStringList();
         QTest::newRow("one-character key") << "orderstate7" << "a" << QVariant("1") << 1ll << 0ll << 1ll
             << R"(select * from "orderstate7")" << QStringList();
-        QTest::newRow("no key, no limit") << "orderstate7" << QString() << QVariant("1") << 0ll << 0ll << 1ll
-            << R"(select * from "orderstate7")" << QStringList();
         QTest::newRow("no key, limit") << "orderstate7" << QString() << none << 5ll << 2ll << 1ll
             << R"(select * from "orderstate7")" << QStringList();
         QTest::newRow("value, no limit, ascending") << "t" << "type" << QVariant("34") << 0ll << 0ll << 2ll
