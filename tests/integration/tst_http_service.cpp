@@ -136,7 +136,6 @@ private slots:
         QTest::addColumn<bool>("infoFirst");
         QTest::newRow("query conditions, auth only") << "steel/GetQueryCondition" << kToken << QByteArray() << false;
         QTest::newRow("mills") << "market/GetYieldly" << kToken << QByteArray("{\"content\":\"\"}") << false;
-        QTest::newRow("friend list") << "IM/GetFriendList" << kToken << QByteArray("{\"loginInfoID\":\"1\"}") << false;
         QTest::newRow("pending friends") << "IM/GetPreFriendList" << kToken << QByteArray("{\"loginInfoID\":\"1\"}") << false;
         QTest::newRow("crash report, info first") << "error/senderror" << kReportToken
                                                   << QByteArray("{\"reason\":\"a+b = c & d\"}") << true;
