@@ -1,13 +1,10 @@
 // The friends tab's screens against a scripted HTTP service, a fake session server and a real
 // store and address-book folder in a temporary data directory.
 #include "FakeSessionServer.h"
-#include "RawHttpRecorder.h"
-#include "RecordingAlertPort.h"
-#include "TestContext.h"
+#include "ScreenHarness.h"
 
 #include "app/Alerts.h"
 #include "app/LoadingView.h"
-#include "app/NavigationStack.h"
 #include "app/SuperController.h"
 #include "core/platform/NotificationCenter.h"
 #include "core/platform/ReachabilityPort.h"
@@ -51,19 +48,10 @@ class tst_FriendScreens : public QObject
 {
     Q_OBJECT
 private:
-    std::unique_ptr<TestContext> m_ctx;
-    std::unique_ptr<RawHttpRecorder> m_http;
+    std::unique_ptr<ScreenHarness> m_h;
     std::unique_ptr<FakeSessionServer> m_session;
-    std::unique_ptr<NavigationStack> m_stack;
-    RecordingAlertPort *m_alerts = nullptr;
 
-    AppContext &ctx() { return m_ctx->context(); }
-    template <class T>
-    T *push(T *screen)
-    {
-        m_stack->pushViewController(screen);
-        return screen;
-    }
+    AppContext &ctx() { return m_h->context(); }
     void connectChannel()
     {
         m_session = std::make_unique<FakeSessionServer>();
@@ -72,36 +60,32 @@ private:
     }
 
 private slots:
+    // User 7 logged in, a plain screen at the root of the stack.
     void init()
     {
-        m_ctx = std::make_unique<TestContext>();
-        m_http = std::make_unique<RawHttpRecorder>();
-        ctx().mutableConfig().serviceBaseUrl = m_http->baseUrl();
+        m_h = std::make_unique<ScreenHarness>();
         UserInfo *user = ctx().service<UserInfo>();
         user->setUserId(QStringLiteral("7"));
         user->setUserTel(QStringLiteral("13800000007"));
         user->setIsOnline(true);
-        m_alerts = ctx().setService<AlertPort>(std::make_unique<RecordingAlertPort>());
-        m_stack = std::make_unique<NavigationStack>(new SuperController);
+        m_h->open(new SuperController);
     }
     void cleanup()
     {
-        m_stack.reset();
+        m_h.reset();
         m_session.reset();
-        m_http.reset();
-        m_ctx.reset();
     }
 
     void pendingRowsAndAcceptance()
     {
         connectChannel();
-        m_http->setReply(QStringLiteral("IM/GetPreFriendList"), ScriptedReply::json(
+        m_h->service().setReply(QStringLiteral("IM/GetPreFriendList"), ScriptedReply::json(
             R"({"errorCode":0,"data":[{"InviteType":1,"UserName":"张三","LoginInfoId":"21"},)"
             R"({"InviteType":0,"UserName":"李四","LoginInfoId":"22"},{"UserName":"王五","LoginInfoId":"23"}]})"));
-        auto *pending = push(new StayWithFriendsViewController);
+        auto *pending = m_h->open(new StayWithFriendsViewController);
         QTRY_COMPARE(pending->shujuArr()->count(), 3);
         QVERIFY(!pending->hud());
-        QCOMPARE(QUrlQuery(QString::fromUtf8(m_http->last().body)).queryItemValue(QStringLiteral("info"), QUrl::FullyDecoded),
+        QCOMPARE(QUrlQuery(QString::fromUtf8(m_h->service().last().body)).queryItemValue(QStringLiteral("info"), QUrl::FullyDecoded),
                  QStringLiteral(R"({"loginInfoID":"7"})"));
         QCOMPARE(column(pending->shujuArr(), true), (QStringList{"(收到的) 点击加为商友", "(发出的) 等待对方验证", ""}));
         pending->didSelectRowAtIndex(1);
@@ -111,25 +95,25 @@ private slots:
         QVERIFY(!m_session->received().contains("22"));
         // A confirmed request reloads the list.
         ctx().notificationCenter()->postNotification(QStringLiteral("beijiahaoyou"), QStringLiteral("beijiahaoyou"));
-        QVERIFY(m_http->waitForRequests(2));
+        QVERIFY(m_h->service().waitForRequests(2));
     }
 
     void friendListFillsModelTableAndProfile()
     {
-        m_http->setReply(QStringLiteral("IM/GetFriendList"), ScriptedReply::json(
+        m_h->service().setReply(QStringLiteral("IM/GetFriendList"), ScriptedReply::json(
             R"({"errorCode":0,"data":[{"LoginInfoId":"31","UserName":"","NickName":"老王","MobilePhone":"13900000031",)"
             R"("CompanyName":"钢联","ProvinceName":"上海","CityName":"上海市","Sorts":"螺纹钢","Extra":"x"},)"
             R"({"LoginInfoId":"32","UserName":"赵六","MobilePhone":"13900000032"}]})"));
-        auto *all = push(new AllMyfriendsViewController);
+        auto *all = m_h->open(new AllMyfriendsViewController);
         QTRY_COMPARE(all->shujuArr()->count(), 2);
         QCOMPARE(ctx().service<datamodel>()->dedaohaoyou().size(), 2);
         // The table is rewritten on each load: one row per friend, never doubled.
         all->refresh();
-        QVERIFY(m_http->waitForRequests(2));
+        QVERIFY(m_h->service().waitForRequests(2));
         QTRY_VERIFY(!all->hud());
         auto *info = new FriendsInfo;
         info->setLoginInfoID(QStringLiteral("31"));
-        push(info);
+        m_h->open(info);
         QCOMPARE(info->name(), QStringLiteral("老王"));
         QCOMPARE(info->area(), QStringLiteral("上海 上海市"));
         QCOMPARE(info->sorts(), QStringLiteral("螺纹钢"));
@@ -137,7 +121,7 @@ private slots:
         all->didSelectRowAtIndex(1);
         const QVariantMap reminder{{"LoginInfoID", "32"}, {"MobilePhone", "13900000032"}, {"UserName", "赵六"}, {"resourceID", "0"}};
         QCOMPARE(ctx().service<datamodel>()->getData(), QVariantList{reminder});
-        QVERIFY(m_stack->presentedStack());
+        QVERIFY(m_h->stack().presentedStack());
         ctx().notificationCenter()->postNotification(QStringLiteral("qingkong"), QStringLiteral("qingkong"));
         QCOMPARE(all->shujuArr()->count(), 0);
     }
@@ -154,8 +138,8 @@ private slots:
         QFETCH(bool, reachable);
         QFETCH(QStringList, alerts);
         ctx().setService<ReachabilityPort>(std::make_unique<FixedReachability>())->reachable = reachable;
-        m_http->setDefaultReply(ScriptedReply::closeWithoutReply());
-        auto *all = push(new AllMyfriendsViewController);
+        m_h->service().setDefaultReply(ScriptedReply::closeWithoutReply());
+        auto *all = m_h->open(new AllMyfriendsViewController);
         QTRY_VERIFY(!all->hud());
         PlatformAlert *alert = ctx().service<Alerts>()->topAlert();
         QCOMPARE(alert ? QStringList{alert->message()} : QStringList(), alerts);
@@ -180,11 +164,11 @@ private slots:
             connectChannel();
         else
             ctx().mutableConfig().sessionPort = FakeSessionServer::unusedPort();
-        push(new SuperController);
-        auto *add = push(new AddFriendsWithPhone);
+        m_h->open(new SuperController);
+        auto *add = m_h->open(new AddFriendsWithPhone);
         add->setPhone(phone);
         add->sure();
-        QCOMPARE(m_alerts->texts(), message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(m_h->alertTexts(), message.isEmpty() ? QStringList() : QStringList{message});
         PlatformAlert *alert = ctx().service<Alerts>()->topAlert();
         QCOMPARE(alert != nullptr, message.isEmpty());
         if (!alert)
@@ -193,19 +177,19 @@ private slots:
         QTRY_VERIFY(m_session->received().contains(R"("Phone":"13900000001")"));
         alert->clickedButtonAtIndex(1);
         QCOMPARE(add->phone(), QString());
-        QCOMPARE(m_stack->depth(), 3);
+        QCOMPARE(m_h->stack().depth(), 3);
         add->setPhone(phone);
         add->sure();
         ctx().service<Alerts>()->topAlert()->clickedButtonAtIndex(0);
-        QCOMPARE(m_stack->depth(), 1);
+        QCOMPARE(m_h->stack().depth(), 1);
     }
 
     void ownNumberFromTheAddressBookIsRefused()
     {
         connectChannel();
-        auto *detail = push(new FriendsDetail({{"name", "我"}, {"phone", "13800000007"}}));
+        auto *detail = m_h->open(new FriendsDetail({{"name", "我"}, {"phone", "13800000007"}}));
         detail->sure();
-        QCOMPARE(m_alerts->texts(), QStringList{"不能添加自己为好友"});
+        QCOMPARE(m_h->alertTexts(), QStringList{"不能添加自己为好友"});
         QVERIFY(!ctx().service<Alerts>()->topAlert());
         QCOMPARE(ctx().service<Socket>()->asyncSocket()->bytesToWrite(), 0);
         QVERIFY(!m_session->received().contains("Phone"));
@@ -213,14 +197,14 @@ private slots:
 
     void addressBookSearchNarrows()
     {
-        QDir(m_ctx->dataDir()).mkpath(QStringLiteral("Contacts"));
-        QFile vcf(m_ctx->dataDir() + QStringLiteral("/Contacts/people.vcf"));
+        QDir(m_h->testContext().dataDir()).mkpath(QStringLiteral("Contacts"));
+        QFile vcf(m_h->testContext().dataDir() + QStringLiteral("/Contacts/people.vcf"));
         QVERIFY(vcf.open(QIODevice::WriteOnly));
         vcf.write("BEGIN:VCARD\r\nVERSION:3.0\r\nN:张;三;;;\r\nTEL;TYPE=CELL:13800000001\r\nEND:VCARD\r\n"
                   "BEGIN:VCARD\nN:李;四\nitem1.TEL:13900000002\nTEL:13900000009\nEND:VCARD\n"
                   "BEGIN:VCARD\nN:没;号码\nEMAIL:x@y.z\nEND:VCARD\n");
         vcf.close();
-        auto *contacts = push(new AddFriendsWithContacts);
+        auto *contacts = m_h->open(new AddFriendsWithContacts);
         QVERIFY(contacts->loading() && contacts->loading()->inSuperview());
         QTRY_COMPARE(contacts->dataArray()->count(), 2);
         QVERIFY(!contacts->loading());
@@ -233,7 +217,7 @@ private slots:
             QCOMPARE(column(contacts->dataArray()), shown);
         }
         contacts->didSelectRowAtIndex(0);
-        auto *detail = qobject_cast<FriendsDetail *>(m_stack->topViewController());
+        auto *detail = qobject_cast<FriendsDetail *>(m_h->stack().topViewController());
         QVERIFY(detail);
         QCOMPARE(detail->phone(), QStringLiteral("13900000002"));
     }
@@ -252,17 +236,17 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, sent);
         QFETCH(QString, message);
-        auto *invite = push(new InviteFriend);
+        auto *invite = m_h->open(new InviteFriend);
         invite->textViewDidBeginEditing();
         QCOMPARE(invite->inviteText(), QString());
         invite->setInviteText(typed);
         invite->tellMyFriend();
         if (!sent.isEmpty()) {
-            QVERIFY(m_http->waitForRequests(1));
-            const QString info = QUrlQuery(QString::fromUtf8(m_http->last().body)).queryItemValue(QStringLiteral("info"), QUrl::FullyDecoded);
+            QVERIFY(m_h->service().waitForRequests(1));
+            const QString info = QUrlQuery(QString::fromUtf8(m_h->service().last().body)).queryItemValue(QStringLiteral("info"), QUrl::FullyDecoded);
             QVERIFY2(info.contains(QStringLiteral("\"inviteList\":\"%1\"").arg(sent)), qPrintable(info));
         }
-        QTRY_COMPARE(m_alerts->texts(), QStringList{message});
+        QTRY_COMPARE(m_h->alertTexts(), QStringList{message});
     }
 
     void friendsTabNeedsALogin()
