@@ -77,7 +77,6 @@ private slots:
         const QByteArray search = "{\"sortID\":\"0\",\"nsortID\":\"0\",\"provinceID\":\"0\",\"spec\":\"0\",\"pageIndex\":\"1\",\"pageSize\":\"10\"}";
         QTest::newRow("search") << "Market/Search" << raw(search) << 0 << 200;
         QTest::newRow("path in other case") << "market/SEARCH" << raw(search) << 0 << 200;
-        QTest::newRow("empty info") << "steel/getquerycondition" << raw("{}") << 0 << 200;
         QTest::newRow("unknown path") << "Market/NoSuchThing" << raw("{}") << 404 << 404;
         QTest::newRow("wrong token") << "Market/Search" << raw(search, "0000") << 101 << 403;
         QTest::newRow("report token on service path") << "Market/Search" << raw(search, kReportToken) << 101 << 403;
@@ -135,7 +134,6 @@ private slots:
         QTest::addColumn<QByteArray>("info");
         QTest::addColumn<bool>("infoFirst");
         QTest::newRow("query conditions, auth only") << "steel/GetQueryCondition" << kToken << QByteArray() << false;
-        QTest::newRow("mills") << "market/GetYieldly" << kToken << QByteArray("{\"content\":\"\"}") << false;
         QTest::newRow("pending friends") << "IM/GetPreFriendList" << kToken << QByteArray("{\"loginInfoID\":\"1\"}") << false;
         QTest::newRow("crash report, info first") << "error/senderror" << kReportToken
                                                   << QByteArray("{\"reason\":\"a+b = c & d\"}") << true;
