@@ -49,7 +49,6 @@ private slots:
         QTest::addColumn<QList<QPoint>>("places");
         QTest::newRow("7 mills, 3 rows") << 7 << 410
                                          << QList<QPoint>{{25, 0}, {25, 120}, {25, 240}, {125, 0}, {125, 120}, {125, 240}, {225, 0}};
-        QTest::newRow("4 mills, 2 rows") << 4 << 290 << QList<QPoint>{{25, 0}, {25, 120}, {125, 0}, {125, 120}};
         QTest::newRow("no mill") << 0 << 50 << QList<QPoint>{};
     }
     void millGridColumnByColumn()
