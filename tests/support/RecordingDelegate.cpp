@@ -39,7 +39,6 @@ void RecordingDelegate::showActivity()
 void RecordingDelegate::hideActivity()
 {
     m_events.append(QStringLiteral("hide"));
-    emit hidden();
 }
 
 QStringList RecordingDelegate::eventsWithoutProgress() const

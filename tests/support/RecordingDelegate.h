@@ -39,9 +39,6 @@ public:
     /// Waits until hideActivity has been called n times in all.
     bool waitForHide(int n = 1, int timeoutMs = 5000);
 
-signals:
-    void hidden();
-
 private:
     QStringList m_events;
     QVariant m_result;

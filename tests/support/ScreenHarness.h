@@ -31,7 +31,6 @@ public:
     TestContext &testContext() { return m_ctx; }
     RawHttpRecorder &service() { return m_service; }
     NavigationStack &stack() { return m_stack; }
-    RecordingAlertPort &alerts() { return *m_alerts; }
 
     /// Pushes the screen (the stack owns it; its view loads).
     template <class Screen>
