@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Window
 import Velmora
@@ -6,8 +7,8 @@ import Velmora
 // button row at the bottom, modal stacks over both, window alerts over everything.
 Window {
     id: window
-    required property QtObject shell
-    required property QtObject alerts
+    required property MainTabBarController shell
+    required property Alerts alerts
     required property real scaleFactor
 
     width: Theme.phoneWidth * scaleFactor
@@ -40,7 +41,7 @@ Window {
             Repeater {
                 model: window.shell.tabs
                 NavStackView {
-                    required property QtObject modelData
+                    required property NavigationStack modelData
                     required property int index
                     anchors.fill: parent
                     visible: index === window.shell.selectedIndex
@@ -59,7 +60,7 @@ Window {
         Repeater {
             model: window.shell.tabs
             ModalPresenter {
-                required property QtObject modelData
+                required property NavigationStack modelData
                 anchors.fill: parent
                 topInset: Theme.statusBarHeight
                 stack: modelData
@@ -69,7 +70,7 @@ Window {
         Repeater {
             model: window.alerts.views
             OverlayLoader {
-                required property QtObject modelData
+                required property OverlayView modelData
                 anchors.fill: parent
                 view: modelData
             }

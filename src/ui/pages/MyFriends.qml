@@ -9,13 +9,11 @@ Item {
     TabBarFrame {
         anchors.fill: parent
         controller: page.controller
-        rightItem: Component {
-            Text {
-                text: "＋"
-                font.pixelSize: 22
-                color: Theme.red
-                MouseArea { anchors.fill: parent; anchors.margins: -8; onClicked: page.controller.addFriendsBtnPressed() }
-            }
+        rightItem: Text {
+            text: "＋"
+            font.pixelSize: 22
+            color: Theme.red
+            MouseArea { anchors.fill: parent; anchors.margins: -8; onClicked: page.controller.addFriendsBtnPressed() }
         }
     }
 }

@@ -9,14 +9,12 @@ Item {
     ChatView {
         anchors.fill: parent
         controller: page.controller
-        rightItem: Component {
-            Text {
-                visible: page.controller.rightButtonShown
-                text: "资料"
-                font.pixelSize: 14
-                color: Theme.red
-                MouseArea { anchors.fill: parent; anchors.margins: -8; onClicked: page.controller.gotoUserInfo() }
-            }
+        rightItem: Text {
+            visible: page.controller.rightButtonShown
+            text: "资料"
+            font.pixelSize: 14
+            color: Theme.red
+            MouseArea { anchors.fill: parent; anchors.margins: -8; onClicked: page.controller.gotoUserInfo() }
         }
     }
 }

@@ -1,5 +1,5 @@
+pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Controls
 import Velmora
 
 // The login screen: the mobile number and password inputs with their labels, the prompt line
@@ -55,7 +55,8 @@ Item {
             Image {
                 anchors.verticalCenter: parent.verticalCenter
                 source: "qrc:/Velmora/assets/" + page.controller.promptPicture + ".svg"
-                sourceSize: Qt.size(16, 16)
+                sourceSize.width: 16
+                sourceSize.height: 16
             }
             Text {
                 anchors.verticalCenter: parent.verticalCenter

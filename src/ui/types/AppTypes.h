@@ -1,13 +1,25 @@
 #pragma once
 
-// The app layer's classes as QML sees them: the screen base classes that pages and widgets
-// type their properties with, and the list model. QML never creates them; the stacks do.
+// The app layer's classes as QML sees them: the screen base classes that pages type their
+// controller with, the shell, stacks, overlay views and the list model. QML never creates them.
 
+#include "app/AlertStyleValue1.h"
+#include "app/Alerts.h"
 #include "app/BaseScreen.h"
 #include "app/BusinessTabBar.h"
+#include "app/ButtonModel.h"
+#include "app/CustomIOS7AlertView.h"
+#include "app/FerroxAlert.h"
+#include "app/LoadingView.h"
+#include "app/MainTabBarController.h"
+#include "app/MyBadgeView.h"
+#include "app/NavigationStack.h"
+#include "app/OverlayView.h"
 #include "app/PagedListModel.h"
+#include "app/PlatformAlert.h"
 #include "app/SuperController.h"
 #include "app/SuperTableViewController.h"
+#include "app/TabBarButton.h"
 #include "app/ViewController.h"
 
 #include <QtQml/qqml.h>
@@ -35,4 +47,57 @@ struct ForeignBusinessTabBar
 struct ForeignPagedListModel
 {
     Q_GADGET QML_FOREIGN(PagedListModel) QML_NAMED_ELEMENT(PagedListModel) QML_UNCREATABLE("made by its screen")
+};
+struct ForeignMainTabBarController
+{
+    Q_GADGET QML_FOREIGN(MainTabBarController) QML_NAMED_ELEMENT(MainTabBarController) QML_UNCREATABLE("made by the app")
+};
+struct ForeignNavigationStack
+{
+    Q_GADGET QML_FOREIGN(NavigationStack) QML_NAMED_ELEMENT(NavigationStack) QML_UNCREATABLE("made by the shell")
+};
+struct ForeignAlerts
+{
+    Q_GADGET QML_FOREIGN(Alerts) QML_NAMED_ELEMENT(Alerts) QML_UNCREATABLE("made by the context")
+};
+struct ForeignOverlayView
+{
+    Q_GADGET QML_FOREIGN(OverlayView) QML_NAMED_ELEMENT(OverlayView) QML_UNCREATABLE("made by its screen")
+};
+struct ForeignFerroxAlert
+{
+    Q_GADGET QML_FOREIGN(FerroxAlert) QML_NAMED_ELEMENT(FerroxAlert) QML_UNCREATABLE("made by its screen")
+};
+struct ForeignAlertStyleValue1
+{
+    Q_GADGET QML_FOREIGN(AlertStyleValue1) QML_NAMED_ELEMENT(AlertStyleValue1) QML_UNCREATABLE("made by its screen")
+};
+struct ForeignCustomIOS7AlertView
+{
+    Q_GADGET QML_FOREIGN(CustomIOS7AlertView) QML_NAMED_ELEMENT(CustomIOS7AlertView) QML_UNCREATABLE("made by its screen")
+};
+struct ForeignPlatformAlert
+{
+    Q_GADGET QML_FOREIGN(PlatformAlert) QML_NAMED_ELEMENT(PlatformAlert) QML_UNCREATABLE("made by the alerts")
+};
+struct ForeignLoadingView
+{
+    Q_GADGET QML_FOREIGN(LoadingView) QML_NAMED_ELEMENT(LoadingView) QML_UNCREATABLE("made by its screen")
+};
+struct ForeignButtonModel
+{
+    Q_GADGET QML_FOREIGN(ButtonModel) QML_NAMED_ELEMENT(ButtonModel) QML_UNCREATABLE("made by its view")
+};
+struct ForeignTabBarButton
+{
+    Q_GADGET QML_FOREIGN(TabBarButton) QML_NAMED_ELEMENT(TabBarButton) QML_UNCREATABLE("made by the shell")
+};
+struct ForeignMyBadgeView
+{
+    Q_GADGET QML_FOREIGN(MyBadgeView) QML_NAMED_ELEMENT(MyBadgeView) QML_UNCREATABLE("made by its button")
+};
+// Lists of objects (stacks, overlays, buttons) as the models of repeaters.
+struct ForeignObjectList
+{
+    Q_GADGET QML_FOREIGN(QList<QObject *>) QML_ANONYMOUS QML_SEQUENTIAL_CONTAINER(QObject *)
 };

@@ -4,7 +4,7 @@ import Velmora
 // MyBadgeView: a small red rounded box with the number, hidden below 1.
 Rectangle {
     id: badge
-    property QtObject model
+    property MyBadgeView model
     visible: !!model && !model.hidden
     radius: 4
     color: Theme.red

@@ -5,7 +5,7 @@ import Velmora
 // controller measured (text height + 46), the grey text centred in it, the button below.
 Item {
     id: root
-    property QtObject view
+    property CustomIOS7AlertView view
 
     Rectangle { anchors.fill: parent; color: Theme.dim }
     MouseArea { anchors.fill: parent }

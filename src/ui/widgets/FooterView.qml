@@ -6,7 +6,7 @@ import Velmora
 // a spinner while the next page loads. Tab reaches it, Space and Return press it.
 Rectangle {
     id: footer
-    property PagedListModel paged
+    property PagedListModel paged: ListView.view ? ListView.view.model as PagedListModel : null
     readonly property bool shown: !!paged && paged.footerShown
     width: ListView.view ? ListView.view.width : 320
     height: shown ? 45 : 0

@@ -6,7 +6,7 @@ import Velmora
 // middle. Fading out is animated, showing again is immediate.
 MouseArea {
     id: root
-    property QtObject view
+    property LoadingView view
     width: view ? view.width : 0
     height: view ? view.height : 0
     opacity: view ? view.alpha : 0

@@ -5,7 +5,7 @@ import Velmora
 // Mirrors one NavigationStack: a page per screen, pushed and popped as the stack changes.
 StackView {
     id: view
-    property QtObject stack
+    property NavigationStack stack
 
     function pushPage(controller, animated) {
         view.push(Pages.pageUrl(controller), { controller: controller },

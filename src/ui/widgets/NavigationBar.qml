@@ -1,13 +1,15 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Velmora
 
 // The navigation bar of a screen: the back button "C27" on the left, the grey title label
-// (150 x 15, 14 points) in the middle, or a title view supplied by the page.
+// (150 x 15, 14 points) in the middle, or a title view supplied by the page; an item on the
+// right when the page gives one.
 Rectangle {
     id: bar
     property ViewController controller
-    property Component titleView
-    property Component rightItem
+    property alias titleView: titleSlot.data
+    property alias rightItem: rightSlot.data
     height: Theme.navigationBarHeight
     color: Theme.barColor
 
@@ -20,7 +22,7 @@ Rectangle {
     }
 
     Text {
-        visible: !bar.titleView
+        visible: titleSlot.children.length === 0
         anchors.centerIn: parent
         width: 150
         height: 15
@@ -32,9 +34,11 @@ Rectangle {
         elide: Text.ElideRight
     }
 
-    Loader {
+    Item {
+        id: titleSlot
         anchors.centerIn: parent
-        sourceComponent: bar.titleView
+        width: childrenRect.width
+        height: childrenRect.height
     }
 
     Image {
@@ -44,7 +48,8 @@ Rectangle {
         width: 27
         height: 27
         source: "qrc:/Velmora/assets/C27.svg"
-        sourceSize: Qt.size(54, 54)
+        sourceSize.width: 54
+        sourceSize.height: 54
         MouseArea {
             anchors.fill: parent
             anchors.margins: -8
@@ -52,10 +57,12 @@ Rectangle {
         }
     }
 
-    Loader {
+    Item {
+        id: rightSlot
         anchors.right: parent.right
         anchors.rightMargin: 8
         anchors.verticalCenter: parent.verticalCenter
-        sourceComponent: bar.rightItem
+        width: childrenRect.width
+        height: childrenRect.height
     }
 }

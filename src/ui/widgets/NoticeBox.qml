@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Velmora
 
@@ -5,7 +6,7 @@ import Velmora
 // framed in grey (190, 189, 189), centred in the notice's area.
 Item {
     id: notice
-    property QtObject view
+    property FerroxAlert view
     property var buttons: []
     width: view ? view.width : 0
     height: view ? view.height : 0
@@ -41,20 +42,21 @@ Item {
                 Repeater {
                     model: notice.buttons
                     Rectangle {
-                        required property QtObject modelData
+                        id: button
+                        required property ButtonModel modelData
                         width: (240 - 10 * (notice.buttons.length - 1)) / notice.buttons.length
                         height: 30
                         radius: 2
                         color: modelData.tag === 1 ? Theme.red : "#e5e5e5"
                         Text {
                             anchors.centerIn: parent
-                            text: parent.modelData.title
-                            color: parent.modelData.tag === 1 ? "white" : "black"
+                            text: button.modelData.title
+                            color: button.modelData.tag === 1 ? "white" : "black"
                             font.pixelSize: 13
                         }
                         MouseArea {
                             anchors.fill: parent
-                            onClicked: parent.modelData.press()
+                            onClicked: button.modelData.press()
                         }
                     }
                 }

@@ -4,7 +4,7 @@ import Velmora
 // Draws one overlay model with the widget named after its kind.
 Loader {
     id: loader
-    property QtObject view
+    property OverlayView view
     Component.onCompleted: {
         if (view)
             setSource(Pages.widgetUrl(view), { view: view })

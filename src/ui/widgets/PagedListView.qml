@@ -4,9 +4,9 @@ import Velmora
 
 // Every paged list: its rows drawn by the page's delegate, pull down to refresh, the load-more
 // footer under the rows, a busy indicator while the first page loads, and the empty or error
-// state when there is nothing to show.
+// state when there is nothing to show. The wheel scrolls it; Tab reaches the footer.
 //
-//     PagedListView { paged: page.controller.mainlist; delegate: OrderRow {} }
+//     PagedListView { anchors.fill: parent; paged: page.controller.mainlist; delegate: OrderRow {} }
 ListView {
     id: view
     required property PagedListModel paged
@@ -19,10 +19,10 @@ ListView {
     focus: true
     keyNavigationEnabled: true
     boundsBehavior: Flickable.DragAndOvershootBounds
-    footer: FooterView { paged: view.paged }
+    // The footer finds its list through the view it is attached to.
+    footer: FooterView {}
     ScrollBar.vertical: ScrollBar {}
-
-    onDragEnded: if (verticalOvershoot < -pullDistance) paged.refresh()
+    onDragEnded: if (view.verticalOvershoot < -view.pullDistance) view.paged.refresh()
 
     Text {
         parent: view

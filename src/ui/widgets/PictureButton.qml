@@ -10,7 +10,8 @@ Button {
     Keys.onEnterPressed: clicked()
     background: Image {
         source: button.picture ? "qrc:/Velmora/assets/" + button.picture + ".svg" : ""
-        sourceSize: Qt.size(button.width * 2, button.height * 2)
+        sourceSize.width: button.width * 2
+        sourceSize.height: button.height * 2
         opacity: button.down ? 0.8 : 1
         Rectangle {
             anchors.fill: parent

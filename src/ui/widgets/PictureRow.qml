@@ -18,7 +18,8 @@ Rectangle {
         x: 15
         anchors.verticalCenter: parent.verticalCenter
         source: row.picture ? "qrc:/Velmora/assets/" + row.picture + ".svg" : ""
-        sourceSize: Qt.size(22, 22)
+        sourceSize.width: 22
+        sourceSize.height: 22
     }
     Text {
         anchors.left: icon.right

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Velmora
 
@@ -5,7 +6,7 @@ import Velmora
 // (buttons at the bottom, cancel apart).
 Item {
     id: root
-    property QtObject view
+    property PlatformAlert view
     readonly property bool sheet: !!view && view.actionSheet
     readonly property var titles: view ? view.buttonTitles : []
 

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Velmora
 
@@ -50,7 +51,7 @@ Item {
         Repeater {
             model: frame.controller ? frame.controller.subviews : []
             OverlayLoader {
-                required property QtObject modelData
+                required property OverlayView modelData
                 view: modelData
             }
         }

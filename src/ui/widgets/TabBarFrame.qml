@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Velmora
 
@@ -18,7 +19,8 @@ Item {
             Repeater {
                 model: bar.controller ? bar.controller.titleView : []
                 Rectangle {
-                    required property QtObject modelData
+                    id: titleButton
+                    required property ButtonModel modelData
                     visible: !modelData.hidden
                     width: 200 / Math.max(1, bar.controller.titleView.length)
                     height: 30
@@ -27,13 +29,13 @@ Item {
                     border.color: Theme.red
                     Text {
                         anchors.centerIn: parent
-                        text: parent.modelData.title
-                        color: parent.modelData.selected ? "white" : Theme.red
+                        text: titleButton.modelData.title
+                        color: titleButton.modelData.selected ? "white" : Theme.red
                         font.pixelSize: 13
                     }
                     MouseArea {
                         anchors.fill: parent
-                        onClicked: parent.modelData.press()
+                        onClicked: titleButton.modelData.press()
                     }
                 }
             }
@@ -42,7 +44,7 @@ Item {
         Repeater {
             model: bar.controller ? bar.controller.viewControllers : []
             Loader {
-                required property QtObject modelData
+                required property ViewController modelData
                 required property int index
                 anchors.fill: parent
                 active: modelData.viewLoaded

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Velmora
 
@@ -5,7 +6,7 @@ import Velmora
 // selected), the badges and the red marker under the selected button.
 Rectangle {
     id: row
-    property QtObject shell
+    property MainTabBarController shell
     height: Theme.tabBarHeight
     color: shell ? shell.backColor : "white"
 
@@ -19,7 +20,7 @@ Rectangle {
         model: row.shell ? row.shell.items : []
         Item {
             id: cell
-            required property QtObject modelData
+            required property TabBarButton modelData
             required property int index
             x: index * row.shell.buttonWidth
             width: row.shell.buttonWidth
