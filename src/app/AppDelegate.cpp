@@ -11,6 +11,7 @@
 #include "core/session/ChatManager.h"
 #include "core/session/Socket.h"
 #include "core/session/UserInfo.h"
+#include "core/platform/Logging.h"
 
 #include <QDebug>
 #include <QTcpSocket>   // the channel's inline asyncSocket() needs the complete type
@@ -64,7 +65,7 @@ void AppDelegate::installUncaughtExceptionHandler()
         m_context.userDefaults()->synchronize();
     }
     if (!CrashRecorder::install(path))
-        qWarning().noquote() << "crash hook: cannot open" << path;
+        qCWarning(lcApp).noquote() << "crash hook: cannot open" << path;
 }
 
 void AppDelegate::sendCrashReport(const QString &reason)

@@ -1,4 +1,5 @@
 #include "ui/Pages.h"
+#include "core/platform/Logging.h"
 
 #include <QFile>
 #include <QStringList>
@@ -25,7 +26,7 @@ QUrl Pages::pageUrl(QObject *controller)
     static const QStringList shared{QStringLiteral("ViewController"), QStringLiteral("BaseScreen"),
                                     QStringLiteral("SuperController"), QStringLiteral("SuperTableViewController")};
     if (!names.isEmpty() && !shared.contains(names.first()) && !url.path().endsWith(QStringLiteral("/%1.qml").arg(names.first())))
-        qWarning("Pages: %s has no page of its own", qPrintable(names.first()));
+        qCWarning(lcUi, "Pages: %s has no page of its own", qPrintable(names.first()));
     return url;
 }
 

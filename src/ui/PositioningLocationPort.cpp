@@ -1,6 +1,7 @@
 #include "ui/PositioningLocationPort.h"
 
 #include "core/util/PlaceLists.h"
+#include "core/platform/Logging.h"
 
 #include <QDebug>
 #include <QGeoPositionInfo>
@@ -13,13 +14,13 @@ void PositioningLocationPort::startUpdatingLocation(QObject *receiver, Callback 
     if (!m_source) {
         m_source = QGeoPositionInfoSource::createDefaultSource(this);
         if (!m_source) {
-            qInfo() << "location: no position source";
+            qCInfo(lcUi) << "location: no position source";
             return;
         }
         m_source->setPreferredPositioningMethods(QGeoPositionInfoSource::AllPositioningMethods);
         connect(m_source, &QGeoPositionInfoSource::positionUpdated, this, &PositioningLocationPort::onPositionUpdated);
         connect(m_source, &QGeoPositionInfoSource::errorOccurred, this, [this](QGeoPositionInfoSource::Error error) {
-            qInfo() << "location: source error" << error;
+            qCInfo(lcUi) << "location: source error" << error;
             m_source->stopUpdates();
         });
     }
@@ -32,7 +33,7 @@ void PositioningLocationPort::onPositionUpdated(const QGeoPositionInfo &info)
 {
     // One fix is all the launch wants.
     m_source->stopUpdates();
-    qInfo().noquote() << "location: fix" << info.coordinate().toString();
+    qCInfo(lcUi).noquote() << "location: fix" << info.coordinate().toString();
     Callback callback = std::exchange(m_callback, {});
     if (!callback || !m_receiver)
         return;

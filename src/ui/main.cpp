@@ -23,23 +23,14 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Velmora, the steel spot market client"));
     parser.addHelpOption();
-    const QList<QCommandLineOption> endpoints{
-        {QStringLiteral("service-url"), QStringLiteral("Base URL of the HTTP service."), QStringLiteral("url")},
-        {QStringLiteral("advice-url"), QStringLiteral("Base URL of the advice service."), QStringLiteral("url")},
-        {QStringLiteral("session-host"), QStringLiteral("Host of the session server."), QStringLiteral("host")},
-        {QStringLiteral("session-port"), QStringLiteral("Port of the session server."), QStringLiteral("port")},
-        {QStringLiteral("data-dir"), QStringLiteral("Folder for the user's data."), QStringLiteral("dir")},
-        {QStringLiteral("contacts-dir"), QStringLiteral("Folder of the address book's .vcf files."), QStringLiteral("dir")},
-        {QStringLiteral("call-centre"), QStringLiteral("The market's call-centre number."), QStringLiteral("number")},
-    };
-    parser.addOptions(endpoints);
+    Config::addOptions(parser);
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                         QStringLiteral("Render the window, save it as a PNG and exit."),
                                         QStringLiteral("file"));
     parser.addOption(screenshot);
     parser.process(app);
 
-    AppContext context(Config::fromArguments(app.arguments()));
+    AppContext context(Config::fromParser(parser));
     Frontend::installPorts(context);
     context.setService<LocationPort>(std::make_unique<PositioningLocationPort>());
     std::unique_ptr<MainTabBarController> shell(MainInterface::instantiateMainTabBarController());

@@ -12,9 +12,6 @@ ScreenHarness::ScreenHarness()
     m_alerts = m_ctx->setService<AlertPort>(std::make_unique<RecordingAlertPort>());
 }
 
-// The stack (and its screens) goes before the service and the context they were made in.
-ScreenHarness::~ScreenHarness() = default;
-
 void ScreenHarness::reply(const QString &path, const QByteArray &json)
 {
     m_service.setReply(path, ScriptedReply::json(json));

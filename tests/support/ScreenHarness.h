@@ -8,31 +8,24 @@
 #include <QStringList>
 #include <QVariantMap>
 
-class ViewController;
-
 /// One screen under test without a window: a fresh context, a scripted fake service (path to
-/// reply, every request recorded), a navigation stack and the recorded alerts. A screen's test
-/// is then a table of (action, request sent, reply, what the screen shows) rows:
+/// reply, every request recorded), a navigation stack and the recorded alerts, so that a screen's
+/// test is a table of (action, request sent, reply, what the screen shows) rows:
 ///
-///     ScreenHarness h;
 ///     h.reply("Market/Search", R"({"errorCode":0,"data":[...]})");
 ///     auto *list = h.open(new SuperMarket);
 ///     QVERIFY(h.settle());
 ///     QCOMPARE(h.sent("Market/Search").value("pageIndex"), "1");
-///     QCOMPARE(list->mainlist()->count(), 10);
-///     QCOMPARE(h.alertTexts(), QStringList{});
 class ScreenHarness
 {
 public:
     ScreenHarness();
-    ~ScreenHarness();
 
     AppContext &context() { return m_ctx.context(); }
-    TestContext &testContext() { return m_ctx; }
     RawHttpRecorder &service() { return m_service; }
     NavigationStack &stack() { return m_stack; }
 
-    /// Pushes the screen (the stack owns it; its view loads).
+    /// Pushes the screen; the stack owns it and its view loads.
     template <class Screen>
     Screen *open(Screen *screen)
     {
@@ -45,19 +38,18 @@ public:
     /// Runs the event loop until every request made so far has been answered and delivered.
     bool settle(int timeoutMs = 5000);
 
-    /// Requests sent to path so far.
+    /// Requests sent to path so far, and the decoded info block of the last one.
     int count(const QString &path) const;
-    /// The info block of the last request to path, decoded (empty when there was none).
     QVariantMap sent(const QString &path) const;
-    /// The texts of the alerts shown so far, then forgotten.
-    QStringList takeAlerts();
+    /// The texts of the alerts shown so far; take also forgets them.
     QStringList alertTexts() const { return m_alerts->texts(); }
+    QStringList takeAlerts();
     /// The class names of the screens on the stack, root first.
     QStringList screens() const;
 
 private:
     TestContext m_ctx;
     RawHttpRecorder m_service;
-    NavigationStack m_stack;
+    NavigationStack m_stack; // after the context and service: its screens go first
     RecordingAlertPort *m_alerts;
 };

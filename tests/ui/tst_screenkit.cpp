@@ -1,6 +1,14 @@
 #include "ScreenHarness.h"
+#include "ServerProcess.h"
+#include "SessionRelay.h"
+#include "app/Alerts.h"
+#include "app/MainTabBarController.h"
 #include "app/PagedListModel.h"
 #include "core/api/Request.h"
+#include "core/session/UserInfo.h"
+#include "screens/MainInterface.h"
+#include "screens/account/MyAccount.h"
+#include "screens/account/UserLogin.h"
 #include "ui/Frontend.h"
 
 #include <QDirIterator>
@@ -32,10 +40,8 @@ QStringList screenClasses()
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         QFile file(it.next());
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        const QString text = QString::fromUtf8(file.readAll());
-        for (auto m = declaration.globalMatch(text); m.hasNext();) {
+        file.open(QIODevice::ReadOnly);
+        for (auto m = declaration.globalMatch(QString::fromUtf8(file.readAll())); m.hasNext();) {
             const auto match = m.next();
             baseOf.insert(match.captured(1), match.captured(2));
         }
@@ -51,9 +57,79 @@ QStringList screenClasses()
         if (roots.contains(base))
             screens.append(i.key());
     }
-    screens.sort();
     return screens;
 }
+
+const QString kTel = QStringLiteral("13800000001");
+const QByteArray kLoginFrame = QByteArray::fromHex("0000000000000000")
+                               + R"({"Phone":"13800000001","Password":"demo123","Platform":"2"})";
+// Where the login and account pages put their controls, in window points.
+const QPoint kMobile(200, 101), kPassword(200, 145), kLoginButton(160, 207), kAccountTab(280, 543), kLogout(160, 212);
+
+/// One start of the app over a data folder: the real shell and window against the local market
+/// service, its session channel through the recording relay.
+struct Start
+{
+    TestContext ctx;
+    std::unique_ptr<MainTabBarController> shell{MainInterface::instantiateMainTabBarController()};
+    std::unique_ptr<Frontend> frontend;
+
+    Start(const QString &dataDir, const ServerProcess &server, const SessionRelay &relay) : ctx(dataDir)
+    {
+        ctx->mutableConfig().serviceBaseUrl = server.baseUrl();
+        ctx->mutableConfig().sessionPort = relay.port();
+        Frontend::installPorts(ctx.context());
+        shell->loadViewIfNeeded();
+        frontend = std::make_unique<Frontend>(ctx.context(), shell.get());
+        frontend->load();
+        window()->requestActivate();
+        if (!QTest::qWaitForWindowActive(window()))
+            qWarning("the window did not show");
+    }
+    ~Start() { frontend.reset(); }
+    QQuickWindow *window() const { return frontend->window(); }
+    template <class T>
+    T *top() const
+    {
+        auto *screen = qobject_cast<T *>(shell->viewControllers().at(3)->topViewController());
+        return screen && screen->isAppeared() ? screen : nullptr;
+    }
+    /// The number the account page shows, or nothing while another page is on top.
+    QString shownTel() const { return top<MyAccount>() ? top<MyAccount>()->property("userTel").toString() : QString(); }
+    PlatformAlert *alert() { return ctx->service<Alerts>()->topAlert(); }
+    static bool busy(QQuickItem *item)
+    {
+        const auto children = item->childItems();
+        return item->property("busy").toBool()
+               || std::any_of(children.cbegin(), children.cend(), [](QQuickItem *c) { return busy(c); });
+    }
+    // A stack view ignores input while it moves: wait for it to stand still.
+    void click(QPoint at)
+    {
+        QTRY_VERIFY(!busy(window()->contentItem()));
+        QTest::mouseClick(window(), Qt::LeftButton, {}, at);
+    }
+    void type(QPoint at, const QString &text)
+    {
+        click(at);
+        for (const QChar c : text)
+            QTest::keyClick(window(), c.toLatin1());
+    }
+    void login(const QString &password)
+    {
+        click(kAccountTab);
+        QTRY_VERIFY(top<UserLogin>());
+        type(kMobile, kTel);
+        type(kPassword, password);
+        shoot(QStringLiteral("login"));
+        click(kLoginButton);
+    }
+    void shoot(const QString &name)
+    {
+        QTRY_VERIFY(!busy(window()->contentItem()));
+        window()->grabWindow().save(QStringLiteral(VELMORA_ARTIFACT_DIR "/%1.png").arg(name));
+    }
+};
 } // namespace
 
 class TestScreenKit : public QObject
@@ -78,12 +154,9 @@ private slots:
         QStringList missing;
         for (const QString &screen : screens) {
             QFile page(QStringLiteral(":/Velmora/pages/%1.qml").arg(screen));
-            if (!page.open(QIODevice::ReadOnly)) {
-                missing.append(screen + QStringLiteral(": no page"));
-                continue;
-            }
-            if (!page.readAll().contains(QStringLiteral("required property %1 controller").arg(screen).toUtf8()))
-                missing.append(screen + QStringLiteral(": page does not take its controller as ") + screen);
+            if (!page.open(QIODevice::ReadOnly)
+                || !page.readAll().contains(QStringLiteral("required property %1 controller").arg(screen).toUtf8()))
+                missing.append(screen + QStringLiteral(": no page taking it as its controller"));
             QQmlComponent probe(&engine);
             probe.setData(QStringLiteral("import QtQml\nimport Velmora\nQtObject { property %1 c }").arg(screen).toUtf8(),
                           QUrl());
@@ -106,24 +179,13 @@ private slots:
         model.setFetch([](Request *r, int, int) { r->startConnection(QStringLiteral("rows")); });
         model.refresh();
         QVERIFY(h.settle());
-        QCOMPARE(model.count(), 1000);
-
         QQmlEngine engine;
         engine.addImportPath(QStringLiteral("qrc:/"));
         QQmlComponent component(&engine);
-        component.setData(R"(import QtQuick
-import Velmora
-Window {
-    required property PagedListModel rows
-    property alias list: view
-    width: 320; height: 480; visible: true
-    PagedListView {
-        id: view
-        anchors.fill: parent
-        paged: rows
-        delegate: Text { required property string name; width: 320; height: 40; text: name }
-    }
-})",
+        component.setData("import QtQuick\nimport Velmora\nWindow { required property PagedListModel rows\n"
+                          "property alias list: view; width: 320; height: 480; visible: true\n"
+                          "PagedListView { id: view; anchors.fill: parent; paged: rows\n"
+                          "delegate: Text { required property string name; width: 320; height: 40; text: name } } }",
                           QUrl());
         std::unique_ptr<QObject> window(
             component.createWithInitialProperties({{QStringLiteral("rows"), QVariant::fromValue<QObject *>(&model)}}));
@@ -134,6 +196,53 @@ Window {
         QTRY_VERIFY(view->property("contentY").toDouble() > 40000 - 480 - 40);
         QMetaObject::invokeMethod(view, "positionViewAtBeginning");
         QTRY_COMPARE(view->property("contentY").toDouble(), 0.0);
+    }
+
+    // Through the window against the local market service: a wrong password shows the service's
+    // message; the demo account logs in and the account tab shows it; the next start logs in by
+    // itself with one login frame; after a logout the start after that sends nothing and opens
+    // the login screen empty.
+    void loginRememberedAndForgotten()
+    {
+        ServerProcess server(QStringLiteral(VELMORA_SERVER_BIN));
+        QVERIFY2(server.start({QStringLiteral("--demo")}), qPrintable(server.errorText()));
+        SessionRelay relay(server.sessionPort());
+        QTemporaryDir data;
+        {
+            Start s(data.path(), server, relay);
+            s.login(QStringLiteral("wrong"));
+            QTRY_VERIFY(s.alert());
+            static const QRegularExpression message(QStringLiteral("\"Message\"\\s*:\\s*\"([^\"]+)\""));
+            QCOMPARE(s.alert()->message(), message.match(QString::fromUtf8(relay.fromServer())).captured(1));
+            s.alert()->clickedButtonAtIndex(0);
+            relay.clear();
+            s.type(kPassword, QString(5, QChar(u'\b')) + QStringLiteral("demo123"));
+            s.click(kLoginButton);
+            QTRY_COMPARE(s.shownTel(), kTel);
+            s.shoot(QStringLiteral("account-logged-in"));
+            QCOMPARE(relay.fromClient(), kLoginFrame);
+        }
+        relay.clear();
+        {
+            Start s(data.path(), server, relay);
+            // The account tab asks for a login until the client has applied the automatic one.
+            QTRY_VERIFY(s.ctx->service<UserInfo>()->isOnline());
+            s.click(kAccountTab);
+            QTRY_COMPARE(s.shownTel(), kTel);
+            QCOMPARE(relay.fromClient(), kLoginFrame);
+            s.click(kLogout);
+            QTRY_VERIFY(s.alert());
+            s.alert()->clickedButtonAtIndex(1);
+            QTRY_COMPARE(s.alert() ? s.alert()->message() : QString(), QStringLiteral("已经安全的退出您的账号！"));
+            s.alert()->clickedButtonAtIndex(0);
+            QTRY_VERIFY(s.top<UserLogin>());
+        }
+        relay.clear();
+        Start s(data.path(), server, relay);
+        s.click(kAccountTab);
+        QTRY_VERIFY(s.top<UserLogin>());
+        QCOMPARE(s.top<UserLogin>()->userText() + s.top<UserLogin>()->passText(), QString());
+        QCOMPARE(relay.connectionCount(), 0);
     }
 };
 

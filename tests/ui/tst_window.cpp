@@ -15,6 +15,7 @@
 #include "screens/im/AllMyfriendsViewController.h"
 #include "screens/im/ChatOpener.h"
 #include "screens/im/MyFriends.h"
+#include "screens/account/UserLogin.h"
 #include "ui/Frontend.h"
 
 #include <QDateTime>
@@ -211,6 +212,10 @@ private slots:
             all->shujuArr()->setRows({{{}, QStringLiteral("李娜"), QStringLiteral("13800000002"), false},
                                       {{}, QStringLiteral("王强"), QStringLiteral("13800000003"), false},
                                       {{}, QStringLiteral("赵敏"), QStringLiteral("13900000031"), false}});
+        QTest::newRow("login opened by a gate") << Action([](Window &w) {
+            auto *login = new UserLogin;
+            login->setComfromOtherController(true);
+            w.home()->pushViewController(login);
         });
         QTest::newRow("badge") << Action([](Window &w) {
             w.shell->badgeViewAt(2)->setBadgeValue(QStringLiteral("3"));

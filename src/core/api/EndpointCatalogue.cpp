@@ -3,6 +3,7 @@
 #include "core/platform/UserDefaults.h"
 #include "core/session/UserInfo.h"
 #include "core/util/Value.h"
+#include "core/platform/Logging.h"
 
 #include <QDebug>
 #include <array>
@@ -279,7 +280,7 @@ JsonMembers EndpointCatalogue::info(Operation operation, const QVariantList &arg
             // An absent object would have no JSON form the service understands; callers mean
             // "no value" by an empty text, so that is what goes out.
             if (Value::isNone(arg)) {
-                qWarning("%s: no value for \"%s\", sent as empty text", e.selector, m.key);
+                qCWarning(lcApi, "%s: no value for \"%s\", sent as empty text", e.selector, m.key);
                 out.append({key, QStringLiteral("")});
             } else {
                 out.append({key, arg});

@@ -4,6 +4,7 @@
 #include "core/platform/AppContext.h"
 #include "core/session/UserInfo.h"
 #include "core/util/JsonReader.h"
+#include "core/platform/Logging.h"
 
 #include <QDebug>
 #include <QNetworkAccessManager>
@@ -136,7 +137,7 @@ void Request::addSessionKey(QNetworkRequest &http)
 void Request::post(const QNetworkRequest &http, const QByteArray &body, bool showActivity)
 {
     if (m_started) {
-        qWarning() << "Request: a request carries one exchange; ignoring a second call to" << http.url();
+        qCWarning(lcApi) << "Request: a request carries one exchange; ignoring a second call to" << http.url();
         return;
     }
     m_started = true;

@@ -1,17 +1,18 @@
 #include "core/platform/AlertPort.h"
 
 #include "core/platform/AppContext.h"
+#include "core/platform/Logging.h"
 
 #include <QDebug>
 
 void AlertPort::showMessage(const QString &text, const QString &button)
 {
-    qInfo().noquote() << "message alert:" << text << '[' + button + ']';
+    qCInfo(lcApp).noquote() << "message alert:" << text << '[' + button + ']';
 }
 
 void AlertPort::showAlert(const QString &title, const QString &text, const QString &button)
 {
-    qInfo().noquote() << "alert:" << title << text << '[' + button + ']';
+    qCInfo(lcApp).noquote() << "alert:" << title << text << '[' + button + ']';
 }
 
 AlertPort *AlertPort::port()

@@ -52,6 +52,10 @@ AppContext::~AppContext()
 AppContext *AppContext::current()
 {
     if (!g_current) {
+        // Tests set this: a case that forgot its TestContext would otherwise write into the
+        // user's real data folder.
+        if (qEnvironmentVariableIsSet("VELMORA_REQUIRE_CONTEXT"))
+            qFatal("AppContext: used with no context; build a TestContext first");
         // Last resort for code run outside any context: a default one for the process.
         static AppContext *fallback = new AppContext(Config::defaults());
         return fallback;

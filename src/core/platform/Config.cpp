@@ -1,5 +1,6 @@
 #include "core/platform/Config.h"
 
+#include <QCommandLineParser>
 #include <QDir>
 #include <QStandardPaths>
 #include <QSysInfo>
@@ -27,7 +28,20 @@ QUrl Config::normalisedBase(const QString &text)
     return QUrl(t);
 }
 
-Config Config::fromArguments(const QStringList &arguments, const QProcessEnvironment &env)
+void Config::addOptions(QCommandLineParser &parser)
+{
+    parser.addOptions({
+        {QStringLiteral("service-url"), QStringLiteral("Base URL of the HTTP service."), QStringLiteral("url")},
+        {QStringLiteral("advice-url"), QStringLiteral("Base URL of the advice service."), QStringLiteral("url")},
+        {QStringLiteral("session-host"), QStringLiteral("Host of the session server."), QStringLiteral("host")},
+        {QStringLiteral("session-port"), QStringLiteral("Port of the session server."), QStringLiteral("port")},
+        {QStringLiteral("data-dir"), QStringLiteral("Folder for the user's data."), QStringLiteral("dir")},
+        {QStringLiteral("contacts-dir"), QStringLiteral("Folder of the address book's vCard files."), QStringLiteral("dir")},
+        {QStringLiteral("call-centre"), QStringLiteral("The market's call-centre number."), QStringLiteral("number")},
+    });
+}
+
+Config Config::fromParser(const QCommandLineParser &parser, const QProcessEnvironment &env)
 {
     Config c = defaults();
     auto apply = [&c](const QString &key, const QString &value) {
@@ -56,26 +70,26 @@ Config Config::fromArguments(const QStringList &arguments, const QProcessEnviron
         {"VELMORA_DATA_DIR", "data-dir"}, {"VELMORA_CONTACTS_DIR", "contacts-dir"},
         {"VELMORA_CALL_CENTRE", "call-centre"},
     };
+    // The environment first, then the command line over it.
     for (const auto &v : vars) {
         const QString value = env.value(QString::fromLatin1(v.env));
         if (!value.isEmpty())
             apply(QString::fromLatin1(v.key), value);
     }
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &arg = arguments.at(i);
-        if (!arg.startsWith(QStringLiteral("--")))
-            continue;
-        const QString body = arg.mid(2);
-        const qsizetype eq = body.indexOf(u'=');
-        if (eq >= 0) {
-            apply(body.left(eq), body.mid(eq + 1));
-        } else if (i + 1 < arguments.size()) {
-            const QString key = body;
-            if (key == u"service-url" || key == u"advice-url" || key == u"session-host"
-                || key == u"session-port" || key == u"data-dir" || key == u"contacts-dir"
-                || key == u"call-centre")
-                apply(key, arguments.at(++i));
-        }
+    for (const auto &v : vars) {
+        const QString key = QString::fromLatin1(v.key);
+        // An option given without its value changes nothing.
+        if (parser.isSet(key) && !parser.value(key).isEmpty())
+            apply(key, parser.value(key));
     }
     return c;
+}
+
+Config Config::fromArguments(const QStringList &arguments, const QProcessEnvironment &env)
+{
+    QCommandLineParser parser;
+    addOptions(parser);
+    // Options of other parts of the program are not this parser's business.
+    (void)parser.parse(arguments);
+    return fromParser(parser, env);
 }

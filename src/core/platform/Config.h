@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QUrl>
 
+class QCommandLineParser;
+
 /// Where the client finds its servers and keeps its files. Defaults point at the local market
 /// service on loopback; the environment (VELMORA_*) and then the command line override them.
 struct Config
@@ -27,6 +29,10 @@ struct Config
     /// and --call-centre (as "--opt value" or "--opt=value").
     static Config fromArguments(const QStringList &arguments,
                                 const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment());
+    /// The options above, for the program's one command-line parser, and the settings they give.
+    static void addOptions(QCommandLineParser &parser);
+    static Config fromParser(const QCommandLineParser &parser,
+                             const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment());
 
     /// A URL made absolute and given its trailing "/".
     static QUrl normalisedBase(const QString &text);

@@ -3,6 +3,7 @@
 #include "core/platform/AppContext.h"
 #include "core/session/SqlText.h"
 #include "core/util/Value.h"
+#include "core/platform/Logging.h"
 
 #include <QFile>
 #include <QtDebug>
@@ -74,7 +75,7 @@ void SQLITE::open()
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
                                    nullptr);
     if (rc != SQLITE_OK) {
-        qWarning("errorMsg == %s", m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc));
+        qCWarning(lcStore, "errorMsg == %s", m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc));
         sqlite3_close_v2(m_db);
         m_db = nullptr;
         return;
@@ -134,10 +135,10 @@ bool SQLITE::exec(const QString &sql, const QVariantList &binds, const RowHandle
         break;
     case Report::Insert:
     case Report::General:
-        qWarning("errorMsg == %s", error.constData());
+        qCWarning(lcStore, "errorMsg == %s", error.constData());
         break;
     case Report::Update:
-        qWarning("errorMsg = %s", error.constData());
+        qCWarning(lcStore, "errorMsg = %s", error.constData());
         break;
     }
     return false;
@@ -155,7 +156,7 @@ bool SQLITE::validNames(const QString &table, const QStringList &columns, const 
             ok = colKeyFromtable(table).contains(c, Qt::CaseInsensitive);
     }
     if (!ok)
-        qWarning("errorMsg == %s: unusable table or column name", operation);
+        qCWarning(lcStore, "errorMsg == %s: unusable table or column name", operation);
     return ok;
 }
 

@@ -4,6 +4,7 @@
 #include "core/platform/NotificationCenter.h"
 #include "core/util/Value.h"
 #include "core/platform/NotificationNames.h"
+#include "core/platform/Logging.h"
 
 #include <QtDebug>
 
@@ -158,7 +159,7 @@ void datamodel::conversationReminder(const QVariant &message)
 {
     const QVariantMap reminder = reminderForMessage(Value::map(message));
     if (reminder.isEmpty()) {
-        qWarning("conversation reminder skipped: the message lacks the sender's id, number or "
+        qCWarning(lcStore, "conversation reminder skipped: the message lacks the sender's id, number or "
                  "resource, or the matching friend lacks an id or name");
         return;
     }

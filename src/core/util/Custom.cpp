@@ -3,6 +3,7 @@
 #include "core/platform/AlertPort.h"
 #include "core/platform/AppContext.h"
 #include "core/util/JsonReader.h"
+#include "core/platform/Logging.h"
 
 #include <QDebug>
 #include <QFile>
@@ -19,12 +20,12 @@ QVariant Custom::loadPlistName(const QString &name)
         return {};
     QFile file(AppContext::current()->config().listsDir + u'/' + name + QStringLiteral(".json"));
     if (!file.open(QIODevice::ReadOnly)) {
-        qInfo().noquote() << "no list resource" << name;
+        qCInfo(lcApp).noquote() << "no list resource" << name;
         return {};
     }
     const QVariant value = JsonReader::read(file.readAll());
     if (value.typeId() != QMetaType::QVariantList) {
-        qWarning().noquote() << "list resource" << name << "holds no array";
+        qCWarning(lcApp).noquote() << "list resource" << name << "holds no array";
         return {};
     }
     return value;

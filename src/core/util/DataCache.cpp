@@ -1,6 +1,7 @@
 #include "core/util/DataCache.h"
 
 #include "core/platform/AppContext.h"
+#include "core/platform/Logging.h"
 
 #include <QDebug>
 
@@ -19,7 +20,7 @@ QVariant DataCache::readDataForKey(const QString &key)
     const QVariantMap &values = store()->m_values;
     const auto it = values.constFind(key);
     if (it == values.constEnd()) {
-        qInfo().noquote() << "No Cache Data !";
+        qCInfo(lcApi).noquote() << "No Cache Data !";
         return {};
     }
     return *it;

@@ -4,6 +4,7 @@
 #include "core/platform/AppContext.h"
 #include "core/util/ImageSignature.h"
 #include "core/util/Value.h"
+#include "core/platform/Logging.h"
 
 #include <QDebug>
 #include <QFile>
@@ -55,7 +56,7 @@ QByteArray Downloader::loadingWithURL(const QVariant &url, int index, Downloader
     if (m_url.isEmpty() || m_url == u"(null)") {
         if (DownloaderDelegate *d = m_delegate.get())
             d->downloaderNoSuchFileInThisUrl(url);
-        qInfo() << "This image can not be loaded, Because the URL is empty.";
+        qCInfo(lcApi) << "This image can not be loaded, Because the URL is empty.";
         deleteLater();
         return {};
     }
@@ -135,7 +136,7 @@ bool Downloader::writeCache() const
 {
     QSaveFile file(cacheFilePath(m_url, m_cachePath));
     if (!file.open(QIODevice::WriteOnly) || file.write(m_image) != m_image.size() || !file.commit()) {
-        qWarning().noquote() << "cannot cache picture" << m_url << ':' << file.errorString();
+        qCWarning(lcApi).noquote() << "cannot cache picture" << m_url << ':' << file.errorString();
         return false;
     }
     return true;
