@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Velmora
 
@@ -18,10 +19,11 @@ Item {
                                           ["公司", page.controller.companyName], ["地区", page.controller.area],
                                           ["主营", page.controller.sorts]] : []
                 Row {
+                    id: fact
                     required property var modelData
                     spacing: 12
-                    Text { width: 40; text: modelData[0]; color: "#808080"; font.pixelSize: 13 }
-                    Text { width: 220; text: modelData[1]; font.pixelSize: 13; wrapMode: Text.Wrap }
+                    Text { width: 40; text: fact.modelData[0]; color: "#808080"; font.pixelSize: 13 }
+                    Text { width: 220; text: fact.modelData[1]; font.pixelSize: 13; wrapMode: Text.Wrap }
                 }
             }
         }

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import Velmora
@@ -71,9 +72,15 @@ Item {
                 }
             }
         }
+        // To the end once the new rows are laid out.
+        Timer {
+            id: scrollLater
+            interval: 0
+            onTriggered: list.positionViewAtEnd()
+        }
         Connections {
             target: view.controller
-            function onScrollToBottom() { Qt.callLater(list.positionViewAtEnd) }
+            function onScrollToBottom() { scrollLater.restart() }
             function onInputFocusedChanged() { if (!view.controller.inputFocused) input.focus = false }
         }
 
