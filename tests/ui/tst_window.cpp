@@ -12,10 +12,10 @@
 #include "core/session/UserInfo.h"
 #include "core/session/datamodel.h"
 #include "screens/MainInterface.h"
+#include "screens/account/UserLogin.h"
 #include "screens/im/AllMyfriendsViewController.h"
 #include "screens/im/ChatOpener.h"
 #include "screens/im/MyFriends.h"
-#include "screens/account/UserLogin.h"
 #include "ui/Frontend.h"
 
 #include <QDateTime>
@@ -212,6 +212,7 @@ private slots:
             all->shujuArr()->setRows({{{}, QStringLiteral("李娜"), QStringLiteral("13800000002"), false},
                                       {{}, QStringLiteral("王强"), QStringLiteral("13800000003"), false},
                                       {{}, QStringLiteral("赵敏"), QStringLiteral("13900000031"), false}});
+        });
         QTest::newRow("login opened by a gate") << Action([](Window &w) {
             auto *login = new UserLogin;
             login->setComfromOtherController(true);

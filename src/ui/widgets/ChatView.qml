@@ -1,4 +1,3 @@
-pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import Velmora
@@ -27,11 +26,6 @@ Item {
             ScrollBar.vertical: ScrollBar {}
             onDragEnded: if (contentY < originY - 50) view.controller.pullToLoadEarlier()
             onMovementStarted: view.controller.scrollViewWillBeginDragging()
-            header: Item {
-                width: list.width
-                height: view.controller && view.controller.reLoading ? 30 : 0
-                Text { anchors.centerIn: parent; visible: parent.height > 0; text: "加载中…"; color: "#808080"; font.pixelSize: 12 }
-            }
             delegate: Item {
                 id: cell
                 required property string content
@@ -71,6 +65,15 @@ Item {
                     }
                 }
             }
+        }
+        // Earlier messages loading: a line over the top of the list.
+        Text {
+            anchors.top: list.top
+            anchors.horizontalCenter: list.horizontalCenter
+            visible: !!view.controller && view.controller.reLoading
+            text: "加载中…"
+            color: "#808080"
+            font.pixelSize: 12
         }
         // To the end once the new rows are laid out.
         Timer {
