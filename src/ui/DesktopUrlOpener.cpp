@@ -1,5 +1,7 @@
 #include "ui/DesktopUrlOpener.h"
 
+#include "core/platform/Logging.h"
+
 #include <QDebug>
 #include <QDesktopServices>
 
@@ -7,6 +9,6 @@ bool DesktopUrlOpener::openURL(const QUrl &url)
 {
     const bool taken = QDesktopServices::openUrl(url);
     if (!taken)
-        qInfo().noquote() << "no handler for" << url.toString();
+        qCInfo(lcUi).noquote() << "no handler for" << url.toString();
     return taken;
 }

@@ -1,12 +1,13 @@
 #include "core/platform/UrlOpener.h"
 
 #include "core/platform/AppContext.h"
+#include "core/platform/Logging.h"
 
 #include <QDebug>
 
 bool UrlOpener::openURL(const QUrl &url)
 {
-    qInfo().noquote() << "open address:" << url.toString();
+    qCInfo(lcApp).noquote() << "open address:" << url.toString();
     return false;
 }
 

@@ -1,6 +1,7 @@
 #include "core/session/Socket.h"
 
 #include "core/platform/AppContext.h"
+#include "core/platform/Logging.h"
 #include "core/platform/NotificationCenter.h"
 #include "core/session/AccountSession.h"
 #include "core/session/FrameType.h"
@@ -96,7 +97,7 @@ int Socket::startConnctToServer()
     connect(s, &QTcpSocket::readyRead, this, &Socket::onReadyRead);
     connect(s, &QTcpSocket::bytesWritten, this, &Socket::onBytesWritten);
     connect(s, &QTcpSocket::errorOccurred, this, [s](QAbstractSocket::SocketError) {
-        qInfo().noquote() << "Socket: connection error:" << s->errorString();
+        qCInfo(lcSession).noquote() << "Socket: connection error:" << s->errorString();
     });
     connect(s, &QTcpSocket::stateChanged, this, [this](QAbstractSocket::SocketState state) {
         onStateChanged(int(state));
@@ -120,9 +121,9 @@ void Socket::reConnect()
     m_retryTimer.stop();
     const int result = startConnctToServer();
     if (result == 1)
-        qInfo("connect success");
+        qCInfo(lcSession, "connect success");
     else if (result == 0)
-        qInfo("It's connected,don't agian");
+        qCInfo(lcSession, "It's connected,don't agian");
 }
 
 void Socket::disConnect()
@@ -187,7 +188,7 @@ void Socket::onSocketDidDisconnect()
     // confirmed friendship is acted on by its type alone.
     takeBareHeader();
     if (m_codec.buffered() > 0)
-        qInfo("Socket: connection closed inside a frame; %lld bytes dropped", qint64(m_codec.buffered()));
+        qCInfo(lcSession, "Socket: connection closed inside a frame; %lld bytes dropped", qint64(m_codec.buffered()));
     // Frames the connection took but never handed to the system go out on the next one, ahead
     // of those sent since.
     for (auto it = m_inFlight.rbegin(); it != m_inFlight.rend(); ++it) {
@@ -269,7 +270,7 @@ void Socket::send(qint32 type, const QByteArray &body)
 bool Socket::enqueue(Outgoing out)
 {
     if (int(m_outgoing.size()) >= kMaxQueuedFrames || m_outgoingBytes + out.frame.size() > kMaxQueuedBytes) {
-        qWarning("Socket: %d frames (%lld bytes) already wait for the connection; a frame of type %d is dropped",
+        qCWarning(lcSession, "Socket: %d frames (%lld bytes) already wait for the connection; a frame of type %d is dropped",
                  int(m_outgoing.size()), qint64(m_outgoingBytes), out.type);
         return false;
     }
@@ -281,7 +282,7 @@ bool Socket::enqueue(Outgoing out)
 void Socket::writeNow(Outgoing out)
 {
     if (m_asyncSocket->write(out.frame) != out.frame.size()) {
-        qInfo("Socket: write failed");
+        qCInfo(lcSession, "Socket: write failed");
         return;
     }
     m_handed += out.frame.size();
@@ -310,7 +311,7 @@ void Socket::onWriteTimeout()
 {
     if (m_inFlight.empty() || !m_asyncSocket)
         return;
-    qInfo("Socket: a frame was not written within %d ms; closing the connection", m_writeTimeoutMs);
+    qCInfo(lcSession, "Socket: a frame was not written within %d ms; closing the connection", m_writeTimeoutMs);
     m_asyncSocket->abort();
 }
 
@@ -342,7 +343,7 @@ void Socket::didReadData(QByteArrayView bytes)
         if (status == FrameCodec::Status::NeedMore)
             break;
         if (status == FrameCodec::Status::Oversized) {
-            qInfo("Socket: frame body over %lld bytes dropped; restarting the connection",
+            qCInfo(lcSession, "Socket: frame body over %lld bytes dropped; restarting the connection",
                   qint64(m_codec.maxBody()));
             m_codec.reset();
             if (reading)
@@ -355,7 +356,7 @@ void Socket::didReadData(QByteArrayView bytes)
             return;
     }
     if (const qint64 skipped = m_codec.skippedBytes() - skippedBefore)
-        qInfo("Socket: %lld bytes outside any frame skipped", skipped);
+        qCInfo(lcSession, "Socket: %lld bytes outside any frame skipped", skipped);
     // A header that ends the read may be all of its frame, or its body may be on the way.
     if (m_codec.hasBareHeader())
         m_bareHeaderTimer.start(kBareHeaderWaitMs);
@@ -423,7 +424,7 @@ void Socket::dispatch(qint32 rawType, const QVariant &object)
             return;
         }
     }
-    qInfo("Socket: frame of type %d ignored", rawType);
+    qCInfo(lcSession, "Socket: frame of type %d ignored", rawType);
 }
 
 void Socket::userlogin(const QString &phone, const QString &password)

@@ -1,6 +1,7 @@
 #include "core/session/UserInfo.h"
 
 #include "core/platform/AppContext.h"
+#include "core/platform/Logging.h"
 #include "core/platform/UserDefaults.h"
 #include "core/util/Value.h"
 
@@ -183,7 +184,7 @@ void UserInfo::setBaseInfo(const QVariant &reply)
     if (reply.typeId() != QMetaType::QVariantMap) {
         // A reply that is not an object carries no record; applying it would mark the user
         // online with every field "(null)".
-        qInfo("UserInfo: login reply is not a dictionary; ignored");
+        qCInfo(lcSession, "UserInfo: login reply is not a dictionary; ignored");
         return;
     }
     const QVariantMap map = reply.toMap();

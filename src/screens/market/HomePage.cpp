@@ -3,6 +3,7 @@
 #include "app/NavigationStack.h"
 #include "core/api/Request.h"
 #include "core/platform/AppContext.h"
+#include "core/platform/Logging.h"
 #include "core/platform/ScreenMetrics.h"
 #include "core/platform/UrlOpener.h"
 #include "core/platform/UserDefaults.h"
@@ -126,7 +127,7 @@ void HomePage::buttonPressed(int tag)
 
 void HomePage::openUnavailable(const char *screen)
 {
-    qInfo() << "home page: no screen" << screen << "in this build";
+    qCInfo(lcApp) << "home page: no screen" << screen << "in this build";
 }
 
 void HomePage::touchesBackground()
