@@ -22,6 +22,7 @@ public:
     ScreenHarness();
 
     AppContext &context() { return m_ctx.context(); }
+    TestContext &testContext() { return m_ctx; }
     RawHttpRecorder &service() { return m_service; }
     NavigationStack &stack() { return m_stack; }
 

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Velmora
 
@@ -8,14 +9,10 @@ Item {
     ScreenFrame {
         anchors.fill: parent
         controller: page.controller
-        rightItem: placeButton
-        Component {
-            id: placeButton
-            BarButton {
-                width: 64
-                text: page.controller.filter.placeTitle
-                onClicked: page.controller.filter.selectCity()
-            }
+        rightItem: BarButton {
+            width: 64
+            text: page.controller.filter.placeTitle
+            onClicked: page.controller.filter.selectCity()
         }
         FilterBar {
             id: bar
@@ -39,8 +36,8 @@ Item {
                 height: 40
                 color: area.pressed || activeFocus ? "#e5e5e5" : index % 2 === 0 ? "white" : Qt.rgba(248 / 255, 248 / 255, 248 / 255, 1)
                 activeFocusOnTab: true
-                Keys.onReturnPressed: page.controller.didSelectRow(index)
-                Keys.onSpacePressed: page.controller.didSelectRow(index)
+                Keys.onReturnPressed: page.controller.didSelectRow(row.index)
+                Keys.onSpacePressed: page.controller.didSelectRow(row.index)
                 Text { x: 10; y: 4; width: 70; text: row.nsortName; font.pixelSize: 13; elide: Text.ElideRight }
                 Text { x: 84; y: 4; width: 110; text: row.spec; font.pixelSize: 12; color: "#555555"; elide: Text.ElideRight }
                 Text { x: 200; y: 4; text: row.price; font.pixelSize: 13; color: Theme.red }

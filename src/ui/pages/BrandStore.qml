@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import Velmora
@@ -25,8 +26,8 @@ Item {
                     width: 70
                     height: 110
                     activeFocusOnTab: true
-                    Keys.onReturnPressed: page.controller.xuanzegangchang(modelData.tag)
-                    Keys.onSpacePressed: page.controller.xuanzegangchang(modelData.tag)
+                    Keys.onReturnPressed: page.controller.xuanzegangchang(place.modelData.tag)
+                    Keys.onSpacePressed: page.controller.xuanzegangchang(place.modelData.tag)
                     Rectangle {
                         width: 70
                         height: 70

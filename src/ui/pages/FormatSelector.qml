@@ -9,13 +9,9 @@ Item {
     ScreenFrame {
         anchors.fill: parent
         controller: page.controller
-        rightItem: rightButton
-        Component {
-            id: rightButton
-            BarButton {
-                text: page.controller.rightButtonTitle
-                onClicked: page.controller.rightButtonPressed()
-            }
+        rightItem: BarButton {
+            text: page.controller.rightButtonTitle
+            onClicked: page.controller.rightButtonPressed()
         }
         Rectangle {
             id: header

@@ -1,5 +1,5 @@
+pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Controls
 import Velmora
 
 // The buying screen: the resource in detail, the weight and price fields and the buy button;
@@ -19,14 +19,10 @@ Item {
     ScreenFrame {
         anchors.fill: parent
         controller: page.controller
-        rightItem: chatButton
-        Component {
-            id: chatButton
-            BarButton {
-                width: 70
-                text: page.controller.rightButtonTitle
-                onClicked: page.controller.gotoSpeak()
-            }
+        rightItem: BarButton {
+            width: 70
+            text: page.controller.rightButtonTitle
+            onClicked: page.controller.gotoSpeak()
         }
         Flickable {
             id: scroller
@@ -62,16 +58,15 @@ Item {
                                 font.pixelSize: 12
                             }
                         }
-                        FieldLine { caption: "品种"; value: page.controller.fields.kind || "" }
-                        FieldLine { caption: "规格"; value: page.controller.fields.spec || "" }
-                        FieldLine { caption: "材质"; value: page.controller.fields.material || "" }
-                        FieldLine { caption: "钢厂"; value: page.controller.fields.mill || "" }
-                        FieldLine { caption: "所在地"; value: page.controller.fields.place || "" }
-                        FieldLine { caption: "重量"; value: page.controller.fields.weight || "" }
-                        FieldLine {
-                            caption: "价格"
-                            value: page.controller.fields.price || ""
-                            valueColor: Theme.red
+                        Repeater {
+                            model: [["品种", "kind"], ["规格", "spec"], ["材质", "material"], ["钢厂", "mill"],
+                                ["所在地", "place"], ["重量", "weight"], ["价格", "price"]]
+                            FieldLine {
+                                required property var modelData
+                                caption: modelData[0]
+                                value: page.controller.fields[modelData[1]] || ""
+                                valueColor: modelData[1] === "price" ? Theme.red : "#333333"
+                            }
                         }
                     }
                 }

@@ -1,5 +1,5 @@
+pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Controls
 import Velmora
 
 // Root of the first tab: the advert strip with its page indicator, the eight entry buttons
@@ -57,6 +57,7 @@ Item {
             Repeater {
                 model: page.strip.numberOfPages
                 Rectangle {
+                    id: dot
                     required property int index
                     width: 7
                     height: 7
@@ -65,7 +66,7 @@ Item {
                     MouseArea {
                         anchors.fill: parent
                         anchors.margins: -4
-                        onClicked: page.strip.valueChange(parent.index)
+                        onClicked: page.strip.valueChange(dot.index)
                     }
                 }
             }
@@ -85,14 +86,15 @@ Item {
                     width: 80
                     height: 74
                     activeFocusOnTab: true
-                    Keys.onReturnPressed: page.controller.buttonPressed(modelData.tag)
-                    Keys.onSpacePressed: page.controller.buttonPressed(modelData.tag)
+                    Keys.onReturnPressed: page.controller.buttonPressed(entry.modelData.tag)
+                    Keys.onSpacePressed: page.controller.buttonPressed(entry.modelData.tag)
                     Image {
                         anchors.horizontalCenter: parent.horizontalCenter
                         width: 48
                         height: 48
                         source: "qrc:/Velmora/assets/" + entry.modelData.picture + ".svg"
-                        sourceSize: Qt.size(96, 96)
+                        sourceSize.width: 96
+                        sourceSize.height: 96
                         opacity: area.pressed ? 0.7 : 1
                     }
                     Text {

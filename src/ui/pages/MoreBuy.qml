@@ -8,13 +8,9 @@ Item {
     ScreenFrame {
         anchors.fill: parent
         controller: page.controller
-        rightItem: refreshButton
-        Component {
-            id: refreshButton
-            BarButton {
-                text: page.controller.rightButtonTitle
-                onClicked: page.controller.refresh()
-            }
+        rightItem: BarButton {
+            text: page.controller.rightButtonTitle
+            onClicked: page.controller.refresh()
         }
         PagedListView {
             anchors.fill: parent
@@ -32,7 +28,8 @@ Item {
                     width: 36
                     height: 36
                     source: "qrc:/Velmora/assets/C05.svg"
-                    sourceSize: Qt.size(72, 72)
+                    sourceSize.width: 72
+                    sourceSize.height: 72
                 }
                 Text {
                     x: 56

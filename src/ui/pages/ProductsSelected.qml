@@ -8,13 +8,10 @@ Item {
     ScreenFrame {
         anchors.fill: parent
         controller: page.controller
-        rightItem: page.controller.rightButtonShown ? rightButton : null
-        Component {
-            id: rightButton
-            BarButton {
-                text: page.controller.rightButtonTitle
-                onClicked: page.controller.rightButtonPressed()
-            }
+        rightItem: BarButton {
+            visible: page.controller.rightButtonShown
+            text: page.controller.rightButtonTitle
+            onClicked: page.controller.rightButtonPressed()
         }
         PickerList {
             anchors.fill: parent

@@ -8,13 +8,9 @@ Item {
     ScreenFrame {
         anchors.fill: parent
         controller: page.controller
-        rightItem: rightButton
-        Component {
-            id: rightButton
-            BarButton {
-                text: page.controller.rightButtonTitle
-                onClicked: page.controller.rightButtonPressed()
-            }
+        rightItem: BarButton {
+            text: page.controller.rightButtonTitle
+            onClicked: page.controller.rightButtonPressed()
         }
         PickerList {
             id: list

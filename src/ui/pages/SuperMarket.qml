@@ -1,5 +1,5 @@
+pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Controls
 import Velmora
 
 // The supermarket list: the filter bar and count line, then the resources with their
@@ -10,14 +10,11 @@ Item {
     ScreenFrame {
         anchors.fill: parent
         controller: page.controller
-        rightItem: page.controller.filter.placeHidden ? null : placeButton
-        Component {
-            id: placeButton
-            BarButton {
-                width: 64
-                text: page.controller.filter.placeTitle
-                onClicked: page.controller.filter.selectCity()
-            }
+        rightItem: BarButton {
+            visible: !page.controller.filter.placeHidden
+            width: 64
+            text: page.controller.filter.placeTitle
+            onClicked: page.controller.filter.selectCity()
         }
         FilterBar {
             id: bar
@@ -30,8 +27,9 @@ Item {
             width: parent.width
             paged: page.controller.mainlist
             delegate: ResourceRow {
-                onOpened: page.controller.didSelectedGoBuyWithSelectdIndex(index)
-                onCalled: page.controller.callphone(index)
+                id: resource
+                onOpened: page.controller.didSelectedGoBuyWithSelectdIndex(resource.index)
+                onCalled: page.controller.callphone(resource.index)
             }
         }
     }

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import Velmora
@@ -24,7 +25,7 @@ Item {
                 width: list.width
                 height: 40
                 color: area.pressed ? "#e5e5e5" : index % 2 === 0 ? "white" : Qt.rgba(248 / 255, 248 / 255, 248 / 255, 1)
-                Keys.onReturnPressed: page.controller.didSelectRow(index)
+                Keys.onReturnPressed: page.controller.didSelectRow(row.index)
                 Row {
                     x: 10
                     anchors.verticalCenter: parent.verticalCenter

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import Velmora
@@ -19,21 +20,22 @@ Rectangle {
         Repeater {
             model: [bar.filter.buttonATitle, bar.filter.buttonBTitle, bar.filter.buttonCTitle]
             Button {
+                id: button
                 required property string modelData
                 required property int index
                 width: 96
                 height: 30
                 focusPolicy: Qt.StrongFocus
                 Keys.onReturnPressed: clicked()
-                onClicked: bar.filter.headerButtonPressed(index)
+                onClicked: bar.filter.headerButtonPressed(button.index)
                 background: Rectangle {
                     radius: 3
-                    color: parent.down ? "#e5e5e5" : "#f4f4f4"
-                    border.width: parent.visualFocus ? 2 : 0.5
-                    border.color: parent.visualFocus ? "#80000000" : "#d8d8d8"
+                    color: button.down ? "#e5e5e5" : "#f4f4f4"
+                    border.width: button.visualFocus ? 2 : 0.5
+                    border.color: button.visualFocus ? "#80000000" : "#d8d8d8"
                 }
                 contentItem: Text {
-                    text: modelData + " ▾"
+                    text: button.modelData + " ▾"
                     font.pixelSize: 12
                     color: "#333333"
                     elide: Text.ElideMiddle

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import Velmora
@@ -21,8 +22,8 @@ ListView {
         height: 44 + (header === "" ? 0 : 24)
         color: area.pressed || row.ListView.isCurrentItem && list.activeFocus ? "#e5e5e5"
                                                                          : index % 2 === 0 ? Qt.rgba(248 / 255, 248 / 255, 248 / 255, 1) : "white"
-        Keys.onReturnPressed: list.picker.didSelectRow(index)
-        Keys.onSpacePressed: list.picker.didSelectRow(index)
+        Keys.onReturnPressed: list.picker.didSelectRow(row.index)
+        Keys.onSpacePressed: list.picker.didSelectRow(row.index)
         Rectangle {
             visible: row.header !== ""
             width: parent.width

@@ -57,7 +57,8 @@ Rectangle {
         width: 26
         height: 26
         source: "qrc:/Velmora/assets/" + (row.phoneEnabled ? "call" : "call2") + ".svg"
-        sourceSize: Qt.size(52, 52)
+        sourceSize.width: 52
+        sourceSize.height: 52
         MouseArea {
             anchors.fill: parent
             enabled: row.phoneEnabled
