@@ -57,6 +57,7 @@ QStringList screenClasses()
         if (roots.contains(base))
             screens.append(i.key());
     }
+    screens.sort(); // the same order in every run, whatever the hash's seed
     return screens;
 }
 
