@@ -1,6 +1,5 @@
 pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Window
 import Velmora
 
 // The phone: 320 x 568 points, scaled to the desktop window. Tabs below the status bar, the

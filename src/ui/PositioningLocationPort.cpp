@@ -7,9 +7,25 @@
 #include <QGeoPositionInfo>
 #include <QGeoPositionInfoSource>
 
-PositioningLocationPort::PositioningLocationPort(QObject *parent) : QObject(parent) {}
+PositioningLocationPort::PositioningLocationPort(bool held, QObject *parent) : QObject(parent), m_held(held) {}
 
 void PositioningLocationPort::startUpdatingLocation(QObject *receiver, Callback callback)
+{
+    m_receiver = receiver;
+    m_callback = std::move(callback);
+    m_asked = true;
+    if (!m_held)
+        start();
+}
+
+void PositioningLocationPort::release()
+{
+    m_held = false;
+    if (m_asked)
+        start();
+}
+
+void PositioningLocationPort::start()
 {
     if (!m_source) {
         m_source = QGeoPositionInfoSource::createDefaultSource(this);
@@ -24,8 +40,6 @@ void PositioningLocationPort::startUpdatingLocation(QObject *receiver, Callback 
             m_source->stopUpdates();
         });
     }
-    m_receiver = receiver;
-    m_callback = std::move(callback);
     m_source->startUpdates();
 }
 

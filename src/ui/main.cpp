@@ -32,7 +32,9 @@ int main(int argc, char *argv[])
 
     AppContext context(Config::fromParser(parser));
     Frontend::installPorts(context);
-    context.setService<LocationPort>(std::make_unique<PositioningLocationPort>());
+    auto location = std::make_unique<PositioningLocationPort>(/*held*/ true);
+    PositioningLocationPort *locationPort = location.get();
+    context.setService<LocationPort>(std::move(location));
     std::unique_ptr<MainTabBarController> shell(MainInterface::instantiateMainTabBarController());
     AppDelegate *delegate = context.service<AppDelegate>();
     delegate->didFinishLaunchingWithOptions(shell.get());
@@ -55,6 +57,10 @@ int main(int argc, char *argv[])
                     Qt::QueuedConnection);
             },
             Qt::SingleShotConnection);
+    } else {
+        // A screenshot ends with its frame; a window looks for its location right after its first.
+        QObject::connect(frontend.window(), &QQuickWindow::frameSwapped, locationPort, &PositioningLocationPort::release,
+                         static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
     }
     return app.exec();
 }

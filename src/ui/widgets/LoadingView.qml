@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls
 import Velmora
 
 // The busy overlay: blocks touches over its area; a dark rounded box with a spinner in the
@@ -21,10 +20,9 @@ MouseArea {
         height: 100
         radius: 10
         color: "#b3000000"
-        BusyIndicator {
+        Spinner {
             anchors.centerIn: parent
             running: root.visible && root.opacity > 0
-            palette.dark: "white"
         }
         Text {
             visible: text.length > 0
