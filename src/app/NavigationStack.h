@@ -9,8 +9,8 @@ class ViewController;
 
 /// The stack of screens of one tab (or of one modal presentation). It owns its screens: a
 /// popped screen is deleted once control returns to the event loop, so it loses its state as
-/// it would on the phone. The window mirrors the stack with a StackView, driven by the
-/// pushed / popped signals.
+/// it would on the phone. The window mirrors the stack with a page stack of its own
+/// (NavStackView.qml), driven by the pushed / popped signals.
 class NavigationStack : public QObject
 {
     Q_OBJECT

@@ -6,6 +6,7 @@
 #include "app/CustomIOS7AlertView.h"
 #include "app/FerroxAlert.h"
 #include "app/MainTabBarController.h"
+#include "app/NavigationStack.h"
 #include "app/SuperController.h"
 #include "app/SuperTableViewController.h"
 #include "core/session/SQLITE.h"
@@ -67,6 +68,24 @@ struct Window
             return true;
         const auto children = item->childItems();
         return std::any_of(children.cbegin(), children.cend(), [](QQuickItem *c) { return busy(c); });
+    }
+    /// The page of the screen a person sees: the top of the selected tab or of what it presents.
+    QQuickItem *shownPage() const
+    {
+        NavigationStack *stack = shell->viewControllers().at(shell->selectedIndex());
+        while (stack->presentedStack())
+            stack = stack->presentedStack();
+        return pageOf(window()->contentItem(), stack->topViewController());
+    }
+    static QQuickItem *pageOf(QQuickItem *item, QObject *controller)
+    {
+        if (item->property("controller").value<QObject *>() == controller)
+            return item;
+        const auto children = item->childItems();
+        for (QQuickItem *c : children)
+            if (QQuickItem *found = pageOf(c, controller))
+                return found;
+        return nullptr;
     }
     QImage settle() const
     {
@@ -233,6 +252,10 @@ private slots:
         QTRY_VERIFY(!w.busy());
         const QImage image = w.settle();
         QVERIFY(!image.isNull());
+        // Whatever came and went, the screen on top is drawn where the window shows it.
+        QQuickItem *page = w.shownPage();
+        QVERIFY(page && page->isVisible());
+        QCOMPARE(page->mapToScene({0, 0}).x(), 0.0);
         image.save(QStringLiteral(VELMORA_ARTIFACT_DIR "/%1.png")
                        .arg(QString::fromUtf8(QTest::currentDataTag()).replace(u' ', u'-').remove(u',')));
     }
