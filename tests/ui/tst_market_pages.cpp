@@ -2,6 +2,7 @@
 // without a QML warning once its data has arrived, and its picture is kept.
 #include "ServerProcess.h"
 #include "TestContext.h"
+#include "WarningLog.h"
 
 #include "app/MainTabBarController.h"
 #include "app/NavigationStack.h"
@@ -32,17 +33,6 @@
 Q_IMPORT_QML_PLUGIN(VelmoraPlugin)
 
 namespace {
-QStringList g_warnings;
-QtMessageHandler g_previous = nullptr;
-
-void recordWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg)
-        g_warnings.append(message);
-    if (g_previous)
-        g_previous(type, context, message);
-}
-
 bool busy(QQuickItem *item)
 {
     if (item->property("busy").toBool())
@@ -68,13 +58,13 @@ private slots:
     void initTestCase()
     {
         Frontend::prepareApplication();
-        g_previous = qInstallMessageHandler(recordWarnings);
+        WarningLog::install();
         m_server = std::make_unique<ServerProcess>(QStringLiteral(VELMORA_SERVER_BIN));
         QVERIFY2(m_server->start({QStringLiteral("--demo")}), qPrintable(m_server->errorText()));
     }
     void cleanupTestCase() { m_server.reset(); }
-    void init() { g_warnings.clear(); }
-    void cleanup() { QVERIFY2(g_warnings.isEmpty(), qPrintable(g_warnings.join(u'\n'))); }
+    void init() { WarningLog::clear(); }
+    void cleanup() { QVERIFY2(WarningLog::isEmpty(), qPrintable(WarningLog::text())); }
 
     void pageRenders_data()
     {

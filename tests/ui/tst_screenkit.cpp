@@ -1,6 +1,7 @@
 #include "ScreenHarness.h"
 #include "ServerProcess.h"
 #include "SessionRelay.h"
+#include "WarningLog.h"
 #include "app/Alerts.h"
 #include "app/MainTabBarController.h"
 #include "app/PagedListModel.h"
@@ -23,14 +24,6 @@
 Q_IMPORT_QML_PLUGIN(VelmoraPlugin)
 
 namespace {
-QStringList g_warnings;
-
-void recordWarnings(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg)
-        g_warnings.append(message);
-}
-
 /// Every class under src/screens whose base chain reaches a screen base class.
 QStringList screenClasses()
 {
@@ -140,10 +133,10 @@ private slots:
     void initTestCase()
     {
         Frontend::prepareApplication();
-        qInstallMessageHandler(recordWarnings);
+        WarningLog::install();
     }
-    void init() { g_warnings.clear(); }
-    void cleanup() { QVERIFY2(g_warnings.isEmpty(), qPrintable(g_warnings.join(u'\n'))); }
+    void init() { WarningLog::clear(); }
+    void cleanup() { QVERIFY2(WarningLog::isEmpty(), qPrintable(WarningLog::text())); }
 
     // Each screen has its own page, typed with its class, and QML knows the class.
     void everyScreenHasItsPage()

@@ -1,4 +1,5 @@
 #include "TestContext.h"
+#include "WarningLog.h"
 
 #include "app/AlertStyleValue1.h"
 #include "app/Alerts.h"
@@ -33,17 +34,6 @@
 Q_IMPORT_QML_PLUGIN(VelmoraPlugin)
 
 namespace {
-QStringList g_warnings;
-QtMessageHandler g_previous = nullptr;
-
-void recordWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg)
-        g_warnings.append(message);
-    if (g_previous)
-        g_previous(type, context, message);
-}
-
 /// One window over a fresh context and the real tab shell.
 struct Window
 {
@@ -112,10 +102,10 @@ private slots:
     void initTestCase()
     {
         Frontend::prepareApplication();
-        g_previous = qInstallMessageHandler(recordWarnings);
+        WarningLog::install();
     }
-    void init() { g_warnings.clear(); }
-    void cleanup() { QVERIFY2(g_warnings.isEmpty(), qPrintable(g_warnings.join(u'\n'))); }
+    void init() { WarningLog::clear(); }
+    void cleanup() { QVERIFY2(WarningLog::isEmpty(), qPrintable(WarningLog::text())); }
 
     void shellRenders()
     {
