@@ -277,6 +277,30 @@ private slots:
         QCOMPARE(loggedOut, logouts);
     }
 
+    // The remembered login goes out while the login screen is open with other entries typed: its
+    // answer is the record's, told once, and never stores what the screen holds.
+    void rememberedLoginAnsweredUnderTheLoginScreen_data() { resumedOnEveryConnection_data(); }
+    void rememberedLoginAnsweredUnderTheLoginScreen()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(int, logouts);
+        Fixture f;
+        UserInfo *user = UserInfo::info();
+        user->setUserTel(QStringLiteral("13900001111"));
+        user->setUserPass(QStringLiteral("secret"));
+        UserLogin *login = f.openLogin();
+        QVERIFY(login);
+        login->setPassText(QStringLiteral("typo"));
+        QVERIFY(AccountSession::autoLogin());
+        QTRY_COMPARE(f.server.received(), loginFrame(QStringLiteral("13900001111"), QStringLiteral("secret")));
+        f.server.send(reply);
+        QTRY_VERIFY(user->isOnline() || !user->hasRememberedLogin());
+        QCOMPARE(f.opener->finished, 1 - logouts);
+        QCOMPARE(f.alerts->texts().count(QStringLiteral("密码已修改")), logouts);
+        if (!logouts)
+            QCOMPARE(user->userPass(), QStringLiteral("secret"));
+    }
+
     void logoutSequence()
     {
         Fixture f;

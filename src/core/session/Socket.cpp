@@ -388,13 +388,17 @@ void Socket::dispatch(qint32 rawType, const QVariant &object)
         return;
     case FrameType::LoginAccepted:
     case FrameType::LoginRefused:
+    {
         // The server answers in order: the first answer on a connection that began with the
-        // channel's own login is that login's.
-        if (std::exchange(m_resumePending, false))
+        // channel's own login is that login's. It is applied here; a login screen that is open
+        // learns from "resumed" that the answer is not to what its user typed.
+        const bool resumed = std::exchange(m_resumePending, false);
+        if (resumed)
             AccountSession::rememberedLoginReply(m_ctx, object);
         center->postNotification(rawType == FrameType::LoginAccepted ? str("LoginSuccessInfo") : str("LoginFailedInfo"),
-                                 object);
+                                 object, resumed ? QVariantMap{{str("resumed"), true}} : QVariantMap{});
         return;
+    }
     case FrameType::ForcedLogout:
         Custom::messageWithString(QStringLiteral("您的账号已于其它设备登录，您被迫下线！"));
         m_ctx.service<UserInfo>()->destroy();

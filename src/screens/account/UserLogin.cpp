@@ -77,7 +77,12 @@ void UserLogin::viewWillAppear()
             return;
     }
     NotificationCenter *center = context().notificationCenter();
-    auto answer = [this](const Notification &n) { loginResultHandle(n.object); };
+    auto answer = [this](const Notification &n) {
+        if (n.userInfo.value(QStringLiteral("resumed")).toBool())
+            rememberedLoginAnswered();
+        else
+            loginResultHandle(n.object);
+    };
     center->addObserver(this, NotificationNames::LoginSuccessInfo, answer);
     center->addObserver(this, NotificationNames::LoginFailedInfo, answer);
     center->addObserver(this, NotificationNames::SocketDismissConnect, [this](const Notification &) { socketWillDismiss(); });
@@ -127,6 +132,19 @@ void UserLogin::loginResultHandle(const QVariant &reply)
     UserInfo *user = context().service<UserInfo>();
     user->setBaseInfo(reply);
     user->setUserPass(m_passText);
+    if (UserLoginDelegate *d = delegate())
+        d->loginDidFinish(this);
+    setRequesting(false);
+}
+
+// The channel's own login with the remembered record was answered and already applied (its
+// refusal already told the user). Storing this screen's unsent entries, or telling the refusal
+// again, would be wrong; the screen only closes when the user is now logged in.
+void UserLogin::rememberedLoginAnswered()
+{
+    if (!context().service<UserInfo>()->isOnline())
+        return;
+    hideActivity();
     if (UserLoginDelegate *d = delegate())
         d->loginDidFinish(this);
     setRequesting(false);

@@ -70,6 +70,8 @@ public:
     Q_INVOKABLE void login();
     /// The answer to a login, the object of "LoginSuccessInfo" / "LoginFailedInfo".
     void loginResultHandle(const QVariant &reply);
+    /// The answer to the channel's own login with the remembered record, applied elsewhere.
+    void rememberedLoginAnswered();
     /// The connection went while a login was pending.
     void socketWillDismiss();
     Q_INVOKABLE void textFieldInputDidFinish();
