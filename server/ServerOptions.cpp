@@ -34,11 +34,16 @@ ServerOptions ServerOptions::parse(const QStringList &arguments)
     const QCommandLineOption trust(QStringLiteral("trust-user-ids"), QStringLiteral("Accept service calls that carry no session key."));
     const QCommandLineOption maxConnections(QStringLiteral("max-connections"), QStringLiteral("Open connections per port (default: from the descriptor limit)."), QStringLiteral("N"));
     const QCommandLineOption idle(QStringLiteral("idle-timeout"), QStringLiteral("Seconds an idle HTTP connection, or a session without a login, stays open (default 30)."), QStringLiteral("S"));
-    parser.addOptions({httpPort, sessionPort, dataDir, listen, demo, demoUsers, demoScale, trust, maxConnections, idle});
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Print this help and exit."));
+    parser.addOptions({help, httpPort, sessionPort, dataDir, listen, demo, demoUsers, demoScale, trust, maxConnections, idle});
     o.usage = QStringLiteral("usage: ") + parser.helpText().section(QLatin1String("Usage: "), 1);
 
     if (!parser.parse(arguments)) {
         o.error = parser.errorText();
+        return o;
+    }
+    if (parser.isSet(help)) {
+        o.help = true;
         return o;
     }
     if (!parser.positionalArguments().isEmpty()) {

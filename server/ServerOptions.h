@@ -19,6 +19,7 @@ struct ServerOptions
     int idleSeconds = 30;       ///< idle HTTP connections and session connections without a login
     QString error;              ///< set when the command line could not be read
     QString usage;              ///< the help text
+    bool help = false;          ///< --help: print the usage and exit
 
     static ServerOptions parse(const QStringList &arguments);
 };

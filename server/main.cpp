@@ -48,6 +48,10 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     ServerLog::install();
     const ServerOptions options = ServerOptions::parse(app.arguments());
+    if (options.help) {
+        std::fputs(qPrintable(options.usage), stdout);
+        return 0;
+    }
     if (!options.error.isEmpty()) {
         std::fprintf(stderr, "%s\n%s", qPrintable(options.error), qPrintable(options.usage));
         return 2;

@@ -8,7 +8,9 @@
 #include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QQuickWindow>
+#include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
+#include <algorithm>
 #include <memory>
 
 Q_IMPORT_QML_PLUGIN(VelmoraPlugin)
@@ -28,6 +30,11 @@ int main(int argc, char *argv[])
                                         QStringLiteral("Render the window, save it as a PNG and exit."),
                                         QStringLiteral("file"));
     parser.addOption(screenshot);
+    const QCommandLineOption screenshotDelay(
+        QStringLiteral("screenshot-delay"),
+        QStringLiteral("With --screenshot: grab this many milliseconds after the first frame, once the first answers are in."),
+        QStringLiteral("ms"), QStringLiteral("0"));
+    parser.addOption(screenshotDelay);
     parser.process(app);
 
     AppContext context(Config::fromParser(parser));
@@ -47,14 +54,15 @@ int main(int argc, char *argv[])
         return 1;
 
     if (shooting) {
-        // Once the first frame is out every page pushed at start is laid out; grab right after it.
+        // Once the first frame is out every page pushed at start is laid out; grab right after it
+        // (start-up is timed that way), or later for a picture of the home page with its data.
         const QString file = parser.value(screenshot);
+        const int delayMs = std::max(0, parser.value(screenshotDelay).toInt());
         QObject::connect(
             frontend.window(), &QQuickWindow::frameSwapped, &app,
-            [&frontend, file] {
-                QMetaObject::invokeMethod(
-                    &frontend, [&frontend, file] { QCoreApplication::exit(frontend.saveScreenshot(file) ? 0 : 1); },
-                    Qt::QueuedConnection);
+            [&frontend, file, delayMs] {
+                QTimer::singleShot(delayMs, &frontend,
+                                   [&frontend, file] { QCoreApplication::exit(frontend.saveScreenshot(file) ? 0 : 1); });
             },
             Qt::SingleShotConnection);
     } else {
