@@ -82,13 +82,8 @@ private slots:
     {
         QTest::addColumn<QString>("input");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("plain") << "abc" << QByteArray("\"abc\"");
-        QTest::newRow("quote and backslash") << "a\"b\\c" << QByteArray("\"a\\\"b\\\\c\"");
         QTest::newRow("named controls") << "\t\n\r\b\f" << QByteArray("\"\\t\\n\\r\\b\\f\"");
         QTest::newRow("other control") << QString(QChar(0x01)) + QChar(0x1f) << QByteArray("\"\\u0001\\u001f\"");
-        QTest::newRow("solidus unescaped") << "a/b" << QByteArray("\"a/b\"");
-        QTest::newRow("chinese raw utf8") << "热轧" << QByteArray("\"\xe7\x83\xad\xe8\xbd\xa7\"");
-        QTest::newRow("amp equals plus") << "a&b=c+d" << QByteArray("\"a&b=c+d\"");
         QTest::newRow("nul") << QString(QChar(0)) << QByteArray("\"\\u0000\"");
     }
     void jsonEscapes()
