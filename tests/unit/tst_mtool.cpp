@@ -24,10 +24,8 @@ private slots:
     {
         QTest::addColumn<double>("ago");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("now") << 0.0 << "刚刚";
         QTest::newRow("0.4 s") << 0.4 << "刚刚";
         QTest::newRow("59.5 s cut") << 59.5 << "59 秒前";
-        QTest::newRow("59 s") << 59.0 << "59 秒前";
         QTest::newRow("60 s") << 60.0 << "1 分钟前";
         QTest::newRow("3599 s") << 3599.0 << "59 分钟前";
         QTest::newRow("3600 s is a date") << 3600.0 << "2023-11-14";
