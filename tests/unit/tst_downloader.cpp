@@ -1,8 +1,7 @@
 #include "core/util/Downloader.h"
 #include "core/util/ImageSignature.h"
 
-#include "RawHttpRecorder.h"
-#include "TestContext.h"
+#include "ScreenHarness.h"
 
 #include <QDir>
 #include <QFile>
@@ -62,11 +61,10 @@ class TestDownloader : public QObject
 private slots:
     void init()
     {
-        m_ctx = std::make_unique<TestContext>();
-        m_server = std::make_unique<RawHttpRecorder>();
-        QDir::setCurrent(m_ctx->dataDir());
+        m_h = std::make_unique<ScreenHarness>();
+        QDir::setCurrent(m_h->testContext().dataDir());
     }
-    void cleanup() { m_server.reset(); m_ctx.reset(); }
+    void cleanup() { m_h.reset(); }
 
     void isPicture_data()
     {
@@ -102,8 +100,8 @@ private slots:
     {
         QFETCH(int, cacheTo);
         QFETCH(QString, folder);
-        m_server->setReply("ad/1.png", ScriptedReply::ok(png()));
-        const QString url = m_server->url("ad/1.png").toString();
+        m_h->service().setReply("ad/1.png", ScriptedReply::ok(png()));
+        const QString url = m_h->service().url("ad/1.png").toString();
         Recorder rec;
         QCOMPARE(Downloader::downloader()->loadingWithURL(url, 3, &rec, cacheTo), QByteArray());
         QTRY_VERIFY(rec.events.contains("didFinish"));
@@ -112,7 +110,7 @@ private slots:
         QCOMPARE(rec.picture, png());
         QCOMPARE(rec.finishedIdx, 3);
 
-        const QString file = m_ctx->dataDir() + '/' + folder + '/' + Downloader::cacheFileName(url);
+        const QString file = m_h->testContext().dataDir() + '/' + folder + '/' + Downloader::cacheFileName(url);
         QCOMPARE(QFile::exists(file), !folder.isEmpty());
         // A second load comes from the cache file without a request, where there is one.
         Recorder again;
@@ -120,28 +118,28 @@ private slots:
         if (folder.isEmpty()) {
             QCOMPARE(picture, QByteArray());
             QTRY_VERIFY(again.events.contains("didFinish"));
-            QCOMPARE(m_server->count(), 2);
+            QCOMPARE(m_h->service().count(), 2);
         } else {
             QCOMPARE(picture, png());
             QCOMPARE(again.events, QStringList{"fromLocal"});
             QCOMPARE(again.finishedIdx, 4);
-            QCOMPARE(m_server->count(), 1);
+            QCOMPARE(m_h->service().count(), 1);
         }
     }
 
     void addressesDifferingBySlashOrUnderscoreShareOneFile()
     {
-        const QString a = m_server->url("img/a/b.png").toString();
-        const QString b = m_server->url("img/a_b.png").toString();
+        const QString a = m_h->service().url("img/a/b.png").toString();
+        const QString b = m_h->service().url("img/a_b.png").toString();
         QCOMPARE(Downloader::cacheFileName(a), Downloader::cacheFileName(b));
         QVERIFY(!Downloader::cacheFileName(a).contains('/'));
-        m_server->setReply("img/a/b.png", ScriptedReply::ok(png(2, 2)));
+        m_h->service().setReply("img/a/b.png", ScriptedReply::ok(png(2, 2)));
         Recorder first;
         Downloader::downloader()->loadingWithURL(a, 0, &first, 0);
         QTRY_VERIFY(first.events.contains("didFinish"));
         Recorder second;
         QCOMPARE(Downloader::downloader()->loadingWithURL(b, 1, &second, 0), png(2, 2));
-        QCOMPARE(m_server->count(), 1);
+        QCOMPARE(m_h->service().count(), 1);
     }
 
     void badReplyWritesNothing_data()
@@ -156,8 +154,8 @@ private slots:
     {
         QFETCH(bool, closed);
         QFETCH(QStringList, events);
-        m_server->setDefaultReply(closed ? ScriptedReply::closeWithoutReply() : ScriptedReply::ok("<html>404</html>", 404));
-        const QString url = m_server->url("ad/missing.png").toString();
+        m_h->service().setDefaultReply(closed ? ScriptedReply::closeWithoutReply() : ScriptedReply::ok("<html>404</html>", 404));
+        const QString url = m_h->service().url("ad/missing.png").toString();
         Recorder rec;
         QPointer<Downloader> d = Downloader::downloader();
         d->loadingWithURL(url, 0, &rec, 0);
@@ -168,8 +166,8 @@ private slots:
 
     void cachedFileThatIsNoPictureIsLoadedAgain()
     {
-        m_server->setDefaultReply(ScriptedReply::ok(png()));
-        const QString url = m_server->url("ad/2.png").toString();
+        m_h->service().setDefaultReply(ScriptedReply::ok(png()));
+        const QString url = m_h->service().url("ad/2.png").toString();
         QFile junk(Downloader::cacheFilePath(url, 1));
         QVERIFY(junk.open(QIODevice::WriteOnly));
         junk.write("half a pic");
@@ -196,12 +194,11 @@ private slots:
         QCOMPARE(Downloader::downloader()->loadingWithURL(url, 0, &rec, 0), QByteArray());
         QCOMPARE(rec.events, QStringList{"noSuchFile"});
         QCOMPARE(rec.missingUrl, url);
-        QCOMPARE(m_server->count(), 0);
+        QCOMPARE(m_h->service().count(), 0);
     }
 
 private:
-    std::unique_ptr<TestContext> m_ctx;
-    std::unique_ptr<RawHttpRecorder> m_server;
+    std::unique_ptr<ScreenHarness> m_h;   // a context with a scripted service
 };
 
 QTEST_GUILESS_MAIN(TestDownloader)

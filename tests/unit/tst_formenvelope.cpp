@@ -2,8 +2,7 @@
 #include "core/api/ServiceToken.h"
 #include "core/util/Value.h"
 
-#include "RawHttpRecorder.h"
-#include "TestContext.h"
+#include "ScreenHarness.h"
 
 #include <QTest>
 
@@ -23,16 +22,10 @@ class TestFormEnvelope : public QObject
 private slots:
     void init()
     {
-        m_ctx = std::make_unique<TestContext>();
-        m_server = std::make_unique<RawHttpRecorder>();
-        m_ctx->context().mutableConfig().serviceBaseUrl = m_server->baseUrl();
-        m_ctx->context().mutableConfig().adviceBaseUrl = m_server->url(QStringLiteral("advice/"));
+        m_h = std::make_unique<ScreenHarness>();
+        m_h->context().mutableConfig().adviceBaseUrl = m_h->service().url(QStringLiteral("advice/"));
     }
-    void cleanup()
-    {
-        m_server.reset();
-        m_ctx.reset();
-    }
+    void cleanup() { m_h.reset(); }
 
     void wire_data()
     {
@@ -68,8 +61,8 @@ private slots:
         const QUrl url = advice ? FormEnvelope::adviceUrl(path) : FormEnvelope::serviceUrl(path);
         FormEnvelope::post(url, hasInfo ? std::optional<JsonMembers>(info) : std::nullopt,
                            reportToken ? ServiceToken::kReport : ServiceToken::kService, nullptr, {});
-        QVERIFY(m_server->waitForRequests(1));
-        const RecordedHttpRequest &got = m_server->last();
+        QVERIFY(m_h->service().waitForRequests(1));
+        const RecordedHttpRequest &got = m_h->service().last();
         QCOMPARE(got.method, QByteArray("POST"));
         QCOMPARE(got.path, expectedPath);
         QCOMPARE(got.header("Content-Type"), QByteArray("application/x-www-form-urlencoded; charset=utf-8"));
@@ -91,11 +84,11 @@ private slots:
         QFETCH(bool, failed);
         QFETCH(QString, message);
         if (kind == 0)
-            m_server->setDefaultReply(ScriptedReply::json("{\"errorCode\":1,\r\n\"message\":\"好\\r\\n\"}", 500));
+            m_h->service().setDefaultReply(ScriptedReply::json("{\"errorCode\":1,\r\n\"message\":\"好\\r\\n\"}", 500));
         else if (kind == 1)
-            m_server->setDefaultReply(ScriptedReply::ok("<html>"));
+            m_h->service().setDefaultReply(ScriptedReply::ok("<html>"));
         else
-            m_server->setDefaultReply(ScriptedReply::closeWithoutReply());
+            m_h->service().setDefaultReply(ScriptedReply::closeWithoutReply());
         QObject receiver;
         std::optional<FormEnvelope::Reply> got;
         int calls = 0;
@@ -114,7 +107,7 @@ private slots:
     {
         ScriptedReply slow = ScriptedReply::json("{}");
         slow.delayMs = 50;
-        m_server->setDefaultReply(slow);
+        m_h->service().setDefaultReply(slow);
         auto receiver = std::make_unique<QObject>();
         bool called = false;
         QPointer<FormEnvelope> envelope = FormEnvelope::post(FormEnvelope::serviceUrl("x"), std::nullopt,
@@ -126,8 +119,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<TestContext> m_ctx;
-    std::unique_ptr<RawHttpRecorder> m_server;
+    std::unique_ptr<ScreenHarness> m_h;   // a context with a scripted service
 };
 
 QTEST_GUILESS_MAIN(TestFormEnvelope)

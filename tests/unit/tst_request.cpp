@@ -1,12 +1,10 @@
 #include "core/api/Request.h"
 #include "core/util/Value.h"
 
-#include "RawHttpRecorder.h"
 #include "RecordingDelegate.h"
-#include "TestContext.h"
+#include "ScreenHarness.h"
 
 #include <QPointer>
-#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -29,13 +27,8 @@ class TestRequest : public QObject
     }
 
 private slots:
-    void init()
-    {
-        m_ctx = std::make_unique<TestContext>();
-        m_server = std::make_unique<RawHttpRecorder>();
-        m_ctx->context().mutableConfig().serviceBaseUrl = m_server->baseUrl();
-    }
-    void cleanup() { m_server.reset(); m_ctx.reset(); }
+    void init() { m_h = std::make_unique<ScreenHarness>(); }
+    void cleanup() { m_h.reset(); }
 
     void body_data()
     {
@@ -61,8 +54,8 @@ private slots:
         QFETCH(QByteArray, infoJson);
         RecordingDelegate d;
         start(d, QStringLiteral("Market/Search"), info);
-        QVERIFY(m_server->waitForRequests(1));
-        const RecordedHttpRequest &got = m_server->last();
+        QVERIFY(m_h->service().waitForRequests(1));
+        const RecordedHttpRequest &got = m_h->service().last();
         QCOMPARE(got.method, QByteArray("POST"));
         QCOMPARE(got.path, QByteArray("/Market/Search"));
         QCOMPARE(got.body, "auth=" + kAuth + "&info=" + infoJson);
@@ -100,7 +93,7 @@ private slots:
         QFETCH(QByteArray, body);
         QFETCH(bool, valid);
         QFETCH(QByteArray, resultJson);
-        m_server->setReply(QStringLiteral("x/y"), ScriptedReply::ok(body, status));
+        m_h->service().setReply(QStringLiteral("x/y"), ScriptedReply::ok(body, status));
         RecordingDelegate d;
         start(d, QStringLiteral("x/y"), {}, 7);
         QVERIFY(d.waitForHide());
@@ -128,9 +121,9 @@ private slots:
         QFETCH(int, kind);
         QFETCH(int, expectedCode);
         if (kind == 0)
-            m_server->close();
+            m_h->service().close();
         else
-            m_server->setDefaultReply(kind == 1 ? ScriptedReply::closeWithoutReply() : ScriptedReply::hold());
+            m_h->service().setDefaultReply(kind == 1 ? ScriptedReply::closeWithoutReply() : ScriptedReply::hold());
         RecordingDelegate d;
         Request *r = Request::request();
         r->setTimeout(200);
@@ -144,8 +137,8 @@ private slots:
 
     void concurrentCallsShowAndHideOnceEach()
     {
-        m_server->setReply(QStringLiteral("a"), ScriptedReply::json(R"({"errorCode":0,"data":"A"})"));
-        m_server->setReply(QStringLiteral("b"), ScriptedReply::closeWithoutReply());
+        m_h->service().setReply(QStringLiteral("a"), ScriptedReply::json(R"({"errorCode":0,"data":"A"})"));
+        m_h->service().setReply(QStringLiteral("b"), ScriptedReply::closeWithoutReply());
         RecordingDelegate d;
         QPointer<Request> a = start(d, QStringLiteral("a"), {}, 0);
         QPointer<Request> b = start(d, QStringLiteral("b"), {}, 1);
@@ -160,7 +153,7 @@ private slots:
 
     void delegateGoneBeforeReplyGetsNothing()
     {
-        m_server->setDefaultReply([] {
+        m_h->service().setDefaultReply([] {
             ScriptedReply s = ScriptedReply::json(R"({"errorCode":0})");
             s.delayMs = 100;
             return s;
@@ -178,7 +171,7 @@ private slots:
     {
         ScriptedReply s = ScriptedReply::ok(QByteArray(R"({"errorCode":0,"data":"0123456789"})"));
         s.contentLength = false;
-        m_server->setDefaultReply(s);
+        m_h->service().setDefaultReply(s);
         RecordingDelegate d;
         start(d, QStringLiteral("p"));
         QVERIFY(d.waitForHide());
@@ -189,8 +182,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<TestContext> m_ctx;
-    std::unique_ptr<RawHttpRecorder> m_server;
+    std::unique_ptr<ScreenHarness> m_h;   // a context with a scripted service
 };
 
 QTEST_GUILESS_MAIN(TestRequest)
