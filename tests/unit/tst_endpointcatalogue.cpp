@@ -73,12 +73,7 @@ private slots:
         // accounts
         row("updatePassword by code", [](R r, D d) { r->updatePassword("13800000000", "a&b=c", "654321", d); },
             "User/ChangePwdByPhone", R"({"mobile":"13800000000","newPwd":"a&b=c","captcha":"654321"})");
-        // home page and requests for goods
-        row("getMainDataWithDelegate asks for 4", [](R r, D d) { r->getMainDataWithDelegate(d); },
-            "index/GetIndexData", R"({"pageSize":"4"})");
         // market lists and filters
-        row("getClassListWithDelegate sends {}", [](R r, D d) { r->getClassListWithDelegate(d); },
-            "steel/getquerycondition", "{}");
         row("getFormatList number id as text", [](R r, D d) { r->getFormatList(1, "2", "33", 500, d); },
             "market/getspec", R"({"sortID":"1","nsortID":"2","provinceID":"33","pageSize":"500"})");
         row("getSuperMarkList mode unset", [](R r, D d) { r->getSuperMarkList("1", "2", "33", "Φ12", 1, 10, d); },
