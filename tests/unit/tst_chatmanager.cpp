@@ -5,7 +5,6 @@
 #include "app/MainTabBarController.h"
 #include "app/MessagesTabBadge.h"
 #include "app/MyBadgeView.h"
-#include "app/TabBarItem.h"
 #include "core/platform/NotificationCenter.h"
 #include "core/session/ChatManager.h"
 #include "core/session/SQLITE.h"
@@ -68,10 +67,8 @@ private:
         m_sound = ctx().setService<SoundPort>(std::make_unique<RecordingSoundPort>());
         m_shell = std::make_unique<MainTabBarController>();
         QList<ViewController *> roots;
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 0; i < 4; ++i)
             roots.append(new ViewController);
-            roots.last()->tabBarItem()->setTitle(QString::number(i));
-        }
         m_shell->setViewControllers(roots);
         ctx().setService<BadgePort>(std::make_unique<MessagesTabBadge>(m_shell.get()));
         m_shell->loadViewIfNeeded();

@@ -13,11 +13,8 @@ std::unique_ptr<MainTabBarController> shellWithTabs(int count)
 {
     auto shell = std::make_unique<MainTabBarController>();
     QList<ViewController *> roots;
-    for (int i = 0; i < count; ++i) {
-        auto *root = new ViewController;
-        root->tabBarItem()->setTitle(QStringLiteral("标签%1").arg(i));
-        roots.append(root);
-    }
+    for (int i = 0; i < count; ++i)
+        roots.append(new ViewController);
     shell->setViewControllers(roots);
     shell->loadViewIfNeeded();
     return shell;
