@@ -12,14 +12,12 @@
 #include "core/session/UserInfo.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
 
 #include <csignal>
-#include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 #include <sys/resource.h>

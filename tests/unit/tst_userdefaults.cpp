@@ -1,8 +1,6 @@
 #include "core/platform/UserDefaults.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
