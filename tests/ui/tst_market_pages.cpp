@@ -1,15 +1,13 @@
 // The market pages drawn against the local market service with its demo market: each loads
 // without a QML warning once its data has arrived, and its picture is kept.
 #include "ServerProcess.h"
-#include "TestContext.h"
 #include "WarningLog.h"
+#include "WindowHarness.h"
 
-#include "app/MainTabBarController.h"
 #include "app/NavigationStack.h"
 #include "core/api/Request.h"
 #include "core/util/Custom.h"
 #include "core/util/Value.h"
-#include "screens/MainInterface.h"
 #include "screens/market/Auction.h"
 #include "screens/market/AuctionDetail.h"
 #include "screens/market/BrandStore.h"
@@ -20,27 +18,13 @@
 #include "screens/market/MoreBuy.h"
 #include "screens/market/SubClassSelector.h"
 #include "screens/market/SuperMarket.h"
-#include "ui/Frontend.h"
 
-#include <QImage>
-#include <QQuickItem>
-#include <QQuickWindow>
-#include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
 #include <functional>
-#include <memory>
 
 Q_IMPORT_QML_PLUGIN(VelmoraPlugin)
 
 namespace {
-bool busy(QQuickItem *item)
-{
-    if (item->property("busy").toBool())
-        return true;
-    const auto children = item->childItems();
-    return std::any_of(children.cbegin(), children.cend(), [](QQuickItem *c) { return busy(c); });
-}
-
 /// Opens a page; returns what says its pictures and lists have all arrived.
 using Ready = std::function<bool()>;
 using Show = std::function<Ready(ViewController *home)>;
@@ -118,23 +102,15 @@ private slots:
     void pageRenders()
     {
         QFETCH(Show, show);
-        TestContext ctx;
-        ctx->mutableConfig().serviceBaseUrl = m_server->baseUrl();
-        Frontend::installPorts(ctx.context());
-        std::unique_ptr<MainTabBarController> shell(MainInterface::instantiateMainTabBarController());
-        shell->loadViewIfNeeded();
-        Frontend frontend(ctx.context(), shell.get());
-        QVERIFY(frontend.load());
-        QVERIFY(QTest::qWaitForWindowExposed(frontend.window()));
-        const Ready ready = show(shell->getViewControllerWithIndex(0));
+        WindowHarness w;
+        w.ctx->mutableConfig().serviceBaseUrl = m_server->baseUrl();
+        QVERIFY(w.open());
+        const Ready ready = show(w.home());
         // Replies, pictures and transitions all settle before the picture is taken.
-        QTRY_VERIFY_WITH_TIMEOUT(ready() && ctx->findChildren<Request *>().isEmpty()
-                                     && !busy(frontend.window()->contentItem()), 10000);
-        QCoreApplication::processEvents();
-        const QImage image = frontend.window()->grabWindow();
+        QTRY_VERIFY_WITH_TIMEOUT(ready() && w.ctx->findChildren<Request *>().isEmpty() && !w.busy(), 10000);
+        const QImage image = w.grab();
         QVERIFY(!image.isNull());
-        image.save(QStringLiteral(VELMORA_ARTIFACT_DIR "/market-%1.png")
-                       .arg(QString::fromUtf8(QTest::currentDataTag()).replace(u' ', u'-')));
+        WindowHarness::keep(image, QStringLiteral("market-") + QString::fromUtf8(QTest::currentDataTag()));
     }
 };
 

@@ -2,21 +2,18 @@
 #include "ServerProcess.h"
 #include "SessionRelay.h"
 #include "WarningLog.h"
+#include "WindowHarness.h"
 #include "app/Alerts.h"
-#include "app/MainTabBarController.h"
 #include "app/PagedListModel.h"
 #include "core/api/Request.h"
 #include "core/session/UserInfo.h"
-#include "screens/MainInterface.h"
 #include "screens/account/MyAccount.h"
 #include "screens/account/UserLogin.h"
-#include "ui/Frontend.h"
 
 #include <QDirIterator>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
-#include <QQuickWindow>
 #include <QRegularExpression>
 #include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
@@ -62,26 +59,17 @@ const QPoint kMobile(200, 101), kPassword(200, 145), kLoginButton(160, 207), kAc
 
 /// One start of the app over a data folder: the real shell and window against the local market
 /// service, its session channel through the recording relay.
-struct Start
+struct Start : WindowHarness
 {
-    TestContext ctx;
-    std::unique_ptr<MainTabBarController> shell{MainInterface::instantiateMainTabBarController()};
-    std::unique_ptr<Frontend> frontend;
-
-    Start(const QString &dataDir, const ServerProcess &server, const SessionRelay &relay) : ctx(dataDir)
+    Start(const QString &dataDir, const ServerProcess &server, const SessionRelay &relay) : WindowHarness(dataDir)
     {
         ctx->mutableConfig().serviceBaseUrl = server.baseUrl();
         ctx->mutableConfig().sessionPort = relay.port();
-        Frontend::installPorts(ctx.context());
-        shell->loadViewIfNeeded();
-        frontend = std::make_unique<Frontend>(ctx.context(), shell.get());
-        frontend->load();
+        open();
         window()->requestActivate();
         if (!QTest::qWaitForWindowActive(window()))
             qWarning("the window did not show");
     }
-    ~Start() { frontend.reset(); }
-    QQuickWindow *window() const { return frontend->window(); }
     template <class T>
     T *top() const
     {
@@ -91,16 +79,10 @@ struct Start
     /// The number the account page shows, or nothing while another page is on top.
     QString shownTel() const { return top<MyAccount>() ? top<MyAccount>()->property("userTel").toString() : QString(); }
     PlatformAlert *alert() { return ctx->service<Alerts>()->topAlert(); }
-    static bool busy(QQuickItem *item)
-    {
-        const auto children = item->childItems();
-        return item->property("busy").toBool()
-               || std::any_of(children.cbegin(), children.cend(), [](QQuickItem *c) { return busy(c); });
-    }
     // A stack view ignores input while it moves: wait for it to stand still.
     void click(QPoint at)
     {
-        QTRY_VERIFY(!busy(window()->contentItem()));
+        QTRY_VERIFY(!busy());
         QTest::mouseClick(window(), Qt::LeftButton, {}, at);
     }
     void type(QPoint at, const QString &text)
@@ -120,8 +102,8 @@ struct Start
     }
     void shoot(const QString &name)
     {
-        QTRY_VERIFY(!busy(window()->contentItem()));
-        window()->grabWindow().save(QStringLiteral(VELMORA_ARTIFACT_DIR "/%1.png").arg(name));
+        QTRY_VERIFY(!busy());
+        keep(grab(), name);
     }
 };
 } // namespace

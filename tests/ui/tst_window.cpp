@@ -1,96 +1,50 @@
-#include "TestContext.h"
 #include "WarningLog.h"
+#include "WindowHarness.h"
 
 #include "app/AlertStyleValue1.h"
 #include "app/Alerts.h"
 #include "app/BusinessTabBar.h"
 #include "app/CustomIOS7AlertView.h"
 #include "app/FerroxAlert.h"
-#include "app/MainTabBarController.h"
 #include "app/NavigationStack.h"
 #include "app/SuperController.h"
 #include "app/SuperTableViewController.h"
 #include "core/session/SQLITE.h"
 #include "core/session/UserInfo.h"
 #include "core/session/datamodel.h"
-#include "screens/MainInterface.h"
 #include "screens/account/UserLogin.h"
 #include "screens/im/AllMyfriendsViewController.h"
 #include "screens/im/ChatOpener.h"
 #include "screens/im/MyFriends.h"
-#include "ui/Frontend.h"
 
 #include <QDateTime>
-#include <QImage>
-#include <QQmlApplicationEngine>
-#include <QQmlComponent>
-#include <QQuickItem>
-#include <QQuickWindow>
-#include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
 #include <functional>
-#include <memory>
 
 Q_IMPORT_QML_PLUGIN(VelmoraPlugin)
 
 namespace {
-/// One window over a fresh context and the real tab shell.
-struct Window
+QQuickItem *pageOf(QQuickItem *item, QObject *controller)
 {
-    TestContext ctx;
-    std::unique_ptr<MainTabBarController> shell;
-    std::unique_ptr<Frontend> frontend;
-
-    Window()
-    {
-        Frontend::installPorts(ctx.context());
-        shell.reset(MainInterface::instantiateMainTabBarController());
-        shell->loadViewIfNeeded();
-        frontend = std::make_unique<Frontend>(ctx.context(), shell.get());
-    }
-    QQuickWindow *window() const { return frontend->window(); }
-    ViewController *home() const { return shell->getViewControllerWithIndex(0); }
-    /// True while any stack view runs a transition.
-    bool busy() const { return busy(window()->contentItem()); }
-    static bool busy(QQuickItem *item)
-    {
-        if (item->property("busy").toBool())
-            return true;
-        const auto children = item->childItems();
-        return std::any_of(children.cbegin(), children.cend(), [](QQuickItem *c) { return busy(c); });
-    }
-    /// The page of the screen a person sees: the top of the selected tab or of what it presents.
-    QQuickItem *shownPage() const
-    {
-        NavigationStack *stack = shell->viewControllers().at(shell->selectedIndex());
-        while (stack->presentedStack())
-            stack = stack->presentedStack();
-        return pageOf(window()->contentItem(), stack->topViewController());
-    }
-    static QQuickItem *pageOf(QQuickItem *item, QObject *controller)
-    {
-        if (item->property("controller").value<QObject *>() == controller)
-            return item;
-        const auto children = item->childItems();
-        for (QQuickItem *c : children)
-            if (QQuickItem *found = pageOf(c, controller))
-                return found;
-        return nullptr;
-    }
-    QImage settle() const
-    {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return window()->grabWindow();
-    }
-};
-
-using Action = std::function<void(Window &)>;
-
-QColor pixel(const QImage &image, int x, int y)
-{
-    return image.pixelColor(x, y);
+    if (item->property("controller").value<QObject *>() == controller)
+        return item;
+    const auto children = item->childItems();
+    for (QQuickItem *c : children)
+        if (QQuickItem *found = pageOf(c, controller))
+            return found;
+    return nullptr;
 }
+/// The page of the screen a person sees: the top of the selected tab or of what it presents.
+QQuickItem *shownPage(const WindowHarness &w)
+{
+    NavigationStack *stack = w.shell->viewControllers().at(w.shell->selectedIndex());
+    while (stack->presentedStack())
+        stack = stack->presentedStack();
+    return pageOf(w.window()->contentItem(), stack->topViewController());
+}
+
+using Window = WindowHarness;
+using Action = std::function<void(Window &)>;
 } // namespace
 
 Q_DECLARE_METATYPE(Action)
@@ -110,17 +64,16 @@ private slots:
     void shellRenders()
     {
         Window w;
-        QVERIFY(w.frontend->load());
-        QVERIFY(QTest::qWaitForWindowExposed(w.window()));
-        const QImage image = w.settle();
+        QVERIFY(w.open());
+        const QImage image = w.grab();
         QCOMPARE(image.size(), QSize(320, 568));
-        image.save(QStringLiteral(VELMORA_ARTIFACT_DIR "/shell.png"));
+        Window::keep(image, QStringLiteral("shell"));
         // The red marker under the first of four buttons, none under the second.
-        const QColor marker = pixel(image, 40, 567);
+        const QColor marker = image.pixelColor(40, 567);
         QVERIFY2(marker.red() > 180 && marker.green() < 120, qPrintable(marker.name()));
-        QVERIFY(pixel(image, 120, 567).green() > 180);
+        QVERIFY(image.pixelColor(120, 567).green() > 180);
         // The background of the screens (239, 239, 244).
-        QCOMPARE(pixel(image, 160, 300), QColor(239, 239, 244));
+        QCOMPARE(image.pixelColor(160, 300), QColor(239, 239, 244));
     }
 
     void everyViewRenders_data()
@@ -170,7 +123,7 @@ private slots:
         QTest::newRow("modal, then dismissed") << Action([](Window &w) {
             auto *login = new SuperController;
             w.home()->presentViewController(login);
-            w.settle();
+            w.grab();
             login->dismissViewController();
         });
         QTest::newRow("modal over modal") << Action([](Window &w) {
@@ -235,27 +188,24 @@ private slots:
     {
         QFETCH(Action, show);
         Window w;
-        QVERIFY(w.frontend->load());
-        QVERIFY(QTest::qWaitForWindowExposed(w.window()));
-        w.settle();
+        QVERIFY(w.open());
+        w.grab();
         show(w);
         QTRY_VERIFY(!w.busy());
-        const QImage image = w.settle();
+        const QImage image = w.grab();
         QVERIFY(!image.isNull());
         // Whatever came and went, the screen on top is drawn where the window shows it.
-        QQuickItem *page = w.shownPage();
+        QQuickItem *page = shownPage(w);
         QVERIFY(page && page->isVisible());
         QCOMPARE(page->mapToScene({0, 0}).x(), 0.0);
-        image.save(QStringLiteral(VELMORA_ARTIFACT_DIR "/%1.png")
-                       .arg(QString::fromUtf8(QTest::currentDataTag()).replace(u' ', u'-').remove(u',')));
+        Window::keep(image, QString::fromUtf8(QTest::currentDataTag()));
     }
 
     void tappingTheWindow()
     {
         Window w;
-        QVERIFY(w.frontend->load());
-        QVERIFY(QTest::qWaitForWindowExposed(w.window()));
-        w.settle();
+        QVERIFY(w.open());
+        w.grab();
         // The fourth of four 80-point buttons.
         QTest::mouseClick(w.window(), Qt::LeftButton, {}, QPoint(280, 568 - 25));
         QCOMPARE(w.shell->selectedIndex(), 3);
@@ -266,11 +216,11 @@ private slots:
         w.shell->getViewControllerWithIndex(3)->pushViewController(screen);
         // A stack view ignores taps while its push transition runs.
         QTRY_VERIFY(!w.busy());
-        w.settle().save(QStringLiteral(VELMORA_ARTIFACT_DIR "/tapped.png"));
+        Window::keep(w.grab(), QStringLiteral("tapped"));
         // The back button: 27 points at x 8, in the 44-point bar below the 20-point status bar.
         QTest::mouseClick(w.window(), Qt::LeftButton, {}, QPoint(21, 42));
         QCOMPARE(w.shell->viewControllers().at(3)->depth(), depth);
-        w.settle();
+        w.grab();
     }
 };
 
