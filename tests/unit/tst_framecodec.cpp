@@ -197,26 +197,19 @@ private slots:
         }
     }
 
-    void truncatedStreamWaitsAndResetStartsAfresh()
+    // When the stream ends, a header alone is a frame with an empty body; a header whose body
+    // has begun is not, so a body cut short is never handed on as an empty one.
+    void bareHeaderAtTheEndOfTheStream()
     {
-        const QByteArray frame = FrameCodec::encode(1, "{\"a\":\"b\"}");
         FrameCodec codec;
         QList<Decoded> read;
         FrameCodec::Frame bare;
-        codec.append(frame.left(frame.size() - 1));
-        QVERIFY(drain(codec, read));
-        QVERIFY(read.isEmpty());
-        QCOMPARE(codec.buffered(), frame.size() - 1);
-        QVERIFY(!codec.takeBareHeader(bare));   // a body has begun
-        codec.reset();
-        // A header alone waits for what follows; at the end of the stream it is a frame.
         codec.append(header(3) + "\r\n");
         QVERIFY(drain(codec, read) && read.isEmpty());
         QVERIFY(codec.takeBareHeader(bare) && bare.type == 3 && bare.body.isEmpty() && codec.buffered() == 0);
-        codec.reset();
-        codec.append(frame);
-        QVERIFY(drain(codec, read));
-        QCOMPARE(read, (QList<Decoded>{{1, "{\"a\":\"b\"}"}}));
+        codec.append(FrameCodec::encode(1, "{\"a\":\"b\"}").chopped(1));
+        QVERIFY(drain(codec, read) && read.isEmpty());
+        QVERIFY(!codec.takeBareHeader(bare));
     }
 
     // With a 1024-byte bound; after an oversized body a reset decodes afresh.
