@@ -1,8 +1,7 @@
 // What every catalogue operation puts on the wire: the path and the exact info JSON, as a
 // loopback HTTP server receives them; the login guard; the multipart picture upload.
-#include "RawHttpRecorder.h"
 #include "RecordingDelegate.h"
-#include "TestContext.h"
+#include "ScreenHarness.h"
 
 #include "core/api/Request.h"
 #include "core/platform/UserDefaults.h"
@@ -169,31 +168,16 @@ private slots:
         QCOMPARE(delegate.lastRequestId(), 7);
     }
 
-    void guardedWithoutUser_data()
-    {
-        QTest::addColumn<Call>("call");
-        using R = Request *;
-        using D = RequestDelegate *;
-        const auto guarded = [](const char *name, const Call &call) { QTest::newRow(name) << call; };
-        guarded("orderListWithRole", [](R r, D d) { r->orderListWithRole("1", 0, 1, d); });
-        guarded("editResourceWithDelegate", [](R r, D d) {
-            r->editResourceWithDelegate(d, "1", "2", "33", "3301", "", "", "", "1", "1", "", "", "", "");
-        });
-        guarded("zhaobiaoListWithDelegate", [](R r, D d) { r->zhaobiaoListWithDelegate(d, 0, 1); });
-    }
-
     void guardedWithoutUser()
     {
-        QFETCH(Call, call);
         // A context of its own: nobody has ever logged in here.
-        RawHttpRecorder server;
-        TestContext ctx;
-        ctx->mutableConfig().serviceBaseUrl = server.baseUrl();
+        ScreenHarness h;
+        RawHttpRecorder &server = h.service();
         QVERIFY(UserInfo::info()->userId().isEmpty());
 
         RecordingDelegate guarded;
         QPointer<Request> request = Request::request(1);
-        call(request, &guarded);
+        request->orderListWithRole("1", 0, 1, &guarded);
 
         // A call that does go out afterwards: once it has been answered, anything the guarded
         // call had sent would have been recorded too.
