@@ -29,23 +29,21 @@ private slots:
 
     void wire_data()
     {
-        QTest::addColumn<bool>("advice");
+        QTest::addColumn<bool>("advice");   // the advice service, and with the report token
         QTest::addColumn<QString>("path");
-        QTest::addColumn<bool>("hasInfo");
-        QTest::addColumn<JsonMembers>("info");
-        QTest::addColumn<bool>("reportToken");
+        QTest::addColumn<JsonMembers>("info");   // none: no info block at all
         QTest::addColumn<QByteArray>("expectedPath");
         QTest::addColumn<QByteArray>("expectedBody");
-        QTest::newRow("auth only") << false << "steel/GetQueryCondition" << false << JsonMembers{} << false
+        QTest::newRow("auth only") << false << "steel/GetQueryCondition" << JsonMembers{}
                                    << QByteArray("/steel/GetQueryCondition")
                                    << "auth=" + encodedAuth("A3C9E1F07B2D4C6E8F1A0B3D5C7E");
         QTest::newRow("info percent-encoded")
-            << false << "market/GetYieldly" << true << JsonMembers{{"content", QStringLiteral("a&b=c+d 热轧")}}
-            << false << QByteArray("/market/GetYieldly")
+            << false << "market/GetYieldly" << JsonMembers{{"content", QStringLiteral("a&b=c+d 热轧")}}
+            << QByteArray("/market/GetYieldly")
             << "info=%7B%22content%22%3A%22a%26b%3Dc%2Bd%20%E7%83%AD%E8%BD%A7%22%7D&auth="
                    + encodedAuth("A3C9E1F07B2D4C6E8F1A0B3D5C7E");
         QTest::newRow("advice with report token")
-            << true << "app/addAdvice" << true << JsonMembers{{"content", QStringLiteral("ok")}} << true
+            << true << "app/addAdvice" << JsonMembers{{"content", QStringLiteral("ok")}}
             << QByteArray("/advice/app/addAdvice")
             << "info=%7B%22content%22%3A%22ok%22%7D&auth=" + encodedAuth("C4D2B7A19E3F5061D8B2A7E49");
     }
@@ -53,14 +51,12 @@ private slots:
     {
         QFETCH(bool, advice);
         QFETCH(QString, path);
-        QFETCH(bool, hasInfo);
         QFETCH(JsonMembers, info);
-        QFETCH(bool, reportToken);
         QFETCH(QByteArray, expectedPath);
         QFETCH(QByteArray, expectedBody);
         const QUrl url = advice ? FormEnvelope::adviceUrl(path) : FormEnvelope::serviceUrl(path);
-        FormEnvelope::post(url, hasInfo ? std::optional<JsonMembers>(info) : std::nullopt,
-                           reportToken ? ServiceToken::kReport : ServiceToken::kService, nullptr, {});
+        FormEnvelope::post(url, info.isEmpty() ? std::nullopt : std::optional<JsonMembers>(info),
+                           advice ? ServiceToken::kReport : ServiceToken::kService, nullptr, {});
         QVERIFY(m_h->service().waitForRequests(1));
         const RecordedHttpRequest &got = m_h->service().last();
         QCOMPARE(got.method, QByteArray("POST"));
