@@ -69,8 +69,6 @@ private slots:
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<bool>("valid");
         QTest::addColumn<QByteArray>("resultJson");
-        QTest::newRow("plain") << 200 << QByteArray(R"({"errorCode":0,"data":[1]})") << true
-                               << QByteArray(R"({"data":[1],"errorCode":0})");
         QTest::newRow("CR LF between tokens")
             << 200 << QByteArray("{\r\n\"errorCode\":0,\r\n\"data\":{\"a\":\"b\"}\r\n}") << true
             << QByteArray(R"({"data":{"a":"b"},"errorCode":0})");
