@@ -1,4 +1,4 @@
-#include "TestContext.h"
+#include "ScreenHarness.h"
 
 #include "app/BusinessTabBar.h"
 #include "app/LoadingView.h"
@@ -34,10 +34,8 @@ private slots:
 
     void superControllerDiscardsOverlay()
     {
-        TestContext ctx;
-        NavigationStack stack(new SuperController);
-        auto *screen = static_cast<SuperController *>(stack.rootViewController());
-        screen->loadViewIfNeeded();
+        ScreenHarness h;
+        auto *screen = h.open(new SuperController);
         screen->showActivity();
         QPointer<LoadingView> first = screen->loading();
         auto *notice = new OverlayView(screen);
@@ -54,10 +52,8 @@ private slots:
 
     void tableKeepsOverlayAndFades()
     {
-        TestContext ctx;
-        NavigationStack stack(new SuperTableViewController);
-        auto *screen = static_cast<SuperTableViewController *>(stack.rootViewController());
-        screen->loadViewIfNeeded();
+        ScreenHarness h;
+        auto *screen = h.open(new SuperTableViewController);
         screen->showActivity();
         LoadingView *overlay = screen->loading();
         screen->hideActivity();

@@ -1,10 +1,9 @@
-#include "TestContext.h"
+#include "ScreenHarness.h"
 
 #include "app/AlertStyleValue1.h"
 #include "app/Alerts.h"
 #include "app/CustomIOS7AlertView.h"
 #include "app/FerroxAlert.h"
-#include "app/NavigationStack.h"
 #include "app/SuperController.h"
 
 #include <QPointer>
@@ -22,13 +21,6 @@ public:
     void clickedButton(ButtonModel *button) override { clickedTags.append(button->tag()); }
     void customIOS7dialogButtonTouchUpInside(CustomIOS7AlertView *, int index) override { dialogButtons.append(index); }
 };
-
-SuperController *shownScreen(NavigationStack &stack)
-{
-    auto *screen = static_cast<SuperController *>(stack.rootViewController());
-    screen->loadViewIfNeeded();
-    return screen;
-}
 } // namespace
 
 class TestSharedViews : public QObject
@@ -44,9 +36,8 @@ private slots:
     void noticeCloses()
     {
         QFETCH(bool, withDelegate);
-        TestContext ctx;
-        NavigationStack stack(new SuperController);
-        SuperController *screen = shownScreen(stack);
+        ScreenHarness h;
+        auto *screen = h.open(new SuperController);
         Listener listener;
         auto *alert = new FerroxAlert;
         if (withDelegate)
@@ -64,16 +55,16 @@ private slots:
 
     void noticeDelegateGoneFirst()
     {
-        TestContext ctx;
-        NavigationStack stack(new SuperController);
+        ScreenHarness h;
+        auto *screen = h.open(new SuperController);
         auto *alert = new FerroxAlert;
         {
             Listener listener;
             alert->setSDelegate(&listener);
-            alert->showInView(shownScreen(stack), QStringLiteral("提示"));
+            alert->showInView(screen, QStringLiteral("提示"));
         }
         alert->close();     // must not call the destroyed delegate
-        QVERIFY(shownScreen(stack)->subviews().isEmpty());
+        QVERIFY(screen->subviews().isEmpty());
     }
 
     void choiceButtons_data()
@@ -87,9 +78,8 @@ private slots:
     {
         QFETCH(bool, confirm);
         QFETCH(int, tag);
-        TestContext ctx;
-        NavigationStack stack(new SuperController);
-        SuperController *screen = shownScreen(stack);
+        ScreenHarness h;
+        auto *screen = h.open(new SuperController);
         Listener listener;
         auto *alert = new AlertStyleValue1;
         alert->setDelegate(&listener);
