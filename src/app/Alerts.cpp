@@ -66,6 +66,15 @@ QList<QObject *> Alerts::viewObjects() const
     return m_layer->objects();
 }
 
+bool Alerts::escape()
+{
+    const QList<OverlayView *> all = views();
+    if (all.isEmpty())
+        return false;
+    all.last()->cancel();
+    return true;
+}
+
 PlatformAlert *Alerts::topAlert() const
 {
     const QList<OverlayView *> all = views();

@@ -36,6 +36,9 @@ public:
     QList<QObject *> viewObjects() const;
     /// The frontmost platform alert or sheet, or null.
     PlatformAlert *topAlert() const;
+    /// Escape: the frontmost view over the window is cancelled when it can be. Says whether a
+    /// view was there: while one is, the screens under it take no keys.
+    Q_INVOKABLE bool escape();
 
 signals:
     void viewsChanged();

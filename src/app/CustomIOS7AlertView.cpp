@@ -34,3 +34,10 @@ void CustomIOS7AlertView::buttonTouchUpInside(int buttonIndex)
     removeFromSuperview();
     deleteLater();
 }
+
+// One button: Escape presses it, as a tap on it would.
+bool CustomIOS7AlertView::cancel()
+{
+    buttonTouchUpInside(0);
+    return true;
+}

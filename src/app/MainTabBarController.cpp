@@ -55,6 +55,18 @@ NavigationStack *MainTabBarController::selectedViewController() const
     return m_selectedIndex >= 0 && m_selectedIndex < m_tabs.size() ? m_tabs.at(m_selectedIndex) : nullptr;
 }
 
+bool MainTabBarController::goBack()
+{
+    NavigationStack *stack = selectedViewController();
+    while (stack && stack->presentedStack())
+        stack = stack->presentedStack();
+    ViewController *top = stack ? stack->topViewController() : nullptr;
+    if (!top || !top->backButtonShown())
+        return false;
+    top->popViewController();
+    return true;
+}
+
 void MainTabBarController::viewDidLoad()
 {
     ViewController::viewDidLoad();

@@ -45,6 +45,9 @@ public:
 
     void selectedItem(TabBarButton *button);
     Q_INVOKABLE void pressedItemFromButtonTag(int tag);
+    /// Escape: what the back button of the screen on top does, when that screen shows one.
+    /// Says whether it did.
+    Q_INVOKABLE bool goBack();
 
     /// Observer of "setBadgeValue": the object's text goes on the button at index 2.
     void setBadge(const Notification &notification);

@@ -16,6 +16,13 @@ Window {
     title: "Velmora"
     color: "#202020"
 
+    // Escape goes back: it cancels what is over the window, else it is the back button of the
+    // screen on top.
+    Shortcut {
+        sequence: "Esc"
+        onActivated: if (!window.alerts.escape()) window.shell.goBack()
+    }
+
     Item {
         id: phone
         width: Theme.phoneWidth

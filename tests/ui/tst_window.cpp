@@ -201,6 +201,45 @@ private slots:
         Window::keep(image, QString::fromUtf8(QTest::currentDataTag()));
     }
 
+    // Escape cancels what is over the window, or else does what the top screen's back button does.
+    void escapeGoesBack_data()
+    {
+        QTest::addColumn<Action>("show");
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<bool>("alertLeft");
+        const auto push = [](Window &w) { w.home()->pushViewController(new SuperController); };
+        QTest::newRow("root screen") << Action([](Window &) {}) << 1 << false;
+        QTest::newRow("pushed screen") << Action(push) << 1 << false;
+        QTest::newRow("login with a field focused") << Action([](Window &w) {
+            auto *login = new UserLogin;
+            login->setComfromOtherController(true);
+            w.home()->pushViewController(login);
+            QTRY_VERIFY(!w.busy());
+            QTest::mouseClick(w.window(), Qt::LeftButton, {}, QPoint(200, 101));
+        }) << 1 << false;
+        QTest::newRow("message over a pushed screen") << Action([push](Window &w) {
+            push(w);
+            w.ctx->service<Alerts>()->messageWithString(QStringLiteral("发布成功"));
+        }) << 2 << false;
+        QTest::newRow("choice without a cancel button") << Action([push](Window &w) {
+            push(w);
+            w.ctx->service<Alerts>()->showAlert({}, QStringLiteral("确定删除该资源吗?"), {QStringLiteral("否"), QStringLiteral("是")});
+        }) << 2 << true;
+    }
+    void escapeGoesBack()
+    {
+        QFETCH(Action, show);
+        QFETCH(int, depth);
+        QFETCH(bool, alertLeft);
+        Window w;
+        QVERIFY(w.open());
+        show(w);
+        QTRY_VERIFY(!w.busy());
+        QTest::keyClick(w.window(), Qt::Key_Escape);
+        QCOMPARE(w.shell->viewControllers().at(0)->depth(), depth);
+        QCOMPARE(!w.ctx->service<Alerts>()->views().isEmpty(), alertLeft);
+    }
+
     void tappingTheWindow()
     {
         Window w;
