@@ -1,33 +1,14 @@
+#include "SqlRows.h"
 #include "TestContext.h"
 #include "core/session/SQLITE.h"
 
 #include <QTest>
 
-#include <sqlite3.h>
-
 namespace {
 
-QString integrity(sqlite3 *db)
+QStringList schemaOf(sqlite3 *db)
 {
-    sqlite3_stmt *stmt = nullptr;
-    QString out;
-    if (sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &stmt, nullptr) == SQLITE_OK)
-        while (sqlite3_step(stmt) == SQLITE_ROW)
-            out += QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0)));
-    sqlite3_finalize(stmt);
-    return out;
-}
-
-QString schemaOf(sqlite3 *db)
-{
-    sqlite3_stmt *stmt = nullptr;
-    QString out;
-    if (sqlite3_prepare_v2(db, "select name || ':' || sql from sqlite_master where type='table' order by name",
-                           -1, &stmt, nullptr) == SQLITE_OK)
-        while (sqlite3_step(stmt) == SQLITE_ROW)
-            out += QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0))) + QLatin1Char('\n');
-    sqlite3_finalize(stmt);
-    return out;
+    return sqlRows(db, "select name || ':' || sql from sqlite_master where type='table' order by name");
 }
 
 // Texts that try to end a literal or a name early, comment out the rest, smuggle a second
@@ -78,7 +59,7 @@ private slots:
         // Nothing outside the rows written by a case changed, and the file is sound.
         QCOMPARE(store->selectSQLFromtable(QStringLiteral("x"), {}, {}, 0, 0, 0),
                  QVariantList({QVariantMap{{QStringLiteral("id"), QStringLiteral("1")}, {QStringLiteral("keep"), QStringLiteral("me")}}}));
-        QCOMPARE(integrity(store->database()), QStringLiteral("ok"));
+        QCOMPARE(sqlRows(store->database(), "PRAGMA integrity_check"), QStringList{QStringLiteral("ok")});
         m_ctx.reset();
     }
 
@@ -194,7 +175,7 @@ private slots:
 
 private:
     std::unique_ptr<TestContext> m_ctx;
-    QString m_schema;
+    QStringList m_schema;
 };
 
 QTEST_GUILESS_MAIN(TestSqliteHostile)
