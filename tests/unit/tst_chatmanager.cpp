@@ -122,10 +122,12 @@ private slots:
 
     void badgeSumsAllPeers()
     {
-        receive(incoming(QStringLiteral("9")));
+        const QString hostile = QStringLiteral("9'; drop table historyMSG7; --");   // stays data
+        receive(incoming(hostile));
         receive(incoming(QStringLiteral("9")));
         receive(incoming(12));   // a numeric id from the wire is the same peer as its text
         receive(incoming(QStringLiteral("12")));
+        QCOMPARE(unread(hostile), QStringLiteral("1"));
         QCOMPARE(unread(QStringLiteral("12")), QStringLiteral("2"));
         QCOMPARE(badge()->number(), QStringLiteral("4"));
     }
@@ -218,15 +220,6 @@ private slots:
         QVERIFY(m_sound->played.isEmpty());
         QCOMPARE(store()->counttable(kHistory), 0);
         QVERIFY(m_posted->take().isEmpty());
-    }
-
-    void hostileSenderIdStaysData()
-    {
-        const QString peer = QStringLiteral("9'; drop table historyMSG7; --");
-        receive(incoming(peer));
-        receive(incoming(QStringLiteral("9")));
-        QCOMPARE(unread(peer), QStringLiteral("1"));
-        QCOMPARE(badge()->number(), QStringLiteral("2"));
     }
 
     void markReadOfUnknownPeerWritesNothing()
