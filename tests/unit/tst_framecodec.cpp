@@ -88,7 +88,6 @@ private slots:
         QTest::addColumn<int>("type");
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("qr code") << 32 << QByteArray("{}") << QByteArray::fromHex("0000000020000000") + "{}";
         QTest::newRow("negative") << -1 << QByteArray("[]") << QByteArray::fromHex("00000000ffffffff") + "[]";
         QTest::newRow("wide type") << 0x01020304 << QByteArray() << QByteArray::fromHex("0000000004030201");
         QTest::newRow("empty body") << 5 << QByteArray() << QByteArray::fromHex("0000000005000000");

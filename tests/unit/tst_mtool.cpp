@@ -50,13 +50,6 @@ private slots:
         ctx->clock().setFixed(kNow);
         QCOMPARE(MTool::timeWithTimeInterval(kNow - ago), expected);
     }
-
-    void systemDateCutsTheFraction()
-    {
-        TestContext ctx;
-        ctx->clock().setFixed(kNow + 0.999);
-        QCOMPARE(MTool::systemDate(), QStringLiteral("1700000000"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestMTool)

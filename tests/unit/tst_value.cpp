@@ -95,7 +95,6 @@ private slots:
 
     void jsonStructures()
     {
-        QCOMPARE(JsonWriter::write(QVariantMap()), QByteArray("{}"));
         JsonMembers ordered{{QStringLiteral("z"), QStringLiteral("1")}, {QStringLiteral("a"), 2},
                             {QStringLiteral("m"), 1.5}, {QStringLiteral("n"), QVariant()},
                             {QStringLiteral("l"), QVariantList{true, QStringLiteral("x")}}};
