@@ -114,8 +114,6 @@ private slots:
         QCOMPARE(m_location->starts, 1);
         // A report would have been started during the launch.
         QCOMPARE(pendingReports(), 0);
-        QCoreApplication::processEvents();
-        QCOMPARE(m_server->count(), 0);
         QVERIFY(!defaults()->contains(kKey));
     }
 
@@ -133,7 +131,6 @@ private slots:
         QVERIFY(!defaults()->contains(kKey));
         QCOMPARE(m_server->count(), 1);
         const RecordedHttpRequest &report = m_server->last();
-        QCOMPARE(report.method, QByteArray("POST"));
         QCOMPARE(report.path, QByteArray("/error/senderror"));
         QCOMPARE(report.body, expectedReport("boom%20%26%20%E7%83%AD%E8%BD%A7"));
     }

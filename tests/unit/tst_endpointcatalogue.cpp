@@ -159,9 +159,7 @@ private slots:
 
         QVERIFY(server.waitForRequests(before + 1));
         QCOMPARE(server.count(), before + 1);
-        QCOMPARE(server.last().method, QByteArray("POST"));
         QCOMPARE(QString::fromUtf8(server.last().path), QLatin1Char('/') + path);
-        QVERIFY(server.last().body.startsWith("auth={"));
         QCOMPARE(infoOf(server.last().body), info);
         QVERIFY(delegate.waitForHide());
         QCOMPARE(delegate.eventsWithoutProgress(), QStringList({"willStart", "show", "finish", "hide"}));
