@@ -52,12 +52,11 @@ private:
     }
     QString unread(const QString &peer) { return row(peer).value(QStringLiteral("unread")).toString(); }
 
+private slots:
     /// A fresh context with user 7 logged in, both switches on, a recording sound port, and a
     /// four-tab shell whose loading creates the chat manager.
-    void launch()
+    void init()
     {
-        m_shell.reset();
-        m_posted.reset();
         m_ctx = std::make_unique<TestContext>();
         ctx().clock().setFixed(1700000000.75);
         UserInfo *user = ctx().service<UserInfo>();
@@ -76,9 +75,6 @@ private:
             ctx().notificationCenter(),
             QStringList{"InstantMessage", "ReceiveAddFrinedRequest", "RequestAddFriendInfo"});
     }
-
-private slots:
-    void init() { launch(); }
     void cleanup()
     {
         m_posted.reset();
