@@ -2,28 +2,19 @@
 
 #include "core/platform/AlertPort.h"
 
-#include <QList>
+#include <QStringList>
 
-/// An AlertPort that records what would have been shown.
+/// An AlertPort that records the texts it would have shown, messages and alerts alike, in order.
 ///
 ///     auto *alerts = ctx->setService<AlertPort>(std::make_unique<RecordingAlertPort>());
-///     ... QCOMPARE(alerts->shown.last().text, "...");
+///     ... QCOMPARE(alerts->texts(), QStringList{"..."});
 class RecordingAlertPort : public AlertPort
 {
 public:
-    struct Shown
-    {
-        enum Kind { Message, Alert } kind;
-        QString title;
-        QString text;
-        QString button;
-    };
+    void showMessage(const QString &text, const QString &) override { shown.append(text); }
+    void showAlert(const QString &, const QString &text, const QString &) override { shown.append(text); }
 
-    void showMessage(const QString &text, const QString &button) override;
-    void showAlert(const QString &title, const QString &text, const QString &button) override;
+    QStringList texts() const { return shown; }
 
-    /// The texts shown, in order (messages and alerts alike).
-    QStringList texts() const;
-
-    QList<Shown> shown;
+    QStringList shown;
 };
