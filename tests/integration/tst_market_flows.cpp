@@ -142,25 +142,6 @@ private slots:
         QCOMPARE(tradeStatus(QStringLiteral("1"), QStringLiteral("buy")), QStringLiteral("9"));
     }
 
-    void orderRefusals_data()
-    {
-        QTest::addColumn<QString>("buyer");
-        QTest::addColumn<double>("weight");
-        QTest::newRow("own resource") << QStringLiteral("2") << 1.0;
-        QTest::newRow("more than offered") << QStringLiteral("1") << 1.0e6;
-        QTest::newRow("nobody") << QStringLiteral("9999") << 1.0;
-    }
-    void orderRefusals()
-    {
-        QFETCH(QString, buyer);
-        QFETCH(double, weight);
-        const QVariantMap mine = call(QStringLiteral("2"), [](Request *r, RequestDelegate *d) { r->sourceListWithDelegate(d, 1, 2); });
-        const QString resourceId = rows(mine).first().toMap().value(QStringLiteral("resourceId")).toString();
-        const QVariantMap reply = call(buyer, [&](Request *r, RequestDelegate *d) { r->buyItemFromSuperMark(buyer, resourceId, 3500, weight, d); });
-        QVERIFY(code(reply) != 0);
-        QVERIFY(!reply.value(QStringLiteral("message")).toString().isEmpty());
-    }
-
     void resourceLifecycle()
     {
         auto buyer = online(kThird);

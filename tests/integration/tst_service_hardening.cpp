@@ -6,16 +6,10 @@
 #include "SessionPeer.h"
 
 #include <QFileInfo>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QSignalSpy>
 #include <QtTest>
 #include <memory>
 
 namespace {
-const QByteArray kEnvelope = "auth={\"os\":\"iOS\",\"tokenKey\":\"A3C9E1F07B2D4C6E8F1A0B3D5C7E\"}&info=";
 const QString kPass = QStringLiteral("demo123");
 QString mobileOf(int user) { return QStringLiteral("1380000000%1").arg(user); }
 } // namespace
@@ -28,7 +22,6 @@ private:
     std::unique_ptr<ServerProcess> m_server;
     std::unique_ptr<MarketDatabase> m_peek;
     std::vector<std::unique_ptr<SessionPeer>> m_peers;
-    QNetworkAccessManager m_nam;
 
     bool start(const QStringList &extra = {})
     {
@@ -42,19 +35,6 @@ private:
     }
     qint64 count(const QString &sql, const QVariantList &params = {}) { return m_peek->scalar(sql, params).toLongLong(); }
 
-    QVariantMap post(const QString &path, const QByteArray &info, const QByteArray &key = {})
-    {
-        QNetworkRequest req(m_server->baseUrl().resolved(QUrl(path)));
-        req.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray("application/x-www-form-urlencoded"));
-        if (!key.isEmpty())
-            req.setRawHeader("X-Velmora-Session", key);
-        QNetworkReply *reply = m_nam.post(req, kEnvelope + info);
-        QSignalSpy done(reply, &QNetworkReply::finished);
-        if (!reply->isFinished())
-            done.wait(15000);
-        reply->deleteLater();
-        return QJsonDocument::fromJson(reply->readAll()).object().toVariantMap();
-    }
     static int code(const QVariantMap &reply) { return reply.value(QStringLiteral("errorCode"), -1).toInt(); }
 
     /// Logs the demo user in on the session channel and returns the key of that login.
@@ -91,6 +71,8 @@ private slots:
         QTest::newRow("NaN price") << listed << QByteArray("NaN") << QByteArray("1.50") << false;
         QTest::newRow("negative weight") << listed << QByteArray("3451") << QByteArray("-5") << false;
         QTest::newRow("infinite weight") << listed << QByteArray("3451") << QByteArray("inf") << false;
+        QTest::newRow("more than offered") << listed << QByteArray("3451") << QByteArray("1000000") << false;
+        QTest::newRow("own resource") << QStringLiteral("status = 2 AND owner_id = 1") << QByteArray("3451") << QByteArray("1.50") << false;
         QTest::newRow("id with SQL") << QStringLiteral("0") << QByteArray("3451") << QByteArray("1.50") << false;
         QTest::newRow("taken back") << QStringLiteral("status = 1 AND owner_id <> 1") << QByteArray("3451") << QByteArray("1.50") << false;
         QTest::newRow("directed to another") << QStringLiteral("status = 3 AND directed_to <> 1 AND owner_id <> 1") << QByteArray("3451") << QByteArray("1.50") << false;
@@ -108,12 +90,12 @@ private slots:
         QVERIFY(id.isValid());
         const qint64 before = count(QStringLiteral("SELECT COUNT(*) FROM orders"));
         const QByteArray key = keyOf(1);
-        const QVariantMap reply = post(QStringLiteral("Market/ToOrder"), order(id, price, weight), key);
+        const QVariantMap reply = m_server->post(QStringLiteral("Market/ToOrder"), order(id, price, weight), key);
         QCOMPARE(code(reply) == 0, placed);
         QVERIFY(!reply.value(QStringLiteral("message")).toString().isEmpty());
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM orders")), before + (placed ? 1 : 0));
         if (placed) // the same order again (Qt's resend) is answered with the first
-            QCOMPARE(post(QStringLiteral("Market/ToOrder"), order(id, price, weight), key), reply);
+            QCOMPARE(m_server->post(QStringLiteral("Market/ToOrder"), order(id, price, weight), key), reply);
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM orders")), before + (placed ? 1 : 0));
     }
 
@@ -138,7 +120,7 @@ private slots:
         QVERIFY(start());
         const QByteArray key = keyOf ? this->keyOf(keyOf) : QByteArray();
         const QByteArray orderId = m_peek->scalar(QStringLiteral("SELECT id FROM orders WHERE buyer_id = 1 LIMIT 1")).toString().toUtf8();
-        const QVariantMap reply = post(path, "{\"loginInfoID\":\"1\",\"id\":\"" + orderId + "\",\"newPwd\":\"n3w\"}", key);
+        const QVariantMap reply = m_server->post(path, "{\"loginInfoID\":\"1\",\"id\":\"" + orderId + "\",\"newPwd\":\"n3w\"}", key);
         QCOMPARE(code(reply) == 0, accepted);
     }
 
@@ -189,7 +171,7 @@ private slots:
         }
         QTRY_VERIFY_WITH_TIMEOUT(m_server->log().contains(QLatin1String("accept failed")), 10000);
         flood.clear();
-        QTRY_COMPARE_WITH_TIMEOUT(code(post(QStringLiteral("steel/GetQueryCondition"), "{}")), 0, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(code(m_server->post(QStringLiteral("steel/GetQueryCondition"), "{}")), 0, 20000);
         SessionPeer peer;
         QVERIFY(peer.connectTo(m_server->sessionPort()));
         QCOMPARE(peer.login(mobileOf(1), kPass), 1);
@@ -199,12 +181,12 @@ private slots:
     {
         QVERIFY(start());
         const QString mobile = mobileOf(3);
-        QCOMPARE(code(post(QStringLiteral("User/SendCaptchaCode"), "{\"mobile\":\"" + mobile.toUtf8() + "\"}")), 0);
-        QVERIFY(code(post(QStringLiteral("User/SendCaptchaCode"), "{\"mobile\":\"" + mobile.toUtf8() + "\"}")) != 0);
+        QCOMPARE(code(m_server->post(QStringLiteral("User/SendCaptchaCode"), "{\"mobile\":\"" + mobile.toUtf8() + "\"}")), 0);
+        QVERIFY(code(m_server->post(QStringLiteral("User/SendCaptchaCode"), "{\"mobile\":\"" + mobile.toUtf8() + "\"}")) != 0);
         QString sms;
         QTRY_VERIFY_WITH_TIMEOUT(!(sms = m_server->lastCode(mobile)).isEmpty(), 5000);
         auto reset = [&](const QString &captcha) {
-            return code(post(QStringLiteral("User/ChangePwdByPhone"),
+            return code(m_server->post(QStringLiteral("User/ChangePwdByPhone"),
                              QStringLiteral("{\"mobile\":\"%1\",\"newPwd\":\"x\",\"captcha\":\"%2\"}").arg(mobile, captcha).toUtf8()));
         };
         for (int i = 0; i < 5; ++i)
