@@ -1,7 +1,13 @@
 #include "ServerProcess.h"
 
 #include <QDeadlineTimer>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QRegularExpression>
+#include <QSignalSpy>
+#include <memory>
 #include <sys/resource.h>
 
 ServerProcess::ServerProcess(const QString &program) : m_program(program) {}
@@ -67,6 +73,21 @@ void ServerProcess::stop()
 QUrl ServerProcess::baseUrl() const
 {
     return QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(m_httpPort));
+}
+
+QVariantMap ServerProcess::post(const QString &path, const QByteArray &info, const QByteArray &sessionKey) const
+{
+    QNetworkAccessManager nam;
+    QNetworkRequest req(baseUrl().resolved(QUrl(path)));
+    req.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray("application/x-www-form-urlencoded"));
+    if (!sessionKey.isEmpty())
+        req.setRawHeader("X-Velmora-Session", sessionKey);
+    const std::unique_ptr<QNetworkReply> reply(
+        nam.post(req, "auth={\"os\":\"iOS\",\"tokenKey\":\"A3C9E1F07B2D4C6E8F1A0B3D5C7E\"}&info=" + info));
+    QSignalSpy done(reply.get(), &QNetworkReply::finished);
+    if (!reply->isFinished())
+        done.wait(15000);
+    return QJsonDocument::fromJson(reply->readAll()).object().toVariantMap();
 }
 
 QString ServerProcess::log()

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <QVariantMap>
 
 /// Runs velmora-server as a child process on ephemeral ports over a temporary data directory,
 /// for integration tests and benchmarks. start() waits for the server's "listening" line.
@@ -29,6 +30,10 @@ public:
     qint64 processId() const { return m_process.processId(); }
     /// Starts the next server with this many file descriptors at most (0: inherited).
     void setFileLimit(int limit) { m_fileLimit = limit; }
+
+    /// Posts the info block with the client's token (and the session key, when given) and
+    /// returns the reply's JSON object, empty when none came within 15 s.
+    QVariantMap post(const QString &path, const QByteArray &info, const QByteArray &sessionKey = {}) const;
 
     /// Everything the server logged so far (its standard error).
     QString log();
