@@ -3,17 +3,12 @@
 #include "ScreenHarness.h"
 #include "ServerProcess.h"
 #include "SessionPeer.h"
-#include "core/platform/ScreenMetrics.h"
 #include "core/session/UserInfo.h"
-#include "core/util/Custom.h"
-#include "core/util/Value.h"
 #include "screens/market/Auction.h"
 #include "screens/market/AuctionDetail.h"
 #include "screens/market/BrandStore.h"
 #include "screens/market/ClassSelector.h"
 #include "screens/market/GoBuy.h"
-#include "screens/market/HomePage.h"
-#include "screens/market/MoreBuy.h"
 #include "screens/market/SubClassSelector.h"
 #include "screens/market/SuperMarket.h"
 
@@ -46,26 +41,11 @@ private slots:
         m_server.reset();
     }
 
-    void homePageShowsDealsAndOpensThem()
-    {
-        auto *home = m_h->open(new HomePage);
-        QVERIFY(m_h->settle());
-        QCOMPARE(m_h->takeAlerts(), QStringList{});
-        QCOMPARE(home->tickerLines().size(), 4);
-        QVERIFY(home->strip()->numberOfPages() > 0);
-        home->touchesBackground();
-        QVERIFY(m_h->settle());
-        QVERIFY(top<MoreBuy>()->mainlist()->count() > 0);
-    }
-
     void supermarketBrowseFilterOpenBuy()
     {
         auto *list = m_h->open(new SuperMarket);
         QVERIFY(m_h->settle());
         QCOMPARE(list->mainlist()->count(), 10);
-        list->mainlist()->loadMore();
-        QVERIFY(m_h->settle());
-        QCOMPARE(list->mainlist()->count(), 20);
 
         // A kind from the kind picker, then a city from the place picker.
         list->filter()->headerButtonPressed(1);
