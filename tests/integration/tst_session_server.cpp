@@ -184,15 +184,9 @@ private slots:
         QCOMPARE(c->count(7), 0);
     }
 
-    void streamCutAtRandomPoints_data()
+    // Random cuts are the decoder's own unit test; here the server keeps what it read across reads.
+    void streamInSmallPieces()
     {
-        QTest::addColumn<quint32>("seed");
-        for (quint32 seed : {1u, 42u, 31337u})
-            QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed;
-    }
-    void streamCutAtRandomPoints()
-    {
-        QFETCH(quint32, seed);
         auto p = peer();
         QVERIFY(p);
         // Strings holding braces, brackets, escaped quotes and backslashes must not end a frame.
@@ -200,11 +194,8 @@ private slots:
                                                      {"deviceID", QStringLiteral("二维码 } ] \\")}});
         const QByteArray stream = SessionPeer::frame(0, SessionPeer::json({{"Phone", kA}, {"Password", kPass}, {"Platform", QStringLiteral("2")}}))
                                   + SessionPeer::frame(32, tricky) + SessionPeer::frame(32, kQr);
-        QRandomGenerator rng(seed);
-        for (qsizetype at = 0; at < stream.size();) {
-            const qsizetype n = qMin<qsizetype>(stream.size() - at, 1 + rng.bounded(20));
-            p->write(stream.mid(at, n));
-            at += n;
+        for (qsizetype at = 0; at < stream.size(); at += 7) {
+            p->write(stream.mid(at, 7));
             QCoreApplication::processEvents();
         }
         QVERIFY(p->waitFor(1));
