@@ -75,19 +75,24 @@ QUrl ServerProcess::baseUrl() const
     return QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(m_httpPort));
 }
 
-QVariantMap ServerProcess::post(const QString &path, const QByteArray &info, const QByteArray &sessionKey) const
+ServerProcess::Reply ServerProcess::send(const QString &path, const QByteArray &body, const QByteArray &contentType,
+                                         const QByteArray &method, const QByteArray &sessionKey) const
 {
     QNetworkAccessManager nam;
     QNetworkRequest req(baseUrl().resolved(QUrl(path)));
-    req.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray("application/x-www-form-urlencoded"));
+    req.setHeader(QNetworkRequest::ContentTypeHeader,
+                  contentType.isEmpty() ? QByteArray("application/x-www-form-urlencoded") : contentType);
     if (!sessionKey.isEmpty())
         req.setRawHeader("X-Velmora-Session", sessionKey);
-    const std::unique_ptr<QNetworkReply> reply(
-        nam.post(req, "auth={\"os\":\"iOS\",\"tokenKey\":\"A3C9E1F07B2D4C6E8F1A0B3D5C7E\"}&info=" + info));
+    const std::unique_ptr<QNetworkReply> reply(nam.sendCustomRequest(req, method, body));
     QSignalSpy done(reply.get(), &QNetworkReply::finished);
     if (!reply->isFinished())
         done.wait(15000);
-    return QJsonDocument::fromJson(reply->readAll()).object().toVariantMap();
+    Reply r;
+    r.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    r.body = reply->readAll();
+    r.json = QJsonDocument::fromJson(r.body).object().toVariantMap();
+    return r;
 }
 
 QString ServerProcess::log()

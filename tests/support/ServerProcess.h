@@ -31,9 +31,21 @@ public:
     /// Starts the next server with this many file descriptors at most (0: inherited).
     void setFileLimit(int limit) { m_fileLimit = limit; }
 
-    /// Posts the info block with the client's token (and the session key, when given) and
-    /// returns the reply's JSON object, empty when none came within 15 s.
-    QVariantMap post(const QString &path, const QByteArray &info, const QByteArray &sessionKey = {}) const;
+    struct Reply
+    {
+        int status = 0;     ///< 0 when no answer came within 15 s
+        QByteArray body;
+        QVariantMap json;   ///< the body's JSON object, empty when it is none
+    };
+    /// Sends body to path with that content type (a form when empty) and method.
+    Reply send(const QString &path, const QByteArray &body, const QByteArray &contentType = {},
+               const QByteArray &method = "POST", const QByteArray &sessionKey = {}) const;
+    /// Posts the info block with the client's token (and the session key, when given); the
+    /// reply's JSON object.
+    QVariantMap post(const QString &path, const QByteArray &info, const QByteArray &sessionKey = {}) const
+    {
+        return send(path, "auth={\"os\":\"iOS\",\"tokenKey\":\"A3C9E1F07B2D4C6E8F1A0B3D5C7E\"}&info=" + info, {}, "POST", sessionKey).json;
+    }
 
     /// Everything the server logged so far (its standard error).
     QString log();
