@@ -1,11 +1,8 @@
 // The conversation and recent-conversation screens against a real store in a temporary folder
 // and a fake session server.
-#include "FakeSessionServer.h"
-#include "RecordingAlertPort.h"
-#include "TestContext.h"
+#include "ScreenHarness.h"
 
 #include "app/Alerts.h"
-#include "app/NavigationStack.h"
 #include "app/SuperController.h"
 #include "core/platform/NotificationCenter.h"
 #include "core/session/SQLITE.h"
@@ -16,7 +13,6 @@
 #include "screens/im/RecentContactViewController.h"
 #include "screens/im/SteelChatViewController.h"
 
-#include <QTcpSocket>
 #include <QtTest>
 #include <memory>
 
@@ -43,12 +39,9 @@ class tst_ChatScreens : public QObject
 {
     Q_OBJECT
 private:
-    std::unique_ptr<TestContext> m_ctx;
-    std::unique_ptr<FakeSessionServer> m_server;
-    std::unique_ptr<NavigationStack> m_stack;
-    RecordingAlertPort *m_alerts = nullptr;
+    std::unique_ptr<ScreenHarness> m_h;
 
-    AppContext &ctx() { return m_ctx->context(); }
+    AppContext &ctx() { return m_h->context(); }
     SQLITE *store() { return ctx().service<SQLITE>(); }
     void storeMessages(int n, const QString &resource = QStringLiteral("0"), int firstTime = 100)
     {
@@ -58,32 +51,25 @@ private:
     /// Opens the conversation with peer 9 about resource over a plain root screen.
     SteelChatViewController *open(const QString &resource = QStringLiteral("0"))
     {
-        return ChatOpener::open(m_stack->rootViewController(), QStringLiteral("9"), resource, QStringLiteral("老李"));
+        return ChatOpener::open(m_h->stack().rootViewController(), QStringLiteral("9"), resource, QStringLiteral("老李"));
     }
     void connectChannel()
     {
-        m_server = std::make_unique<FakeSessionServer>();
-        ctx().mutableConfig().sessionPort = m_server->port();
+        m_h->sessionServer();
         QTRY_VERIFY(ctx().service<Socket>()->isConnected());
     }
 
 private slots:
     void init()
     {
-        m_ctx = std::make_unique<TestContext>();
+        m_h = std::make_unique<ScreenHarness>();
         ctx().clock().setFixed(1000);
         UserInfo *user = ctx().service<UserInfo>();
         user->setUserId(QStringLiteral("7"));
         user->setUserTel(QStringLiteral("13800000007"));
-        m_alerts = ctx().setService<AlertPort>(std::make_unique<RecordingAlertPort>());
-        m_stack = std::make_unique<NavigationStack>(new SuperController);
+        m_h->open(new SuperController);
     }
-    void cleanup()
-    {
-        m_stack.reset();
-        m_server.reset();
-        m_ctx.reset();
-    }
+    void cleanup() { m_h.reset(); }
 
     void onlyTheConversationsResourceIsShown()
     {
@@ -129,7 +115,7 @@ private slots:
         SteelChatViewController *chat = open();
         chat->setInputText(QStringLiteral("it's"));
         chat->sendButtonClicked();
-        QTRY_VERIFY(m_server->received().contains(R"("Content":"it''s")"));
+        QTRY_VERIFY(m_h->sessionServer().received().contains(R"("Content":"it''s")"));
         QCOMPARE(chat->inputText(), QString());
         QCOMPARE(contents(chat->chatDataArray()), QStringList{"it's"});
         QCOMPARE(store()->selectSQLFromtable(kTable, {}, {}, 0, 0, 0).first().toMap().value("Content").toString(),
@@ -170,7 +156,7 @@ private slots:
         const QString text(length, QLatin1Char('x'));
         chat->setInputText(text);
         chat->sendButtonClicked();
-        QCOMPARE(m_alerts->texts(), message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(m_h->alertTexts(), message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(chat->chatDataArray()->count(), sent ? 1 : 0);
         QCOMPARE(chat->inputText(), sent ? QString() : text);
     }
@@ -204,7 +190,7 @@ private slots:
         model->jiarutixing(peer);
         model->jiarutixing(other);
         auto *recent = new RecentContactViewController;
-        m_stack->pushViewController(recent);
+        m_h->open(recent);
         QCOMPARE(recent->rows()->count(), 2);
         QVERIFY(recent->rows()->row(1).marked);
         recent->deleteRowAtIndex(1);
@@ -215,7 +201,7 @@ private slots:
         recent->didSelectRowAtIndex(0);
         QVERIFY(model->huoqutixingarr().isEmpty());
         QVERIFY(!recent->rows()->row(0).marked);
-        QVERIFY(qobject_cast<SteelChatViewController *>(m_stack->presentedStack()->rootViewController()));
+        QVERIFY(qobject_cast<SteelChatViewController *>(m_h->stack().presentedStack()->rootViewController()));
     }
 
     void enquiry_data()
@@ -230,15 +216,15 @@ private slots:
         QFETCH(QString, seller);
         QFETCH(bool, opened);
         const QVariantMap resource{{"LoginInfoID", seller}, {"ID", "15"}, {"mobile", "13900001111"}};
-        SteelChatViewController *chat = ChatOpener::openEnquiry(m_stack->rootViewController(), resource);
+        SteelChatViewController *chat = ChatOpener::openEnquiry(m_h->stack().rootViewController(), resource);
         QCOMPARE(chat != nullptr, opened);
-        QCOMPARE(m_alerts->texts(), opened ? QStringList() : QStringList{"不能跟自己洽谈旺旺"});
+        QCOMPARE(m_h->alertTexts(), opened ? QStringList() : QStringList{"不能跟自己洽谈旺旺"});
         QCOMPARE(ctx().service<datamodel>()->getData().size(), opened ? 1 : 0);
         if (opened) {
             QCOMPARE(chat->ziyuanID(), QStringLiteral("15"));
             QVERIFY(!chat->rightButtonShown());
             chat->popViewController();
-            QVERIFY(!m_stack->presentedStack());
+            QVERIFY(!m_h->stack().presentedStack());
         }
     }
 };

@@ -1,6 +1,5 @@
 // The friends tab's screens against a scripted HTTP service, a fake session server and a real
 // store and address-book folder in a temporary data directory.
-#include "FakeSessionServer.h"
 #include "ScreenHarness.h"
 
 #include "app/Alerts.h"
@@ -49,13 +48,11 @@ class tst_FriendScreens : public QObject
     Q_OBJECT
 private:
     std::unique_ptr<ScreenHarness> m_h;
-    std::unique_ptr<FakeSessionServer> m_session;
 
     AppContext &ctx() { return m_h->context(); }
     void connectChannel()
     {
-        m_session = std::make_unique<FakeSessionServer>();
-        ctx().mutableConfig().sessionPort = m_session->port();
+        m_h->sessionServer();
         QTRY_VERIFY(ctx().service<Socket>()->isConnected());
     }
 
@@ -70,11 +67,7 @@ private slots:
         user->setIsOnline(true);
         m_h->open(new SuperController);
     }
-    void cleanup()
-    {
-        m_h.reset();
-        m_session.reset();
-    }
+    void cleanup() { m_h.reset(); }
 
     void pendingRowsAndAcceptance()
     {
@@ -91,8 +84,8 @@ private slots:
         pending->didSelectRowAtIndex(1);
         pending->didSelectRowAtIndex(2);
         pending->didSelectRowAtIndex(0);
-        QTRY_VERIFY(m_session->received().contains(R"("InviterID":"21")"));
-        QVERIFY(!m_session->received().contains("22"));
+        QTRY_VERIFY(m_h->sessionServer().received().contains(R"("InviterID":"21")"));
+        QVERIFY(!m_h->sessionServer().received().contains("22"));
         // A confirmed request reloads the list.
         ctx().notificationCenter()->postNotification(QStringLiteral("beijiahaoyou"), QStringLiteral("beijiahaoyou"));
         QVERIFY(m_h->service().waitForRequests(2));
@@ -174,7 +167,7 @@ private slots:
         if (!alert)
             return;
         QCOMPARE(alert->message(), QStringLiteral("已向13900000001发送邀请!"));
-        QTRY_VERIFY(m_session->received().contains(R"("Phone":"13900000001")"));
+        QTRY_VERIFY(m_h->sessionServer().received().contains(R"("Phone":"13900000001")"));
         alert->clickedButtonAtIndex(1);
         QCOMPARE(add->phone(), QString());
         QCOMPARE(m_h->stack().depth(), 3);
@@ -192,7 +185,7 @@ private slots:
         QCOMPARE(m_h->alertTexts(), QStringList{"不能添加自己为好友"});
         QVERIFY(!ctx().service<Alerts>()->topAlert());
         QCOMPARE(ctx().service<Socket>()->asyncSocket()->bytesToWrite(), 0);
-        QVERIFY(!m_session->received().contains("Phone"));
+        QVERIFY(!m_h->sessionServer().received().contains("Phone"));
     }
 
     void addressBookSearchNarrows()

@@ -1,7 +1,5 @@
-#include "FakeSessionServer.h"
 #include "RecordingAlertPort.h"
-#include "TestContext.h"
-#include "app/NavigationStack.h"
+#include "ScreenHarness.h"
 #include "app/SuperController.h"
 #include "core/platform/NotificationCenter.h"
 #include "core/session/AccountSession.h"
@@ -44,11 +42,6 @@ public:
 /// stack.
 struct Fixture
 {
-    Fixture() : ctx(), stack(opener = new Opener)
-    {
-        ctx->mutableConfig().sessionPort = server.port();
-        alerts = ctx->setService<AlertPort>(std::make_unique<RecordingAlertPort>());
-    }
     // The gate's login screen, on top of the opener.
     UserLogin *openLogin()
     {
@@ -68,11 +61,11 @@ struct Fixture
         return login;
     }
 
-    FakeSessionServer server;
-    TestContext ctx;
-    Opener *opener;
-    NavigationStack stack;
-    RecordingAlertPort *alerts = nullptr;
+    ScreenHarness h;
+    FakeSessionServer &server = h.sessionServer();
+    TestContext &ctx = h.testContext();
+    NavigationStack &stack = h.stack();
+    Opener *opener = h.open(new Opener);
 };
 
 } // namespace
@@ -104,12 +97,12 @@ private slots:
         QVERIFY(login);
         QCOMPARE(login->comfromOtherController(), true);
         if (!alert.isNull()) {
-            QCOMPARE(f.alerts->texts(), QStringList{alert});
+            QCOMPARE(f.h.alertTexts(), QStringList{alert});
             QCOMPARE(login->requesting(), false);
             QVERIFY(!f.ctx->hasService<Socket>());   // nothing was sent: the channel is not even up
             return;
         }
-        QVERIFY(f.alerts->texts().isEmpty());
+        QVERIFY(f.h.alertTexts().isEmpty());
         QCOMPARE(login->requesting(), true);
         QVERIFY(login->loading());
         QTRY_COMPARE(f.server.received(), loginFrame(tel, pass));
@@ -141,11 +134,10 @@ private slots:
         QPointer<UserLogin> login = f.submit(QStringLiteral("13900001111"), QStringLiteral("secret"));
         QTRY_VERIFY(!f.server.received().isEmpty());
         f.server.send(QByteArray::fromHex(header) + reply);
-        QTRY_COMPARE(f.alerts->texts().size() + f.opener->finished, alerts.size() + (online ? 1 : 0));
-        QCOMPARE(f.alerts->texts(), alerts);
+        QTRY_COMPARE(f.h.alertTexts().size() + f.opener->finished, alerts.size() + (online ? 1 : 0));
+        QCOMPARE(f.h.alertTexts(), alerts);
         UserInfo *user = UserInfo::info();
         QCOMPARE(user->isOnline(), online);
-        QCOMPARE(f.opener->finished, online ? 1 : 0);
         if (online) {
             QCOMPARE(user->userPass(), QStringLiteral("secret"));
             QCOMPARE(f.stack.topViewController(), f.opener);   // the opener closed it
@@ -163,7 +155,7 @@ private slots:
         UserLogin *login = f.submit(QStringLiteral("13900001111"), QStringLiteral("secret"));
         QTRY_VERIFY(!f.server.received().isEmpty());
         f.server.dropConnection();
-        QTRY_COMPARE(f.alerts->texts(), QStringList{kNetwork});
+        QTRY_COMPARE(f.h.alertTexts(), QStringList{kNetwork});
         QCOMPARE(login->requesting(), false);
         QVERIFY(!login->loading());
     }
@@ -273,7 +265,7 @@ private slots:
         f.server.send(reply);
         QTRY_COMPARE(user->sessionKey(), sessionKey);
         QCOMPARE(user->isOnline(), logouts == 0);
-        QCOMPARE(f.alerts->texts().count(QStringLiteral("密码已修改")), logouts);
+        QCOMPARE(f.h.alertTexts().count(QStringLiteral("密码已修改")), logouts);
         QCOMPARE(loggedOut, logouts);
     }
 
@@ -296,7 +288,7 @@ private slots:
         f.server.send(reply);
         QTRY_VERIFY(user->isOnline() || !user->hasRememberedLogin());
         QCOMPARE(f.opener->finished, 1 - logouts);
-        QCOMPARE(f.alerts->texts().count(QStringLiteral("密码已修改")), logouts);
+        QCOMPARE(f.h.alertTexts().count(QStringLiteral("密码已修改")), logouts);
         if (!logouts)
             QCOMPARE(user->userPass(), QStringLiteral("secret"));
     }
@@ -316,7 +308,7 @@ private slots:
         });
         AccountSession::logout();
         QCOMPARE(posts, (QStringList{"shoudaoliaotian4=shoudaoliaotian4", "UserLogoutSystem=", "qingkong=qingkong"}));
-        QCOMPARE(f.alerts->texts(), QStringList{QStringLiteral("已经安全的退出您的账号！")});
+        QCOMPARE(f.h.alertTexts(), QStringList{QStringLiteral("已经安全的退出您的账号！")});
         QVERIFY(user->userTel().isNull());
         QVERIFY(datamodel::instance()->getData().isEmpty());
         QVERIFY(datamodel::instance()->dedaohaoyou().isEmpty());

@@ -12,6 +12,15 @@ ScreenHarness::ScreenHarness()
     m_alerts = m_ctx->setService<AlertPort>(std::make_unique<RecordingAlertPort>());
 }
 
+FakeSessionServer &ScreenHarness::sessionServer()
+{
+    if (!m_session) {
+        m_session = std::make_unique<FakeSessionServer>();
+        m_ctx->mutableConfig().sessionPort = m_session->port();
+    }
+    return *m_session;
+}
+
 void ScreenHarness::reply(const QString &path, const QByteArray &json)
 {
     m_service.setReply(path, ScriptedReply::json(json));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FakeSessionServer.h"
 #include "RawHttpRecorder.h"
 #include "RecordingAlertPort.h"
 #include "TestContext.h"
@@ -25,6 +26,8 @@ public:
     TestContext &testContext() { return m_ctx; }
     RawHttpRecorder &service() { return m_service; }
     NavigationStack &stack() { return m_stack; }
+    /// A fake session server the context's channel talks to, made on first use.
+    FakeSessionServer &sessionServer();
 
     /// Pushes the screen; the stack owns it and its view loads.
     template <class Screen>
@@ -49,6 +52,7 @@ public:
     QStringList screens() const;
 
 private:
+    std::unique_ptr<FakeSessionServer> m_session;
     TestContext m_ctx;
     RawHttpRecorder m_service;
     NavigationStack m_stack; // after the context and service: its screens go first
