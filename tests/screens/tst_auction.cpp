@@ -78,7 +78,6 @@ private slots:
         QVERIFY(h.settle());
         QCOMPARE(h.sent(QStringLiteral("auction/getDetails")).value(QStringLiteral("auctionCode")).toString(), "PM1");
         QCOMPARE(detail->fields().value(QStringLiteral("weight")).toString(), QStringLiteral("120吨（理计重量）"));
-        QCOMPARE(detail->fields().value(QStringLiteral("fuKuanShiJian")).toString(), QStringLiteral("3个工作日内"));
         detail->addFavorites();
         QVERIFY(h.settle());
         QCOMPARE(h.screens().last(), top);
