@@ -46,6 +46,14 @@ private:
     }
     static int code(const QVariantMap &reply) { return reply.value(QStringLiteral("errorCode"), -1).toInt(); }
     static QVariantList rows(const QVariantMap &reply) { return reply.value(QStringLiteral("data")).toList(); }
+    /// The reply's row whose key holds value, empty when none does.
+    static QVariantMap rowWhere(const QVariantMap &reply, const QString &key, const QString &value)
+    {
+        for (const QVariant &row : rows(reply))
+            if (row.toMap().value(key).toString() == value)
+                return row.toMap();
+        return {};
+    }
 
     std::unique_ptr<SessionPeer> online(const QString &mobile)
     {
@@ -99,10 +107,7 @@ private slots:
 
         // The seller finds it among the orders waiting for confirmation and confirms it.
         const QVariantMap waiting = call(QStringLiteral("2"), [](Request *r, RequestDelegate *d) { r->orderListWithRole(QStringLiteral("sell"), 1, 1, d); });
-        QVariantMap order;
-        for (const QVariant &row : rows(waiting))
-            if (row.toMap().value(QStringLiteral("resourceId")).toString() == resourceId)
-                order = row.toMap();
+        const QVariantMap order = rowWhere(waiting, QStringLiteral("resourceId"), resourceId);
         QVERIFY(!order.isEmpty());
         QCOMPARE(order.value(QStringLiteral("weight")).toString(), QStringLiteral("12.5"));
         const QString orderId = order.value(QStringLiteral("id")).toString();
@@ -115,21 +120,14 @@ private slots:
         QCOMPARE(code(call(QStringLiteral("1"), [&](Request *r, RequestDelegate *d) {
                      r->uploadUntiyImage(QStringLiteral("1"), png, 1, QStringLiteral("上海钢联"), orderNo, d); })), 0);
         const QVariantMap confirmed = call(QStringLiteral("1"), [](Request *r, RequestDelegate *d) { r->orderListWithRole(QStringLiteral("buy"), 2, 1, d); });
-        QString voucherState;
-        for (const QVariant &row : rows(confirmed))
-            if (row.toMap().value(QStringLiteral("id")).toString() == orderId)
-                voucherState = row.toMap().value(QStringLiteral("pzStatus")).toString();
-        QCOMPARE(voucherState, QStringLiteral("已上传"));
+        QCOMPARE(rowWhere(confirmed, QStringLiteral("id"), orderId).value(QStringLiteral("pzStatus")).toString(), QStringLiteral("已上传"));
         // Confirming twice is refused and changes nothing.
         QVERIFY(code(call(QStringLiteral("2"), [&](Request *r, RequestDelegate *d) { r->confirmOrderWithDelegate(d, orderId, resourceId); })) != 0);
 
         // In trade: each side reports; the status walks 4 → 6 → 9.
         auto tradeStatus = [&](const QString &user, const QString &role) {
             const QVariantMap list = call(user, [&](Request *r, RequestDelegate *d) { r->tradeOrderListWithDelegate(d, role, 1); });
-            for (const QVariant &row : rows(list))
-                if (row.toMap().value(QStringLiteral("id")).toString() == orderId)
-                    return row.toMap().value(QStringLiteral("status")).toString();
-            return QString();
+            return rowWhere(list, QStringLiteral("id"), orderId).value(QStringLiteral("status")).toString();
         };
         QCOMPARE(tradeStatus(QStringLiteral("1"), QStringLiteral("buy")), QStringLiteral("4"));
         QCOMPARE(code(call(QStringLiteral("1"), [&](Request *r, RequestDelegate *d) {
