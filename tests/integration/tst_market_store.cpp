@@ -17,13 +17,25 @@ class tst_MarketStore : public QObject
 {
     Q_OBJECT
 
-    // One seeded market for the list cases (they only read).
+    // One seeded market for the route and list cases (they only read).
     QTemporaryDir m_dir;
     MarketDatabase m_market;
     SessionKeys m_keys;
     std::unique_ptr<HttpService> m_service;
 
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_market.open(QStringLiteral(":memory:")));
+        DemoSeeder(m_market, m_dir.filePath(QStringLiteral("pictures"))).seedIfEmpty();
+        const QString copy = QStringLiteral("INSERT INTO resources(owner_id, category_id, kind_id, spec, status, published_at)"
+                                            " SELECT owner_id, category_id, kind_id, ?, 2, created FROM resources WHERE id = ?");
+        QCOMPARE(m_market.run(copy, {QStringLiteral("螺纹钢Φ12"), 5}), 1);
+        QCOMPARE(m_market.run(copy, {QStringLiteral("a%_b"), 9}), 1);
+        QCOMPARE(m_market.run(QStringLiteral("UPDATE resources SET spec = '改制Φ8' WHERE id IN (3, 30)")), 2);
+        m_service = std::make_unique<HttpService>(m_market, m_dir.path(), m_keys, HttpService::Limits());
+    }
+
     void unitKeepsAllOrNothing_data()
     {
         QTest::addColumn<QString>("second");
@@ -92,11 +104,6 @@ private slots:
 
     void everyClientOperationHasARoute()
     {
-        MarketDatabase db;
-        QVERIFY(db.open(QStringLiteral(":memory:")));
-        QTemporaryDir dir;
-        SessionKeys keys;
-        HttpService service(db, dir.path(), keys, HttpService::Limits());
         QStringList paths{QStringLiteral("steel/GetQueryCondition"), QStringLiteral("market/GetYieldly"),
                           QStringLiteral("error/senderror"), QStringLiteral("IM/GetFriendList"),
                           QStringLiteral("IM/GetPreFriendList"), QStringLiteral("app/addAdvice")};
@@ -104,7 +111,7 @@ private slots:
             paths << QString::fromLatin1(EndpointCatalogue::endpoint(op).path);
         QVERIFY(paths.size() > 50);
         for (const QString &path : paths)
-            QVERIFY2(service.routes().find(path), qPrintable(path));
+            QVERIFY2(m_service->routes().find(path), qPrintable(path));
     }
 
     void listsPageThroughExactlyTheirRows_data()
@@ -144,16 +151,6 @@ private slots:
         QFETCH(QVariantMap, info);
         QFETCH(QString, rows);
         QFETCH(QString, key);
-        if (!m_service) {
-            QVERIFY(m_market.open(QStringLiteral(":memory:")));
-            DemoSeeder(m_market, m_dir.filePath(QStringLiteral("pictures"))).seedIfEmpty();
-            const QString copy = QStringLiteral("INSERT INTO resources(owner_id, category_id, kind_id, spec, status, published_at)"
-                                                " SELECT owner_id, category_id, kind_id, ?, 2, created FROM resources WHERE id = ?");
-            QCOMPARE(m_market.run(copy, {QStringLiteral("螺纹钢Φ12"), 5}), 1);
-            QCOMPARE(m_market.run(copy, {QStringLiteral("a%_b"), 9}), 1);
-            QCOMPARE(m_market.run(QStringLiteral("UPDATE resources SET spec = '改制Φ8' WHERE id IN (3, 30)")), 2);
-            m_service = std::make_unique<HttpService>(m_market, m_dir.path(), m_keys, HttpService::Limits());
-        }
         QStringList want;
         for (const auto &row : m_market.query(rows))
             want << row.first().toString();
