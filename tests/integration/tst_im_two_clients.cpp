@@ -17,7 +17,6 @@
 #include "screens/im/StayWithFriendsViewController.h"
 #include "screens/im/SteelChatViewController.h"
 
-#include <QTcpSocket>
 #include <QtTest>
 #include <memory>
 

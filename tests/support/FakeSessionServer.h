@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QTcpServer>
