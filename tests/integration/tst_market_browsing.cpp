@@ -66,16 +66,14 @@ private slots:
         top<InfoSelector>()->didSelectRow(0);
         QVERIFY(m_h->settle());
         QCOMPARE(list->filter()->provinceId(), "3101");
-        QCOMPARE(m_h->screens(), QStringList{"SuperMarket"});
 
         // Open and buy the first resource anywhere.
         list->filter()->didSeletedCity({{"shi", QVariantMap{{"provinceID", "0"}, {"name", "全国"}}}});
         QVERIFY(m_h->settle());
         // The buyer logs in, so that its order carries the session key of that login.
-        SessionPeer buyer;
-        QVERIFY(buyer.connectTo(m_server->sessionPort()));
-        QCOMPARE(buyer.login(QStringLiteral("13800000001"), QStringLiteral("demo123")), 1);
-        UserInfo::info()->setBaseInfo(buyer.lastFrame().object());
+        auto buyer = SessionPeer::open(m_server->sessionPort(), QStringLiteral("13800000001"));
+        QVERIFY(buyer);
+        UserInfo::info()->setBaseInfo(buyer->lastFrame().object());
         list->didSelectedGoBuyWithSelectdIndex(0);
         QVERIFY(m_h->settle());
         auto *buy = top<GoBuy>();
@@ -92,7 +90,6 @@ private slots:
     {
         auto *list = m_h->open(new Auction);
         QVERIFY(m_h->settle());
-        QCOMPARE(list->mainLabel(), QStringLiteral("一共为您准备了10条资源"));
         list->filter()->headerButtonPressed(0);
         QVERIFY(m_h->settle());
         top<ClassSelector>()->didSelectRow(1);

@@ -57,11 +57,9 @@ private:
 
     std::unique_ptr<SessionPeer> online(const QString &mobile)
     {
-        auto p = std::make_unique<SessionPeer>();
-        if (!p->connectTo(m_server->sessionPort()) || p->login(mobile, kPass) != 1)
-            return nullptr;
-        const QVariantMap reply = p->lastFrame().object();
-        m_logins.insert(reply.value(QStringLiteral("LoginInfoID")).toString(), reply);
+        auto p = SessionPeer::open(m_server->sessionPort(), mobile, kPass);
+        if (p)
+            m_logins.insert(p->lastFrame().object().value(QStringLiteral("LoginInfoID")).toString(), p->lastFrame().object());
         return p;
     }
     static QByteArray push(int code) { return QByteArray("{\"PushCode\":\"") + QByteArray::number(code) + "\"}"; }
@@ -186,9 +184,7 @@ private slots:
         QVERIFY(code(call(QString(), [&](Request *r, RequestDelegate *d) { r->getUserCode1(mobile, d); })) != 0);
         QCOMPARE(code(call(QString(), [&](Request *r, RequestDelegate *d) {
                      r->updatePassword(mobile, QStringLiteral("s3cret&=x"), sms, d); })), 0);
-        SessionPeer peer;
-        QVERIFY(peer.connectTo(m_server->sessionPort()));
-        QCOMPARE(peer.login(mobile, QStringLiteral("s3cret&=x")), 1);
+        QVERIFY(SessionPeer::open(m_server->sessionPort(), mobile, QStringLiteral("s3cret&=x")));
     }
 
     void tenderAndBid()

@@ -40,11 +40,9 @@ private:
     /// Logs the demo user in on the session channel and returns the key of that login.
     QByteArray keyOf(int user)
     {
-        m_peers.push_back(std::make_unique<SessionPeer>());
-        SessionPeer &p = *m_peers.back();
-        if (!p.connectTo(m_server->sessionPort()) || p.login(mobileOf(user), kPass) != 1)
-            return {};
-        return p.lastFrame().object().value(QStringLiteral("SessionKey")).toString().toLatin1();
+        m_peers.push_back(SessionPeer::open(m_server->sessionPort(), mobileOf(user)));
+        const SessionPeer *p = m_peers.back().get();
+        return p ? p->lastFrame().object().value(QStringLiteral("SessionKey")).toString().toLatin1() : QByteArray();
     }
     QByteArray order(const QVariant &resource, const char *price, const char *weight)
     {
@@ -172,9 +170,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(m_server->log().contains(QLatin1String("accept failed")), 10000);
         flood.clear();
         QTRY_COMPARE_WITH_TIMEOUT(code(m_server->post(QStringLiteral("steel/GetQueryCondition"), "{}")), 0, 20000);
-        SessionPeer peer;
-        QVERIFY(peer.connectTo(m_server->sessionPort()));
-        QCOMPARE(peer.login(mobileOf(1), kPass), 1);
+        QVERIFY(SessionPeer::open(m_server->sessionPort(), mobileOf(1)));
     }
 
     void guessingIsCut()

@@ -27,20 +27,8 @@ class tst_SessionServer : public QObject
 private:
     std::unique_ptr<ServerProcess> m_server;
 
-    std::unique_ptr<SessionPeer> peer()
-    {
-        auto p = std::make_unique<SessionPeer>();
-        if (!p->connectTo(m_server->sessionPort()))
-            return nullptr;
-        return p;
-    }
-    std::unique_ptr<SessionPeer> loggedIn(const QString &mobile)
-    {
-        auto p = peer();
-        if (!p || p->login(mobile, kPass) != 1)
-            return nullptr;
-        return p;
-    }
+    /// Connected, and logged in when a mobile number is given.
+    std::unique_ptr<SessionPeer> peer(const QString &mobile = {}) { return SessionPeer::open(m_server->sessionPort(), mobile); }
     static QString idOf(SessionPeer &p) { return p.lastFrame().object().value(QStringLiteral("LoginInfoID")).toString(); }
 
 private slots:
@@ -86,14 +74,14 @@ private slots:
 
     void secondLoginForcesFirstOut()
     {
-        auto first = loggedIn(kA);
+        auto first = peer(kA);
         QVERIFY(first);
-        auto second = loggedIn(kA);
+        auto second = peer(kA);
         QVERIFY(second);
         SessionPeer::Frame forced;
         QVERIFY(first->waitFor(3, &forced));
         // The old connection is no longer the user's: a chat to A reaches only the second one.
-        auto b = loggedIn(kB);
+        auto b = peer(kB);
         QVERIFY(b);
         b->send(4, chatBody(QStringLiteral("x"), idOf(*second), QStringLiteral("hi")));
         QVERIFY(second->waitFor(4));
@@ -103,10 +91,10 @@ private slots:
 
     void chatBetweenOnlineClients()
     {
-        auto a = loggedIn(kA);
+        auto a = peer(kA);
         QVERIFY(a);
         const QString aId = idOf(*a);
-        auto b = loggedIn(kB);
+        auto b = peer(kB);
         QVERIFY(b);
         const QString bId = idOf(*b);
         const QByteArray body = QStringLiteral("{\"Type\":\"2\",\"SenderID\":\"%1\",\"ReceiverID\":\"%2\","
@@ -129,19 +117,19 @@ private slots:
     {
         QString cId;
         {
-            auto c = loggedIn(kC);
+            auto c = peer(kC);
             QVERIFY(c);
             cId = idOf(*c);
             c->send(3, SessionPeer::json({{"Phone", kC}}));
         }
-        auto a = loggedIn(kA);
+        auto a = peer(kA);
         QVERIFY(a);
         for (const char *text : {"第一条", "second"})
             a->send(4, chatBody(idOf(*a), cId, QString::fromUtf8(text)));
         // Round trip on A's connection so both chats are handled before C comes back.
         a->send(32, kQr);
         QVERIFY(a->waitFor(36));
-        auto c = loggedIn(kC);
+        auto c = peer(kC);
         QVERIFY(c);
         SessionPeer::Frame f1, f2;
         QVERIFY(c->waitFor(4, &f1));
@@ -149,7 +137,7 @@ private slots:
         QCOMPARE(f1.object().value(QStringLiteral("Content")).toString(), QStringLiteral("第一条"));
         QCOMPARE(f2.object().value(QStringLiteral("Content")).toString(), QStringLiteral("second"));
         // Delivered once only.
-        auto again = loggedIn(kC);
+        auto again = peer(kC);
         QVERIFY(again);
         again->send(32, kQr);
         QVERIFY(again->waitFor(36));
@@ -158,10 +146,10 @@ private slots:
 
     void friendRequestAndAcceptance()
     {
-        auto a = loggedIn(kA);
+        auto a = peer(kA);
         QVERIFY(a);
         const QString aId = idOf(*a);
-        auto c = loggedIn(kC);
+        auto c = peer(kC);
         QVERIFY(c);
         const QString cId = idOf(*c);
         a->write(QByteArray::fromHex("0000000005000000")

@@ -27,6 +27,14 @@ bool SessionPeer::connectTo(quint16 port, int timeoutMs)
     return true;
 }
 
+std::unique_ptr<SessionPeer> SessionPeer::open(quint16 port, const QString &mobile, const QString &password)
+{
+    auto p = std::make_unique<SessionPeer>();
+    if (!p->connectTo(port) || (!mobile.isEmpty() && p->login(mobile, password) != 1))
+        return nullptr;
+    return p;
+}
+
 QByteArray SessionPeer::frame(qint32 type, const QByteArray &body)
 {
     QByteArray out(8, '\0');

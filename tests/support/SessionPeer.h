@@ -8,6 +8,7 @@
 #include <QTcpSocket>
 #include <QVariantMap>
 #include <initializer_list>
+#include <memory>
 #include <utility>
 
 /// A bare session-channel peer for tests: writes literal frame bytes and collects the frames
@@ -26,6 +27,10 @@ public:
     explicit SessionPeer(QObject *parent = nullptr);
 
     bool connectTo(quint16 port, int timeoutMs = 5000);
+    /// A peer connected to port and, when a mobile number is given, logged in with it (the
+    /// answer in lastFrame()); null when either failed.
+    static std::unique_ptr<SessionPeer> open(quint16 port, const QString &mobile = {},
+                                             const QString &password = QStringLiteral("demo123"));
     /// Four zero bytes, the type little-endian, the body.
     static QByteArray frame(qint32 type, const QByteArray &body);
     /// Compact JSON object of string members (member order is not significant on the wire).
