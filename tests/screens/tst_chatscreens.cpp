@@ -53,11 +53,6 @@ private:
     {
         return ChatOpener::open(m_h->stack().rootViewController(), QStringLiteral("9"), resource, QStringLiteral("老李"));
     }
-    void connectChannel()
-    {
-        m_h->sessionServer();
-        QTRY_VERIFY(ctx().service<Socket>()->isConnected());
-    }
 
 private slots:
     void init()
@@ -111,7 +106,7 @@ private slots:
 
     void apostropheGoesOutDoubledAndComesBackSingle()
     {
-        connectChannel();
+        QVERIFY(m_h->connectSession());
         SteelChatViewController *chat = open();
         chat->setInputText(QStringLiteral("it's"));
         chat->sendButtonClicked();
@@ -151,7 +146,7 @@ private slots:
         QFETCH(int, length);
         QFETCH(QString, message);
         QFETCH(bool, sent);
-        connectChannel();
+        QVERIFY(m_h->connectSession());
         SteelChatViewController *chat = open();
         const QString text(length, QLatin1Char('x'));
         chat->setInputText(text);
@@ -186,7 +181,6 @@ private slots:
         const QVariantMap other{{"LoginInfoID", "8"}, {"UserName", "超市询盘"}, {"resourceID", "0"}, {"MobilePhone", "138"}};
         model->arradd(other);
         model->arradd(peer);
-        model->jiarutixing(peer);
         model->jiarutixing(peer);
         model->jiarutixing(other);
         auto *recent = new RecentContactViewController;

@@ -50,11 +50,6 @@ private:
     std::unique_ptr<ScreenHarness> m_h;
 
     AppContext &ctx() { return m_h->context(); }
-    void connectChannel()
-    {
-        m_h->sessionServer();
-        QTRY_VERIFY(ctx().service<Socket>()->isConnected());
-    }
 
 private slots:
     // User 7 logged in, a plain screen at the root of the stack.
@@ -71,7 +66,7 @@ private slots:
 
     void pendingRowsAndAcceptance()
     {
-        connectChannel();
+        QVERIFY(m_h->connectSession());
         m_h->service().setReply(QStringLiteral("IM/GetPreFriendList"), ScriptedReply::json(
             R"({"errorCode":0,"data":[{"InviteType":1,"UserName":"张三","LoginInfoId":"21"},)"
             R"({"InviteType":0,"UserName":"李四","LoginInfoId":"22"},{"UserName":"王五","LoginInfoId":"23"}]})"));
@@ -99,11 +94,11 @@ private slots:
             R"({"LoginInfoId":"32","UserName":"赵六","MobilePhone":"13900000032"}]})"));
         auto *all = m_h->open(new AllMyfriendsViewController);
         QTRY_COMPARE(all->shujuArr()->count(), 2);
-        QCOMPARE(ctx().service<datamodel>()->dedaohaoyou().size(), 2);
         // The table is rewritten on each load: one row per friend, never doubled.
         all->refresh();
         QVERIFY(m_h->service().waitForRequests(2));
         QTRY_VERIFY(!all->hud());
+        QCOMPARE(ctx().service<datamodel>()->dedaohaoyou().size(), 2);
         auto *info = new FriendsInfo;
         info->setLoginInfoID(QStringLiteral("31"));
         m_h->open(info);
@@ -154,7 +149,7 @@ private slots:
         QFETCH(QString, phone);
         QFETCH(QString, message);
         if (connected)
-            connectChannel();
+            QVERIFY(m_h->connectSession());
         else
             ctx().mutableConfig().sessionPort = FakeSessionServer::unusedPort();
         m_h->open(new SuperController);
@@ -179,7 +174,7 @@ private slots:
 
     void ownNumberFromTheAddressBookIsRefused()
     {
-        connectChannel();
+        QVERIFY(m_h->connectSession());
         auto *detail = m_h->open(new FriendsDetail({{"name", "我"}, {"phone", "13800000007"}}));
         detail->sure();
         QCOMPARE(m_h->alertTexts(), QStringList{"不能添加自己为好友"});

@@ -2,6 +2,7 @@
 
 #include "app/ViewController.h"
 #include "core/api/Request.h"
+#include "core/session/Socket.h"
 
 #include <QJsonDocument>
 #include <QTest>
@@ -19,6 +20,13 @@ FakeSessionServer &ScreenHarness::sessionServer()
         m_ctx->mutableConfig().sessionPort = m_session->port();
     }
     return *m_session;
+}
+
+bool ScreenHarness::connectSession(int timeoutMs)
+{
+    FakeSessionServer &server = sessionServer();
+    Socket *channel = context().service<Socket>();
+    return QTest::qWaitFor([&] { return channel->isConnected() && server.current(); }, timeoutMs);
 }
 
 void ScreenHarness::reply(const QString &path, const QByteArray &json)

@@ -28,6 +28,8 @@ public:
     NavigationStack &stack() { return m_stack; }
     /// A fake session server the context's channel talks to, made on first use.
     FakeSessionServer &sessionServer();
+    /// Brings the channel up to that server: false when it did not connect in time.
+    bool connectSession(int timeoutMs = 5000);
 
     /// Pushes the screen; the stack owns it and its view loads.
     template <class Screen>
