@@ -180,7 +180,6 @@ private slots:
         QVERIFY(login);
         QCOMPARE(login->userText(), QStringLiteral("13900001111"));
         QCOMPARE(login->passText(), QStringLiteral("secret"));
-        QCOMPARE(login->comfromOtherController(), false);
         QCOMPARE(login->backButtonShown(), false);
         LoginGate::close(login);
         UserInfo::info()->setBaseInfo(QVariantMap{{QStringLiteral("LoginInfoID"), QStringLiteral("7")}});
