@@ -1,5 +1,5 @@
-#include "FakeSessionServer.h"
 #include "RecordingAlertPort.h"
+#include "ScreenHarness.h"
 #include "TestContext.h"
 #include "core/platform/NotificationCenter.h"
 #include "core/platform/UserDefaults.h"
@@ -47,15 +47,11 @@ public:
 /// A fresh context whose channel talks to its own fake server.
 struct Session
 {
-    Session()
-    {
-        ctx->mutableConfig().sessionPort = server.port();
-        socket = Socket::socket();
-    }
     bool ready() const { return socket->isConnected() && server.current(); }
-    FakeSessionServer server;
-    TestContext ctx;
-    Socket *socket = nullptr;
+    ScreenHarness h;
+    FakeSessionServer &server = h.sessionServer();
+    TestContext &ctx = h.testContext();
+    Socket *socket = Socket::socket();
     Recorder recorder{ctx.context()};
 };
 
@@ -149,11 +145,10 @@ private slots:
     {
         Session s;
         QStringList effects;
-        auto *alerts = s.ctx->setService<AlertPort>(std::make_unique<RecordingAlertPort>());
         UserInfo *user = UserInfo::info();
         user->setBaseInfo(QVariantMap{{QStringLiteral("MobilePhone"), QStringLiteral("13900001111")}});
         connect(user, &UserInfo::changed, this, [&] {
-            const QString step = QStringLiteral("record after %1 alert").arg(alerts->texts().size());
+            const QString step = QStringLiteral("record after %1 alert").arg(s.h.alertTexts().size());
             if (effects.isEmpty() || effects.last() != step)
                 effects.append(step);
         });
@@ -165,7 +160,7 @@ private slots:
         s.server.send(frame("0000000003000000", "{}"));
         QTRY_COMPARE(effects.size(), 2);
         QCOMPARE(effects, (QStringList{"record after 1 alert", "UserLogoutSystem cleared"}));
-        QCOMPARE(alerts->texts(), QStringList{QStringLiteral("您的账号已于其它设备登录，您被迫下线！")});
+        QCOMPARE(s.h.alertTexts(), QStringList{QStringLiteral("您的账号已于其它设备登录，您被迫下线！")});
         QVERIFY(s.socket->isConnected());
         user->disconnect(this);
     }
