@@ -1,4 +1,3 @@
-#include "RecordingAlertPort.h"
 #include "ScreenHarness.h"
 #include "app/SuperController.h"
 #include "core/platform/NotificationCenter.h"
@@ -217,8 +216,7 @@ private slots:
         Fixture f;
         UserInfo::info()->setUserTel(tel);
         UserInfo::info()->setUserPass(pass);
-        f.ctx.restart();   // the home page of the next start
-        f.ctx->setService<AlertPort>(std::make_unique<RecordingAlertPort>());
+        f.h.restart();   // the home page of the next start
         QCOMPARE(AccountSession::autoLogin(), sent);
         if (sent)
             QTRY_COMPARE(f.server.received(), loginFrame(tel, pass));

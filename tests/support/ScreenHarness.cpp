@@ -13,6 +13,12 @@ ScreenHarness::ScreenHarness()
     m_alerts = m_ctx->setService<AlertPort>(std::make_unique<RecordingAlertPort>());
 }
 
+void ScreenHarness::restart()
+{
+    m_ctx.restart();
+    m_alerts = m_ctx->setService<AlertPort>(std::make_unique<RecordingAlertPort>());
+}
+
 FakeSessionServer &ScreenHarness::sessionServer()
 {
     if (!m_session) {

@@ -39,6 +39,10 @@ public:
         return screen;
     }
 
+    /// The next start of the app on the same data folder and endpoints, with its alerts recorded
+    /// afresh. Screens opened before belong to the old start: leave them alone.
+    void restart();
+
     /// Scripts the JSON body the service answers on path (status 200).
     void reply(const QString &path, const QByteArray &json);
     /// Runs the event loop until every request made so far has been answered and delivered.
