@@ -206,41 +206,47 @@ private slots:
         Window::keep(image, QString::fromUtf8(QTest::currentDataTag()));
     }
 
-    // Escape cancels what is over the window, or else does what the top screen's back button does.
+    // Escape cancels what is over the window, or else does what the top screen's back button does;
+    // the back button itself is reached with Tab.
     void escapeGoesBack_data()
     {
         QTest::addColumn<Action>("show");
         QTest::addColumn<int>("depth");
         QTest::addColumn<bool>("alertLeft");
+        QTest::addColumn<QList<int>>("keys");
+        const QList<int> esc{Qt::Key_Escape};
         const auto push = [](Window &w) { w.home()->pushViewController(new SuperController); };
-        QTest::newRow("root screen") << Action([](Window &) {}) << 1 << false;
-        QTest::newRow("pushed screen") << Action(push) << 1 << false;
+        QTest::newRow("root screen") << Action([](Window &) {}) << 1 << false << esc;
+        QTest::newRow("pushed screen") << Action(push) << 1 << false << esc;
         QTest::newRow("login with a field focused") << Action([](Window &w) {
             auto *login = new UserLogin;
             login->setComfromOtherController(true);
             w.home()->pushViewController(login);
             QTRY_VERIFY(!w.busy());
             QTest::mouseClick(w.window(), Qt::LeftButton, {}, QPoint(200, 101));
-        }) << 1 << false;
+        }) << 1 << false << esc;
         QTest::newRow("message over a pushed screen") << Action([push](Window &w) {
             push(w);
             w.ctx->service<Alerts>()->messageWithString(QStringLiteral("发布成功"));
-        }) << 2 << false;
+        }) << 2 << false << esc;
         QTest::newRow("choice without a cancel button") << Action([push](Window &w) {
             push(w);
             w.ctx->service<Alerts>()->showAlert({}, QStringLiteral("确定删除该资源吗?"), {QStringLiteral("否"), QStringLiteral("是")});
-        }) << 2 << true;
+        }) << 2 << true << esc;
+        QTest::newRow("back button by Tab and Space") << Action(push) << 1 << false << QList<int>{Qt::Key_Tab, Qt::Key_Space};
     }
     void escapeGoesBack()
     {
         QFETCH(Action, show);
         QFETCH(int, depth);
         QFETCH(bool, alertLeft);
+        QFETCH(QList<int>, keys);
         Window w;
         QVERIFY(w.open());
         show(w);
         QTRY_VERIFY(!w.busy());
-        QTest::keyClick(w.window(), Qt::Key_Escape);
+        for (const int key : keys)
+            QTest::keyClick(w.window(), Qt::Key(key));
         QCOMPARE(w.shell->viewControllers().at(0)->depth(), depth);
         QCOMPARE(!w.ctx->service<Alerts>()->views().isEmpty(), alertLeft);
     }

@@ -41,7 +41,9 @@ Rectangle {
         height: childrenRect.height
     }
 
+    // Tab reaches it like any button; Space and Return press it (Escape does the same anywhere).
     Image {
+        id: back
         visible: !!bar.controller && bar.controller.backButtonShown
         x: 8
         anchors.verticalCenter: parent.verticalCenter
@@ -50,6 +52,17 @@ Rectangle {
         source: "qrc:/Velmora/assets/C27.svg"
         sourceSize.width: 54
         sourceSize.height: 54
+        activeFocusOnTab: true
+        Keys.onSpacePressed: bar.controller.popViewController()
+        Keys.onReturnPressed: bar.controller.popViewController()
+        Rectangle {
+            anchors.fill: parent
+            anchors.margins: -2
+            radius: 4
+            color: "transparent"
+            border.width: back.activeFocus ? 2 : 0
+            border.color: "#80000000"
+        }
         MouseArea {
             anchors.fill: parent
             anchors.margins: -8
