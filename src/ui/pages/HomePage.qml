@@ -92,7 +92,7 @@ Item {
                         anchors.horizontalCenter: parent.horizontalCenter
                         width: 48
                         height: 48
-                        source: "qrc:/Velmora/assets/" + entry.modelData.picture + ".svg"
+                        source: "qrc:/Velmora/assets/" + entry.modelData.picture + ".png"
                         sourceSize.width: 96
                         sourceSize.height: 96
                         opacity: area.pressed ? 0.7 : 1
