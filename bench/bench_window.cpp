@@ -8,7 +8,6 @@
 //     build/bench/bench_window [runs]
 #include "ScreenHarness.h"
 #include "app/PagedListModel.h"
-#include "core/api/Request.h"
 #include "ui/Frontend.h"
 
 #include <QElapsedTimer>
@@ -80,13 +79,8 @@ int listMode(bool plain)
         ms = layoutAndDraw(w.get(), [&] { w->setProperty("rows", texts); });
     } else {
         ScreenHarness h;
-        QByteArray rows;
-        for (int i = 0; i < 1000; ++i)
-            rows += (i ? ",{\"name\":\"行 " : "{\"name\":\"行 ") + QByteArray::number(i) + "\"}";
-        h.reply(QStringLiteral("rows"), R"({"errorCode":0,"data":[)" + rows + "]}");
         PagedListModel model({QStringLiteral("name")});
-        model.setPageSize(1000);
-        model.setFetch([](Request *r, int, int) { r->startConnection(QStringLiteral("rows")); });
+        h.serveNamedRows(QStringLiteral("rows"), 1000, model);
         auto w = window(engine, QByteArray(kWindow) + "required property PagedListModel rows\n"
                        "PagedListView { anchors.fill: parent; paged: rows; delegate: Text { required property string name; width: 320; height: 40; text: name } } }",
                        {{QStringLiteral("rows"), QVariant::fromValue<QObject *>(&model)}});

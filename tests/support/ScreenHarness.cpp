@@ -1,5 +1,6 @@
 #include "ScreenHarness.h"
 
+#include "app/PagedListModel.h"
 #include "app/ViewController.h"
 #include "core/api/Request.h"
 #include "core/session/Socket.h"
@@ -38,6 +39,16 @@ bool ScreenHarness::connectSession(int timeoutMs)
 void ScreenHarness::reply(const QString &path, const QByteArray &json)
 {
     m_service.setReply(path, ScriptedReply::json(json));
+}
+
+void ScreenHarness::serveNamedRows(const QString &path, int count, PagedListModel &model)
+{
+    QByteArray rows;
+    for (int i = 0; i < count; ++i)
+        rows += (i ? ",{\"name\":\"行 " : "{\"name\":\"行 ") + QByteArray::number(i) + "\"}";
+    reply(path, R"({"errorCode":0,"data":[)" + rows + "]}");
+    model.setPageSize(count);
+    model.setFetch([path](Request *r, int, int) { r->startConnection(path); });
 }
 
 bool ScreenHarness::settle(int timeoutMs)

@@ -17,6 +17,8 @@
 ///     auto *list = h.open(new SuperMarket);
 ///     QVERIFY(h.settle());
 ///     QCOMPARE(h.sent("Market/Search").value("pageIndex"), "1");
+class PagedListModel;
+
 class ScreenHarness
 {
 public:
@@ -45,6 +47,8 @@ public:
 
     /// Scripts the JSON body the service answers on path (status 200).
     void reply(const QString &path, const QByteArray &json);
+    /// Scripts count rows {"name": "行 i"} on path and has model fetch them as its one page.
+    void serveNamedRows(const QString &path, int count, PagedListModel &model);
     /// Runs the event loop until every request made so far has been answered and delivered.
     bool settle(int timeoutMs = 5000);
 

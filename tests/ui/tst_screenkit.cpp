@@ -5,7 +5,6 @@
 #include "WindowHarness.h"
 #include "app/Alerts.h"
 #include "app/PagedListModel.h"
-#include "core/api/Request.h"
 #include "core/session/UserInfo.h"
 #include "screens/account/MyAccount.h"
 #include "screens/account/UserLogin.h"
@@ -146,13 +145,8 @@ private slots:
     void thousandRowsScroll()
     {
         ScreenHarness h;
-        QByteArray rows;
-        for (int i = 0; i < 1000; ++i)
-            rows += (i ? ",{\"name\":\"行" : "{\"name\":\"行") + QByteArray::number(i) + "\"}";
-        h.reply(QStringLiteral("rows"), R"({"errorCode":0,"data":[)" + rows + "]}");
         PagedListModel model({QStringLiteral("name")});
-        model.setPageSize(1000);
-        model.setFetch([](Request *r, int, int) { r->startConnection(QStringLiteral("rows")); });
+        h.serveNamedRows(QStringLiteral("rows"), 1000, model);
         model.refresh();
         QVERIFY(h.settle());
         QQmlEngine engine;
