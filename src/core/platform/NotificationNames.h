@@ -16,6 +16,10 @@ inline const QString RequestAddFriendInfo = QStringLiteral("RequestAddFriendInfo
 inline const QString ReceiveAddFrinedRequest = QStringLiteral("ReceiveAddFrinedRequest");
 inline const QString beijiahaoyou = QStringLiteral("beijiahaoyou");
 inline const QString bierentongyi = QStringLiteral("bierentongyi");
+inline const QString erweima = QStringLiteral("erweima");
+// In the userInfo of a login answer: true when it answers the channel's own login with the
+// remembered record (already applied), not a login a screen sent.
+inline const QString resumedKey = QStringLiteral("resumed");
 
 // Logout, from the account screen or forced by the server; every screen returns to its root.
 inline const QString UserLogoutSystem = QStringLiteral("UserLogoutSystem");

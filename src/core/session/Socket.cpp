@@ -3,6 +3,7 @@
 #include "core/platform/AppContext.h"
 #include "core/platform/Logging.h"
 #include "core/platform/NotificationCenter.h"
+#include "core/platform/NotificationNames.h"
 #include "core/session/AccountSession.h"
 #include "core/session/FrameType.h"
 #include "core/session/PushNotice.h"
@@ -222,7 +223,7 @@ void Socket::reportDismiss()
             ++it;
         }
     }
-    m_ctx.notificationCenter()->postNotification(QStringLiteral("SocketDismissConnect"));
+    m_ctx.notificationCenter()->postNotification(NotificationNames::SocketDismissConnect);
 }
 
 // Forgets the transport socket and everything tied to its stream. The object itself goes
@@ -384,39 +385,39 @@ void Socket::dispatch(qint32 rawType, const QVariant &object)
     NotificationCenter *center = m_ctx.notificationCenter();
     switch (knownType(rawType)) {
     case FrameType::LoginInfo:
-        center->postNotification(str("UserLoginInfo"), object);
+        center->postNotification(NotificationNames::UserLoginInfo, object);
         return;
     case FrameType::LoginAccepted:
     case FrameType::LoginRefused:
     {
         // The server answers in order: the first answer on a connection that began with the
         // channel's own login is that login's. It is applied here; a login screen that is open
-        // learns from "resumed" that the answer is not to what its user typed.
+        // learns from the resumed mark that the answer is not to what its user typed.
         const bool resumed = std::exchange(m_resumePending, false);
         if (resumed)
             AccountSession::rememberedLoginReply(m_ctx, object);
-        center->postNotification(rawType == FrameType::LoginAccepted ? str("LoginSuccessInfo") : str("LoginFailedInfo"),
-                                 object, resumed ? QVariantMap{{str("resumed"), true}} : QVariantMap{});
+        center->postNotification(rawType == FrameType::LoginAccepted ? NotificationNames::LoginSuccessInfo : NotificationNames::LoginFailedInfo,
+                                 object, resumed ? QVariantMap{{NotificationNames::resumedKey, true}} : QVariantMap{});
         return;
     }
     case FrameType::ForcedLogout:
         Custom::messageWithString(QStringLiteral("您的账号已于其它设备登录，您被迫下线！"));
         m_ctx.service<UserInfo>()->destroy();
-        center->postNotification(str("UserLogoutSystem"));
+        center->postNotification(NotificationNames::UserLogoutSystem);
         return;
     case FrameType::Chat:
-        center->postNotification(str("InstantMessage"), object);
+        center->postNotification(NotificationNames::InstantMessage, object);
         m_ctx.service<datamodel>()->conversationReminder(object);
         return;
     case FrameType::FriendAnswer:
-        center->postNotification(str("ResponseAddFriendInfo"), object);
+        center->postNotification(NotificationNames::ResponseAddFriendInfo, object);
         return;
     case FrameType::FriendConfirmed:
-        center->postNotification(str("beijiahaoyou"), str("beijiahaoyou"));
-        center->postNotification(str("bierentongyi"), str("bierentongyi"));
+        center->postNotification(NotificationNames::beijiahaoyou, NotificationNames::beijiahaoyou);
+        center->postNotification(NotificationNames::bierentongyi, NotificationNames::bierentongyi);
         return;
     case FrameType::QrReply:
-        center->postNotification(str("erweima"), Value::member(object, str("Msg")));
+        center->postNotification(NotificationNames::erweima, Value::member(object, str("Msg")));
         return;
     default:
         break;
@@ -424,7 +425,7 @@ void Socket::dispatch(qint32 rawType, const QVariant &object)
     if (rawType == FrameType::Push) {
         const QVariant code = Value::member(object, QString::fromLatin1(PushNotice::kCodeKey));
         if (!Value::isNone(code)) {
-            center->postNotification(str("ReceiveAddFrinedRequest"), Value::text(code));
+            center->postNotification(NotificationNames::ReceiveAddFrinedRequest, Value::text(code));
             return;
         }
     }

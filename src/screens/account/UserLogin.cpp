@@ -78,7 +78,7 @@ void UserLogin::viewWillAppear()
     }
     NotificationCenter *center = context().notificationCenter();
     auto answer = [this](const Notification &n) {
-        if (n.userInfo.value(QStringLiteral("resumed")).toBool())
+        if (n.userInfo.value(NotificationNames::resumedKey).toBool())
             rememberedLoginAnswered();
         else
             loginResultHandle(n.object);
