@@ -36,8 +36,7 @@ void CustomIOS7AlertView::buttonTouchUpInside(int buttonIndex)
 }
 
 // One button: Escape presses it, as a tap on it would.
-bool CustomIOS7AlertView::cancel()
+void CustomIOS7AlertView::cancel()
 {
     buttonTouchUpInside(0);
-    return true;
 }

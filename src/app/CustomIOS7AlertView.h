@@ -27,7 +27,7 @@ public:
     Q_INVOKABLE void show();
     /// A button was pressed: tells the delegate its tag, then closes.
     Q_INVOKABLE void buttonTouchUpInside(int buttonIndex);
-    bool cancel() override;
+    void cancel() override;
 
     QString contentTitle() const { return m_contentTitle; }
     QStringList buttonTitles() const { return m_buttonTitles; }

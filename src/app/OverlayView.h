@@ -35,9 +35,9 @@ public:
     bool inSuperview() const { return !m_layer.isNull(); }
     /// Takes the view off the layer it is on; the view itself stays alive.
     Q_INVOKABLE void removeFromSuperview();
-    /// Escape over the view: presses its cancel button, or its only button, and says whether
-    /// there was one to press.
-    virtual bool cancel() { return false; }
+    /// Escape over the view: presses its cancel button, or its only button; a view with
+    /// neither stays as it is.
+    virtual void cancel() {}
 
 signals:
     void tagChanged();

@@ -19,11 +19,10 @@ void PlatformAlert::clickedButtonAtIndex(int index)
 }
 
 // A sheet's or alert's cancel button; an alert of one button is only dismissed by it.
-bool PlatformAlert::cancel()
+void PlatformAlert::cancel()
 {
-    const int index = m_spec.cancelButtonIndex >= 0 ? m_spec.cancelButtonIndex : m_spec.buttonTitles.size() == 1 ? 0 : -1;
-    if (index < 0)
-        return false;
-    clickedButtonAtIndex(index);
-    return true;
+    if (m_spec.cancelButtonIndex >= 0)
+        clickedButtonAtIndex(m_spec.cancelButtonIndex);
+    else if (m_spec.buttonTitles.size() == 1)
+        clickedButtonAtIndex(0);
 }

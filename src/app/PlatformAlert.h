@@ -40,7 +40,7 @@ public:
 
     /// A button was pressed: tells the handler (an index out of range is ignored), then closes.
     Q_INVOKABLE void clickedButtonAtIndex(int index);
-    bool cancel() override;
+    void cancel() override;
 
 private:
     Spec m_spec;
