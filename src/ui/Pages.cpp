@@ -1,7 +1,10 @@
 #include "ui/Pages.h"
 #include "core/platform/Logging.h"
 
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
 #include <QStringList>
 #include <QVariant>
 
@@ -15,12 +18,42 @@ QUrl firstExisting(const QString &folder, const QStringList &names, const QStrin
     }
     return QUrl(QStringLiteral("qrc:/Velmora/%1/%2.qml").arg(folder, fallback));
 }
+
+// Pages live in one folder per area; a page is found by its class name alone, so the index of
+// names is read from the resources once.
+const QHash<QString, QString> &pageIndex()
+{
+    static const QHash<QString, QString> index = [] {
+        QHash<QString, QString> found;
+        QDirIterator it(QStringLiteral(":/Velmora/pages"), {QStringLiteral("*.qml")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            found.insert(QFileInfo(path).completeBaseName(), path);
+        }
+        return found;
+    }();
+    return index;
+}
 } // namespace
+
+QString Pages::pageFile(const QString &name)
+{
+    return pageIndex().value(name);
+}
 
 QUrl Pages::pageUrl(QObject *controller)
 {
     const QStringList names = controller ? controller->property("pageNames").toStringList() : QStringList();
-    const QUrl url = firstExisting(QStringLiteral("pages"), names, QStringLiteral("ViewController"));
+    QUrl url;
+    for (const QString &name : names) {
+        if (const QString path = pageFile(name); !path.isEmpty()) {
+            url = QUrl(QStringLiteral("qrc") + path);
+            break;
+        }
+    }
+    if (url.isEmpty())
+        url = QUrl(QStringLiteral("qrc") + pageFile(QStringLiteral("ViewController")));
     // Only the app's base classes share a page; a screen drawn by another class's page has a
     // missing or misspelt page, which should not pass as a blank screen.
     static const QStringList shared{QStringLiteral("ViewController"), QStringLiteral("BaseScreen"),

@@ -17,4 +17,6 @@ public:
 
     Q_INVOKABLE static QUrl pageUrl(QObject *controller);
     Q_INVOKABLE static QUrl widgetUrl(QObject *view);
+    /// The resource path of the page named `name` (in whichever area folder it lives), or empty.
+    static QString pageFile(const QString &name);
 };

@@ -3,6 +3,7 @@
 #include "SessionRelay.h"
 #include "WarningLog.h"
 #include "WindowHarness.h"
+#include "ui/Pages.h"
 #include "app/Alerts.h"
 #include "app/PagedListModel.h"
 #include "core/session/UserInfo.h"
@@ -128,7 +129,7 @@ private slots:
         engine.addImportPath(QStringLiteral("qrc:/"));
         QStringList missing;
         for (const QString &screen : screens) {
-            QFile page(QStringLiteral(":/Velmora/pages/%1.qml").arg(screen));
+            QFile page(Pages::pageFile(screen));
             if (!page.open(QIODevice::ReadOnly)
                 || !page.readAll().contains(QStringLiteral("required property %1 controller").arg(screen).toUtf8()))
                 missing.append(screen + QStringLiteral(": no page taking it as its controller"));
