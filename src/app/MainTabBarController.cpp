@@ -1,5 +1,7 @@
 #include "app/MainTabBarController.h"
 
+#include "app/PagedListModel.h"
+
 #include "app/MainTabBarControllerDelegate.h"
 #include "app/TabBarItem.h"
 #include "core/platform/AppContext.h"
@@ -55,12 +57,31 @@ NavigationStack *MainTabBarController::selectedViewController() const
     return m_selectedIndex >= 0 && m_selectedIndex < m_tabs.size() ? m_tabs.at(m_selectedIndex) : nullptr;
 }
 
-bool MainTabBarController::goBack()
+ViewController *MainTabBarController::frontScreen() const
 {
     NavigationStack *stack = selectedViewController();
     while (stack && stack->presentedStack())
         stack = stack->presentedStack();
-    ViewController *top = stack ? stack->topViewController() : nullptr;
+    return stack ? stack->topViewController() : nullptr;
+}
+
+bool MainTabBarController::reloadFront()
+{
+    ViewController *top = frontScreen();
+    bool reloaded = false;
+    // The screen's own lists and those of the pages it shows as tabs.
+    for (PagedListModel *list : top ? top->findChildren<PagedListModel *>() : QList<PagedListModel *>()) {
+        if (!list->fetched())
+            continue;
+        list->refresh();
+        reloaded = true;
+    }
+    return reloaded;
+}
+
+bool MainTabBarController::goBack()
+{
+    ViewController *top = frontScreen();
     if (!top || !top->backButtonShown())
         return false;
     top->popViewController();

@@ -48,6 +48,8 @@ public:
     /// Escape: what the back button of the screen on top does, when that screen shows one.
     /// Says whether it did.
     Q_INVOKABLE bool goBack();
+    /// F5: loads the lists of the screen on top again; false when it shows none.
+    Q_INVOKABLE bool reloadFront();
 
     /// Observer of "setBadgeValue": the object's text goes on the button at index 2.
     void setBadge(const Notification &notification);
@@ -71,6 +73,8 @@ protected:
     void viewDidLoad() override;
 
 private:
+    /// The screen on top of the selected tab, past any screen presented over it.
+    ViewController *frontScreen() const;
     void buildButtonRow();
 
     QList<NavigationStack *> m_tabs;

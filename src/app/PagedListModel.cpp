@@ -1,17 +1,22 @@
 #include "app/PagedListModel.h"
 
 #include "core/api/Request.h"
+#include "core/platform/AppContext.h"
+#include "core/platform/NotificationCenter.h"
+#include "core/platform/NotificationNames.h"
 #include "core/util/Value.h"
-
-namespace {
-// Shown in place of the rows when a load failed and there is nothing to show.
-const QString kFailureText = QStringLiteral("加载失败，请稍后重试");
-} // namespace
 
 PagedListModel::PagedListModel(const QStringList &roles, QObject *parent)
     : QAbstractListModel(parent), m_roles(roles)
 {
     m_rowsOf = [](const ServiceReply &reply) { return Value::list(reply.data); };
+    // The session logs in again once the network is back: a list that could not reach the
+    // service then tries again by itself, so the user does not find it empty.
+    if (AppContext *context = AppContext::current())
+        context->notificationCenter()->addObserver(this, NotificationNames::LoginSuccessInfo, [this](const Notification &) {
+            if (m_offline && !loading())
+                retry();
+        });
 }
 
 void PagedListModel::setStepBack(bool onErrorReply, bool onFailure, bool onEmptyPage)
@@ -43,9 +48,17 @@ void PagedListModel::refresh()
 
 void PagedListModel::loadMore()
 {
-    if (loading())
+    if (loading() || !m_paged)
         return;
     start(m_page + 1);
+}
+
+void PagedListModel::retry()
+{
+    if (m_rows.isEmpty() || !m_paged)
+        refresh();
+    else
+        loadMore();
 }
 
 void PagedListModel::start(int page)
@@ -55,6 +68,7 @@ void PagedListModel::start(int page)
     m_loadingPage = page;
     m_page = page;
     m_errorText.clear();
+    m_failed = m_offline = false;
     emit stateChanged();
     if (!m_fetch) {
         onDropped(ticket);
@@ -77,6 +91,7 @@ void PagedListModel::onReply(quint64 ticket, const ServiceReply &reply)
     const int page = m_loadingPage;
     if (!reply.alertUnlessOk()) {
         m_errorText = reply.message;
+        m_failed = true;
         if (m_stepBackOnError)
             m_page = page - 1;
         emit stateChanged();
@@ -92,7 +107,7 @@ void PagedListModel::onFailure(quint64 ticket)
     if (ticket != m_ticket)
         return;
     m_ticket = 0;
-    m_errorText = kFailureText;
+    m_failed = m_offline = true;
     if (m_stepBackOnFailure)
         m_page = m_loadingPage - 1;
     emit stateChanged();
@@ -107,34 +122,63 @@ void PagedListModel::onDropped(quint64 ticket)
     emit stateChanged();
 }
 
-void PagedListModel::apply(int page, const QVariantList &serviceRows)
+QList<QVariantMap> PagedListModel::mapped(const QVariantList &serviceRows) const
 {
-    QList<QVariantMap> mapped;
-    mapped.reserve(serviceRows.size());
+    QList<QVariantMap> out;
+    out.reserve(serviceRows.size());
     for (const QVariant &r : serviceRows) {
         const QVariantMap row = Value::map(r);
-        mapped.append(m_mapping ? m_mapping(row) : row);
+        out.append(m_mapping ? m_mapping(row) : row);
     }
-    const bool full = mapped.size() == m_pageSize;
+    return out;
+}
+
+void PagedListModel::apply(int page, const QVariantList &serviceRows)
+{
+    QList<QVariantMap> rows = mapped(serviceRows);
+    const bool full = m_paged && rows.size() == m_pageSize;
     m_lastPageFull = full;
-    m_atEnd = mapped.size() < m_pageSize;
+    m_atEnd = !m_paged || rows.size() < m_pageSize;
     if (page == m_firstPage) {
         m_firstPageFull = full;
-        beginResetModel();
-        m_rows = std::move(mapped);
-        endResetModel();
-        emit countChanged();
+        replaceRows(std::move(rows));
         return;
     }
-    if (mapped.isEmpty()) {
+    if (rows.isEmpty()) {
         if (m_stepBackOnEmpty)
             m_page = page - 1;
         return;
     }
-    beginInsertRows({}, count(), count() + int(mapped.size()) - 1);
-    m_rows.append(mapped);
+    beginInsertRows({}, count(), count() + int(rows.size()) - 1);
+    m_selected.append(QList<bool>(rows.size(), false));
+    m_rows.append(rows);
     endInsertRows();
     emit countChanged();
+}
+
+void PagedListModel::replaceRows(QList<QVariantMap> rows)
+{
+    const bool hadSelection = selectedCount() > 0;
+    beginResetModel();
+    m_selected = QList<bool>(rows.size(), false);
+    m_rows = std::move(rows);
+    endResetModel();
+    emit countChanged();
+    if (hadSelection)
+        emit selectionChanged();
+}
+
+void PagedListModel::setRows(const QList<QVariantMap> &rows)
+{
+    m_atEnd = true;
+    m_firstPageFull = m_lastPageFull = false;
+    replaceRows(rows);
+    emit stateChanged();
+}
+
+void PagedListModel::setRows(const QVariantList &serviceRows)
+{
+    setRows(mapped(serviceRows));
 }
 
 QVariantMap PagedListModel::get(int row) const
@@ -154,18 +198,45 @@ void PagedListModel::removeRowAt(int row)
 {
     if (row < 0 || row >= count())
         return;
+    const bool wasSelected = m_selected.at(row);
     beginRemoveRows({}, row, row);
     m_rows.removeAt(row);
+    m_selected.removeAt(row);
     endRemoveRows();
     emit countChanged();
+    if (wasSelected)
+        emit selectionChanged();
 }
 
 void PagedListModel::clear()
 {
-    beginResetModel();
-    m_rows.clear();
-    endResetModel();
-    emit countChanged();
+    replaceRows({});
+}
+
+void PagedListModel::setSelected(int row, bool selected)
+{
+    if (row < 0 || row >= count() || m_selected.at(row) == selected)
+        return;
+    m_selected[row] = selected;
+    emit dataChanged(index(row), index(row), {kSelectedRole});
+    emit selectionChanged();
+}
+
+QList<QVariantMap> PagedListModel::selectedRows() const
+{
+    QList<QVariantMap> out;
+    for (int i = 0; i < count(); ++i)
+        if (m_selected.at(i))
+            out.append(m_rows.at(i));
+    return out;
+}
+
+QVariantList PagedListModel::selectedValues(const QString &key) const
+{
+    QVariantList out;
+    for (const QVariantMap &row : selectedRows())
+        out.append(row.value(key));
+    return out;
 }
 
 int PagedListModel::rowCount(const QModelIndex &parent) const
@@ -180,14 +251,16 @@ QVariant PagedListModel::data(const QModelIndex &index, int role) const
     const QVariantMap &row = m_rows.at(index.row());
     if (role == kRowRole)
         return row;
-    const int key = role - kRowRole - 1;
+    if (role == kSelectedRole)
+        return m_selected.at(index.row());
+    const int key = role - kSelectedRole - 1;
     return key >= 0 && key < m_roles.size() ? row.value(m_roles.at(key)) : QVariant();
 }
 
 QHash<int, QByteArray> PagedListModel::roleNames() const
 {
-    QHash<int, QByteArray> names{{kRowRole, QByteArrayLiteral("row")}};
+    QHash<int, QByteArray> names{{kRowRole, QByteArrayLiteral("row")}, {kSelectedRole, QByteArrayLiteral("selected")}};
     for (int i = 0; i < m_roles.size(); ++i)
-        names.insert(kRowRole + 1 + i, m_roles.at(i).toUtf8());
+        names.insert(kSelectedRole + 1 + i, m_roles.at(i).toUtf8());
     return names;
 }

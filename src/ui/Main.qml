@@ -22,6 +22,11 @@ Window {
         sequence: "Esc"
         onActivated: if (!window.alerts.escape()) window.shell.goBack()
     }
+    // F5 loads the lists of the screen in front again.
+    Shortcut {
+        sequence: "F5"
+        onActivated: window.shell.reloadFront()
+    }
 
     Item {
         id: phone

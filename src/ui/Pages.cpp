@@ -42,8 +42,21 @@ QString Pages::pageFile(const QString &name)
     return pageIndex().value(name);
 }
 
+QString Pages::pageFileOf(const QMetaObject *screen)
+{
+    if (!screen)
+        return {};
+    if (QString own = pageFile(QString::fromLatin1(screen->className())); !own.isEmpty())
+        return own;
+    // A base screen may say that its family shares its page: the members differ in behaviour only.
+    const int family = screen->indexOfClassInfo("familyPage");
+    return family < 0 ? QString() : pageFile(QString::fromLatin1(screen->classInfo(family).value()));
+}
+
 QUrl Pages::pageUrl(QObject *controller)
 {
+    if (const QString family = pageFileOf(controller ? controller->metaObject() : nullptr); !family.isEmpty())
+        return QUrl(QStringLiteral("qrc") + family);
     const QStringList names = controller ? controller->property("pageNames").toStringList() : QStringList();
     QUrl url;
     for (const QString &name : names) {

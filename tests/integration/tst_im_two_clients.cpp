@@ -92,13 +92,13 @@ private slots:
         auto *pending = new StayWithFriendsViewController;
         stack.pushViewController(pending);
         QTRY_COMPARE_WITH_TIMEOUT(pending->shujuArr()->count(), 1, 10000);
-        QCOMPARE(pending->shujuArr()->row(0).subtitle, QStringLiteral("(收到的) 点击加为商友"));
+        QCOMPARE(pending->shujuArr()->get(0).value(QStringLiteral("subtitle")).toString(), QStringLiteral("(收到的) 点击加为商友"));
         auto *friends = new AllMyfriendsViewController;
         stack.pushViewController(friends);
         pending->didSelectRowAtIndex(0);
         // The confirmation reloads B's friend list through "bierentongyi".
         QTRY_COMPARE_WITH_TIMEOUT(friends->shujuArr()->count(), 1, 10000);
-        QCOMPARE(friends->shujuArr()->row(0).subtitle, kPhoneA);
+        QCOMPARE(friends->shujuArr()->get(0).value(QStringLiteral("subtitle")).toString(), kPhoneA);
 
         auto *recent = new RecentContactViewController;
         stack.pushViewController(recent);
@@ -106,7 +106,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(b->badge->value, QStringLiteral("1"), 10000);
         QCOMPARE(recent->rows()->count(), 1);
         QVERIFY(recent->rows()->row(0).marked);
-        QCOMPARE(recent->rows()->row(0).title, friends->shujuArr()->row(0).title);
+        QCOMPARE(recent->rows()->row(0).title, friends->shujuArr()->get(0).value(QStringLiteral("title")).toString());
 
         recent->didSelectRowAtIndex(0);
         auto *chat = qobject_cast<SteelChatViewController *>(stack.presentedStack()->rootViewController());

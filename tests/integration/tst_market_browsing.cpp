@@ -51,7 +51,7 @@ private slots:
         list->filter()->headerButtonPressed(1);
         QVERIFY(m_h->settle());
         auto *kinds = top<SubClassSelector>();
-        QVERIFY(kinds && !kinds->rows().isEmpty());
+        QVERIFY(kinds && kinds->count() > 0);
         kinds->didSelectRow(0);
         QVERIFY(m_h->settle());
         const QString kind = list->filter()->buttonBTitle();
@@ -59,9 +59,9 @@ private slots:
         for (int i = 0; i < list->mainlist()->count(); ++i)
             QCOMPARE(list->mainlist()->get(i).value(QStringLiteral("nsortName")).toString(), kind);
         list->filter()->selectCity();
-        const QVariantList places = top<InfoSelector>()->rows();
+        const QList<QVariantMap> places = top<InfoSelector>()->list()->rows();
         for (int i = 0; i < places.size(); ++i)
-            if (places.at(i).toMap().value(QStringLiteral("text")).toString() == u"上海")
+            if (places.at(i).value(QStringLiteral("text")).toString() == u"上海")
                 top<InfoSelector>()->didSelectRow(i);
         top<InfoSelector>()->didSelectRow(0);
         QVERIFY(m_h->settle());
@@ -104,12 +104,12 @@ private slots:
     {
         auto *store = m_h->open(new BrandStore);
         QTRY_VERIFY(!store->loadingList());
-        QVERIFY(!store->mills().isEmpty());
+        QVERIFY(store->mills()->count() > 0);
         store->xuanzegangchang(BrandStore::kFirstTag);
         QVERIFY(m_h->settle());
         auto *list = top<SuperMarket>();
         QVERIFY(list->mainlist()->count() > 0);
-        QCOMPARE(list->title(), store->mills().first().toMap().value(QStringLiteral("name")).toString());
+        QCOMPARE(list->title(), store->mills()->get(0).value(QStringLiteral("name")).toString());
     }
 };
 

@@ -63,8 +63,8 @@ private slots:
         auto *store = h.open(new BrandStore);
         QTRY_VERIFY(!store->loadingList());
         QList<QPoint> laid;
-        for (const QVariant &m : store->mills())
-            laid << QPoint(m.toMap().value(QStringLiteral("x")).toInt(), m.toMap().value(QStringLiteral("y")).toInt());
+        for (const QVariantMap &m : store->mills()->rows())
+            laid << QPoint(m.value(QStringLiteral("x")).toInt(), m.value(QStringLiteral("y")).toInt());
         QCOMPARE(laid, places);
         if (mills == 0)
             return;

@@ -34,11 +34,11 @@ public:
     bool isReachable(const QString &) const override { return reachable; }
 };
 
-QStringList column(const ContactRowsModel *rows, bool subtitles = false)
+QStringList column(const PagedListModel *rows, bool subtitles = false)
 {
     QStringList out;
-    for (const ContactRowsModel::Row &r : rows->rows())
-        out << (subtitles ? r.subtitle : r.title);
+    for (const QVariantMap &r : rows->rows())
+        out << r.value(subtitles ? QStringLiteral("subtitle") : QStringLiteral("title")).toString();
     return out;
 }
 } // namespace
@@ -95,7 +95,7 @@ private slots:
         auto *all = m_h->open(new AllMyfriendsViewController);
         QTRY_COMPARE(all->shujuArr()->count(), 2);
         // The table is rewritten on each load: one row per friend, never doubled.
-        all->refresh();
+        all->shujuArr()->refresh();
         QVERIFY(m_h->service().waitForRequests(2));
         QTRY_VERIFY(!all->hud());
         QCOMPARE(ctx().service<datamodel>()->dedaohaoyou().size(), 2);

@@ -1,6 +1,14 @@
 #include "ScreenHarness.h"
 #include "app/PagedListModel.h"
 #include "core/api/Request.h"
+#include "core/platform/NotificationCenter.h"
+#include "core/platform/NotificationNames.h"
+#include "core/session/UserInfo.h"
+#include "screens/im/AllMyfriendsViewController.h"
+#include "screens/market/BrandStore.h"
+#include "screens/market/FormatSelector.h"
+#include "screens/market/MoreBuy.h"
+#include "screens/market/SuperMarket.h"
 
 #include <QTest>
 
@@ -39,35 +47,117 @@ struct List
     void answer(int page, const ScriptedReply &reply) { h.service().setReply(QStringLiteral("p%1").arg(page), reply); }
 };
 
+// Five lists of different kinds, each opened on its screen: the screen and its one model.
+enum Screen { Market, Deals, Friends, Mills, Specs };
+const char *const kPaths[] = {"Market/Search", "Index/GetNewsOrdersList", "IM/GetFriendList", "market/GetYieldly",
+                              "market/getspec"};
+std::pair<ViewController *, PagedListModel *> openScreen(Screen s)
+{
+    switch (s) {
+    case Market: { auto *v = new SuperMarket; return {v, v->mainlist()}; }
+    case Deals: { auto *v = new MoreBuy; return {v, v->mainlist()}; }
+    case Friends: { auto *v = new AllMyfriendsViewController; return {v, v->shujuArr()}; }
+    case Mills: { auto *v = new BrandStore; return {v, v->mills()}; }
+    case Specs: break;
+    }
+    auto *v = new FormatSelector;
+    return {v, v->list()};
+}
+enum Step { Refresh, LoadMore, Stale, EmptyLater, RefusedFirst };
 } // namespace
 
 class TestPagedListModel : public QObject
 {
     Q_OBJECT
 private slots:
-    // A load-more answered after a refresh overtook it changes nothing; no second load starts
-    // while one is in flight.
-    void staleReplyDroppedAndOneLoadAtATime()
+    // Every list goes through the one model: a refresh replaces, a load-more appends (paged lists
+    // only), a reply overtaken by a refresh is dropped, an empty later page keeps the rows, and a
+    // refused first page alerts once and offers a retry that loads it.
+    void screens_data()
+    {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("requests");
+        const char *names[] = {"market", "deals", "friends", "mills", "specs"};
+        for (int s = Market; s <= Specs; ++s) {
+            const bool paged = s == Market;
+            QTest::addRow("%s: refresh", names[s]) << s << int(Refresh) << 3 << 2;
+            QTest::addRow("%s: load more", names[s]) << s << int(LoadMore) << (paged ? 13 : 10) << (paged ? 2 : 1);
+            QTest::addRow("%s: stale reply dropped", names[s]) << s << int(Stale) << 4 << 3;
+            QTest::addRow("%s: empty later page", names[s]) << s << int(EmptyLater) << 10 << (paged ? 2 : 1);
+            QTest::addRow("%s: refused, then retried", names[s]) << s << int(RefusedFirst) << 3 << 2;
+        }
+    }
+    void screens()
+    {
+        QFETCH(int, screen);
+        QFETCH(int, step);
+        ScreenHarness h;
+        UserInfo::info()->setUserId(QStringLiteral("7"));
+        const QString path = QString::fromLatin1(kPaths[screen]);
+        h.reply(path, step == RefusedFirst ? R"({"errorCode":"2","message":"暂无权限"})" : page(1, 10));
+        auto [view, list] = openScreen(Screen(screen));
+        h.open(view);
+        QVERIFY(h.settle());
+        QCOMPARE(list->failed(), step == RefusedFirst);
+        QCOMPARE(h.takeAlerts(), step == RefusedFirst ? QStringList{"暂无权限"} : QStringList{});
+        switch (step) {
+        case Refresh: h.reply(path, page(100, 3)); list->refresh(); break;
+        case LoadMore: h.reply(path, page(11, 3)); list->loadMore(); break;
+        case EmptyLater: h.reply(path, page(11, 0)); list->loadMore(); break;
+        case RefusedFirst: h.reply(path, page(1, 3)); list->retry(); break;
+        case Stale: {
+            ScriptedReply late = ScriptedReply::json(page(11, 10));
+            late.delayMs = 200;
+            h.service().setReply(path, late);
+            screen == Market ? list->loadMore() : list->refresh();
+            QVERIFY(h.service().waitForRequests(2));
+            h.reply(path, page(100, 4));
+            list->refresh();
+        }
+        }
+        QVERIFY(h.settle());
+        QTEST(list->count(), "rows");
+        QTEST(int(h.count(path)), "requests");
+        QVERIFY(!list->failed() && !list->loading() && h.alertTexts().isEmpty());
+        QCOMPARE(list->footerTitle(), screen == Market ? "加载更多" : "点击加载更多");
+        QCOMPARE(list->pullUpRefresh(), screen == Friends);
+        // An empty later page steps the market's page back, so the next load-more asks for it again.
+        QCOMPARE(list->pageIndex(), screen == Market && (step == LoadMore) ? 2 : 1);
+    }
+
+    // A list that could not reach the service loads again by itself once the session logs in again.
+    void transportFailureReloadsOnReconnect()
     {
         List l;
-        l.answer(1, ScriptedReply::json(page(1, 10)));
+        l.answer(1, ScriptedReply::closeWithoutReply());
         l.model.refresh();
-        l.model.loadMore();
         QVERIFY(l.h.settle());
-        QCOMPARE(l.h.count(QStringLiteral("p2")), 0);
-        ScriptedReply late = ScriptedReply::json(page(11, 10));
-        late.delayMs = 200;
-        l.answer(2, late);
-        l.answer(1, ScriptedReply::json(page(100, 4)));
-        l.model.loadMore();
-        l.model.loadMore();
-        l.model.refresh();
-        QVERIFY(l.model.refreshing());
+        QVERIFY(l.model.failed());
+        l.answer(1, ScriptedReply::json(page(1, 3)));
+        l.h.context().notificationCenter()->postNotification(NotificationNames::LoginSuccessInfo);
         QVERIFY(l.h.settle());
-        QCOMPARE(l.h.count(QStringLiteral("p2")), 1);
-        QCOMPARE(l.model.count(), 4);
-        QCOMPARE(l.model.get(0).value(QStringLiteral("name")), QStringLiteral("r100"));
-        QCOMPARE(l.model.pageIndex(), 1);
+        QCOMPARE(l.model.count(), 3);
+        QVERIFY(!l.model.failed());
+    }
+
+    // Check marks: one row changes without a reset; the selected values come back in list order.
+    void selection()
+    {
+        List l;
+        l.model.setRows(QVariantList{QVariantMap{{"name", "a"}}, QVariantMap{{"name", "b"}}, QVariantMap{{"name", "c"}}});
+        int resets = 0;
+        QObject::connect(&l.model, &QAbstractItemModel::modelReset, [&] { ++resets; });
+        l.model.toggleSelected(2);
+        l.model.toggleSelected(0);
+        l.model.toggleSelected(1);
+        l.model.toggleSelected(1);
+        QCOMPARE(resets, 0);
+        QCOMPARE(l.model.selectedValues(QStringLiteral("name")), (QVariantList{"a", "c"}));
+        l.model.removeRowAt(0);
+        QCOMPARE(l.model.selectedCount(), 1);
+        QVERIFY(l.model.data(l.model.index(1), PagedListModel::kSelectedRole).toBool());
     }
 
     void pageRules_data()

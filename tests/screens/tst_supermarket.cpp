@@ -40,27 +40,6 @@ class TestSuperMarket : public QObject
 {
     Q_OBJECT
 private slots:
-    void emptyLaterPageKeepsTheIndex()
-    {
-        ScreenHarness h;
-        h.reply(kList, page(1, 10, 25));
-        auto *list = h.open(new SuperMarket);
-        QVERIFY(h.settle());
-        QCOMPARE(list->mainlist()->count(), 10);
-        QCOMPARE(list->mainLabel(), QStringLiteral("一共为您准备了25条资源"));
-        h.reply(kList, page(11, 0, 25));
-        list->mainlist()->loadMore();
-        QVERIFY(h.settle());
-        QCOMPARE(h.sent(kList).value(QStringLiteral("pageIndex")).toString(), "2");
-        QCOMPARE(list->mainlist()->count(), 10);
-        QCOMPARE(list->mainlist()->pageIndex(), 1);
-        h.reply(kList, page(11, 10, 25));
-        list->mainlist()->loadMore();
-        QVERIFY(h.settle());
-        QCOMPARE(h.sent(kList).value(QStringLiteral("pageIndex")).toString(), "2");
-        QCOMPARE(list->mainlist()->count(), 20);
-    }
-
     void filterChoicesReset_data()
     {
         QTest::addColumn<QString>("choice");

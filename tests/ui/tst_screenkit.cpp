@@ -11,6 +11,8 @@
 #include "screens/account/UserLogin.h"
 
 #include <QDirIterator>
+#include <QFileInfo>
+#include <QMetaType>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -129,15 +131,23 @@ private slots:
         engine.addImportPath(QStringLiteral("qrc:/"));
         QStringList missing;
         for (const QString &screen : screens) {
-            QFile page(Pages::pageFile(screen));
-            if (!page.open(QIODevice::ReadOnly)
-                || !page.readAll().contains(QStringLiteral("required property %1 controller").arg(screen).toUtf8()))
-                missing.append(screen + QStringLiteral(": no page taking it as its controller"));
             QQmlComponent probe(&engine);
             probe.setData(QStringLiteral("import QtQml\nimport Velmora\nQtObject { property %1 c }").arg(screen).toUtf8(),
                           QUrl());
-            if (probe.isError())
+            if (probe.isError()) {
                 missing.append(screen + QStringLiteral(": not registered for QML"));
+                continue;
+            }
+            // Its own page, or the page its family shares, takes it (or its family's base) as controller.
+            const QMetaObject *meta = QMetaType::fromName((screen + u'*').toUtf8()).metaObject();
+            QFile page(Pages::pageFileOf(meta));
+            const QString taker = QFileInfo(page.fileName()).completeBaseName();
+            bool takes = false;
+            for (const QMetaObject *m = meta; m && !takes; m = m->superClass())
+                takes = taker == QString::fromLatin1(m->className());
+            if (!takes || !page.open(QIODevice::ReadOnly)
+                || !page.readAll().contains(QStringLiteral("required property %1 controller").arg(taker).toUtf8()))
+                missing.append(screen + QStringLiteral(": no page taking it as its controller"));
         }
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u'\n')));
     }
@@ -167,6 +177,18 @@ private slots:
         QTRY_VERIFY(view->property("contentY").toDouble() > 40000 - 480 - 40);
         QMetaObject::invokeMethod(view, "positionViewAtBeginning");
         QTRY_COMPARE(view->property("contentY").toDouble(), 0.0);
+
+        // It writes nothing of its own: a refused first page leaves only the retry button's title
+        // (the refusal's message was the alert's).
+        model.clear();
+        h.reply(QStringLiteral("rows"), R"({"errorCode":"1","message":"暂无权限"})");
+        model.refresh();
+        QVERIFY(h.settle());
+        QStringList shown;
+        for (QQuickItem *item : view->findChildren<QQuickItem *>())
+            if (item->isVisible() && !item->property("text").toString().isEmpty())
+                shown << item->property("text").toString();
+        QCOMPARE(shown, QStringList{PagedListModel::retryTitle()});
     }
 
     // Through the window against the local market service: a wrong password shows the service's

@@ -15,11 +15,15 @@
 #include "core/session/UserInfo.h"
 #include "core/session/datamodel.h"
 #include "screens/account/UserLogin.h"
+#include "app/PagedListModel.h"
+#include "screens/im/AddFriendsWithContacts.h"
 #include "screens/im/AllMyfriendsViewController.h"
 #include "screens/im/ChatOpener.h"
 #include "screens/im/MyFriends.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QtQml/qqmlextensionplugin.h>
 #include <functional>
 
@@ -176,9 +180,10 @@ private slots:
             auto *tab = static_cast<MyFriends *>(w.shell->getViewControllerWithIndex(2));
             tab->loadViewIfNeeded();
             auto *all = static_cast<AllMyfriendsViewController *>(tab->viewControllers().at(1));
-            all->shujuArr()->setRows({{{}, QStringLiteral("李娜"), QStringLiteral("13800000002"), false},
-                                      {{}, QStringLiteral("王强"), QStringLiteral("13800000003"), false},
-                                      {{}, QStringLiteral("赵敏"), QStringLiteral("13900000031"), false}});
+            QList<QVariantMap> rows;
+            for (const char *name : {"李娜", "王强", "赵敏"})
+                rows.append({{"title", QString::fromUtf8(name)}, {"subtitle", "13800000002"}, {"marked", false}});
+            all->shujuArr()->setRows(rows);
         });
         QTest::newRow("login opened by a gate") << Action([](Window &w) {
             auto *login = new UserLogin;
@@ -249,6 +254,32 @@ private slots:
             QTest::keyClick(w.window(), Qt::Key(key));
         QCOMPARE(w.shell->viewControllers().at(0)->depth(), depth);
         QCOMPARE(!w.ctx->service<Alerts>()->views().isEmpty(), alertLeft);
+    }
+
+    // One click on a row's "+ 添加" opens one detail (not one for the row and one for its button);
+    // F5 loads the lists of the screen in front again.
+    void rowButtonAndReload()
+    {
+        Window w;
+        QDir(w.ctx.dataDir()).mkpath(QStringLiteral("Contacts"));
+        QFile vcf(w.ctx.dataDir() + QStringLiteral("/Contacts/people.vcf"));
+        QVERIFY(vcf.open(QIODevice::WriteOnly) && vcf.write("BEGIN:VCARD\nN:张;三\nTEL:13800000001\nEND:VCARD\n") > 0);
+        vcf.close();
+        QVERIFY(w.open());
+        auto *contacts = new AddFriendsWithContacts;
+        w.home()->pushViewController(contacts);
+        QTRY_VERIFY(contacts->dataArray()->count() == 1 && !w.busy());
+        auto *button = w.window()->contentItem()->findChild<QQuickItem *>(QStringLiteral("rowAction"));
+        QVERIFY(button && button->isVisible());
+        QTest::mouseClick(w.window(), Qt::LeftButton, {}, button->mapToScene({button->width() / 2, 14}).toPoint());
+        QTRY_VERIFY(!w.busy());
+        QCOMPARE(w.shell->viewControllers().at(0)->depth(), 3);
+
+        int loads = 0;
+        auto *list = new PagedListModel({}, w.shell->viewControllers().at(0)->topViewController());
+        list->setFetch([&loads](Request *r, int, int) { ++loads; r->deleteLater(); });
+        QTest::keyClick(w.window(), Qt::Key_F5);
+        QCOMPARE(loads, 1);
     }
 
     void tappingTheWindow()

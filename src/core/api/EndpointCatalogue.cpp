@@ -18,6 +18,7 @@ using Endpoint = EndpointCatalogue::Endpoint;
 
 constexpr bool Guarded = true;
 constexpr bool Open = false;
+constexpr bool Envelope = true;
 
 Member text(const char *key, int arg) { return {key, Rule::Text, arg}; }
 Member integer(const char *key, int arg) { return {key, Rule::Integer, arg}; }
@@ -193,6 +194,13 @@ QList<Endpoint> entries()
          {pass("id", 0)}},
         {Op::buyerInfoWithDelegate, "buyerInfoWithDelegate:buyerId:", "ZhaoBiao/CompanyInfo", Open,
          {pass("id", 0)}},
+
+        // form-envelope calls
+        {Op::getYieldlyWithDelegate, "getYieldlyWithDelegate:", "market/GetYieldly", Open,
+         {fixed("content", "")}, Envelope},
+        {Op::getFriendListWithDelegate, "getFriendListWithDelegate:", "IM/GetFriendList", Guarded, {user()}, Envelope},
+        {Op::getPreFriendListWithDelegate, "getPreFriendListWithDelegate:", "IM/GetPreFriendList", Guarded,
+         {user()}, Envelope},
     };
 }
 

@@ -42,6 +42,8 @@ public:
         zhaobiaoListWithDelegate, zhaobiaoDetailWithDelegate, zhaobiaoAddAndEditorWithDelegate,
         zhaobiaoFabuWithDelegate, zhaobiaoBackWithDelegate, yingbiaoListWithDelegate,
         yingbiaoDetailWithDelegate, buyerInfoWithDelegate,
+        // posted in the form envelope (percent-encoded "info" then "auth")
+        getYieldlyWithDelegate, getFriendListWithDelegate, getPreFriendListWithDelegate,
         Count
     };
 
@@ -72,6 +74,9 @@ public:
         const char *path;     ///< appended to the service base URL as it is
         bool guarded;         ///< needs a logged-in user: without one nothing happens at all
         QList<Member> info;   ///< in the order the service documents them
+        /// Posted in the form envelope (FormEnvelope::body) rather than the ordinary body; the
+        /// reply is read the same way.
+        bool envelope = false;
     };
 
     static const Endpoint &endpoint(Operation operation);

@@ -199,6 +199,11 @@ public:
     void yingbiaoDetailWithDelegate(RequestDelegate *delegate, const QVariant &ybId);
     void buyerInfoWithDelegate(RequestDelegate *delegate, const QVariant &buyerId);
 
+    // form-envelope calls: the steel mills, the user's friends, pending friend requests
+    void getYieldlyWithDelegate(RequestDelegate *delegate);
+    void getFriendListWithDelegate(RequestDelegate *delegate);
+    void getPreFriendListWithDelegate(RequestDelegate *delegate);
+
 private:
     explicit Request(int requestId);
     /// Sends one catalogue operation, or (guarded, nobody logged in) drops the request unsent.

@@ -2,7 +2,9 @@
 // parameters, to the catalogue table, which knows the path, the keys and the value rules.
 #include "core/api/Request.h"
 
+#include "core/api/FormEnvelope.h"
 #include "core/api/ImageUpload.h"
+#include "core/api/ServiceToken.h"
 
 #include <QNetworkRequest>
 
@@ -18,8 +20,17 @@ void Request::call(Op operation, D *delegate, const QVariantList &args)
         return;
     }
     setDelegate(delegate);
-    startConnection(QString::fromLatin1(EndpointCatalogue::endpoint(operation).path),
-                    EndpointCatalogue::info(operation, args));
+    const EndpointCatalogue::Endpoint &endpoint = EndpointCatalogue::endpoint(operation);
+    const QString path = QString::fromLatin1(endpoint.path);
+    if (!endpoint.envelope) {
+        startConnection(path, EndpointCatalogue::info(operation, args));
+        return;
+    }
+    QNetworkRequest http(serviceUrl(path));
+    http.setTransferTimeout(m_timeoutMs);
+    const QLatin1String type = FormEnvelope::kContentType;
+    http.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray(type.data(), type.size()));
+    post(http, FormEnvelope::body(EndpointCatalogue::info(operation, args), ServiceToken::kService), true);
 }
 
 // accounts
@@ -161,3 +172,8 @@ void Request::zhaobiaoBackWithDelegate(D *d, const V &zhaobiaoID)
 void Request::yingbiaoListWithDelegate(D *d, int pageIndex) { call(Op::yingbiaoListWithDelegate, d, {pageIndex}); }
 void Request::yingbiaoDetailWithDelegate(D *d, const V &ybId) { call(Op::yingbiaoDetailWithDelegate, d, {ybId}); }
 void Request::buyerInfoWithDelegate(D *d, const V &buyerId) { call(Op::buyerInfoWithDelegate, d, {buyerId}); }
+
+// form-envelope calls
+void Request::getYieldlyWithDelegate(D *d) { call(Op::getYieldlyWithDelegate, d, {}); }
+void Request::getFriendListWithDelegate(D *d) { call(Op::getFriendListWithDelegate, d, {}); }
+void Request::getPreFriendListWithDelegate(D *d) { call(Op::getPreFriendListWithDelegate, d, {}); }

@@ -1,5 +1,6 @@
 #include "screens/im/AddFriendsWithContacts.h"
 
+#include "app/PagedListModel.h"
 #include "core/platform/AddressBookPort.h"
 #include "core/platform/AppContext.h"
 #include "screens/im/FriendsDetail.h"
@@ -7,8 +8,17 @@
 #include <QTimer>
 
 AddFriendsWithContacts::AddFriendsWithContacts(QObject *parent)
-    : SuperController(parent), m_dataArray(new ContactRowsModel(this))
+    : SuperController(parent),
+      m_dataArray(new PagedListModel({QStringLiteral("title"), QStringLiteral("subtitle"), QStringLiteral("marked")}, this))
 {
+    m_dataArray->setRowMapping([](const QVariantMap &e) {
+        QVariantMap row = e;
+        row.insert(QStringLiteral("title"), e.value(QStringLiteral("name")).toString() + QStringLiteral("  ")
+                                                + e.value(QStringLiteral("phone")).toString());
+        row.insert(QStringLiteral("subtitle"), QString());
+        row.insert(QStringLiteral("marked"), false);
+        return row;
+    });
 }
 
 void AddFriendsWithContacts::viewDidLoad()
@@ -38,13 +48,7 @@ void AddFriendsWithContacts::readAddressBook()
 
 void AddFriendsWithContacts::show(const QVariantList &entries)
 {
-    QList<ContactRowsModel::Row> rows;
-    for (const QVariant &v : entries) {
-        const QVariantMap e = v.toMap();
-        rows.append({e, e.value(QStringLiteral("name")).toString() + QStringLiteral("  ") + e.value(QStringLiteral("phone")).toString(),
-                     QString(), false});
-    }
-    m_dataArray->setRows(rows);
+    m_dataArray->setRows(entries);
 }
 
 void AddFriendsWithContacts::setSearchText(const QString &text)
@@ -59,10 +63,10 @@ void AddFriendsWithContacts::setSearchText(const QString &text)
     }
     // The search narrows what is shown already, as the address book screen always has.
     QVariantList kept;
-    for (const ContactRowsModel::Row &r : m_dataArray->rows()) {
-        const QString haystack = r.dict.value(QStringLiteral("name")).toString() + r.dict.value(QStringLiteral("phone")).toString();
+    for (const QVariantMap &r : m_dataArray->rows()) {
+        const QString haystack = r.value(QStringLiteral("name")).toString() + r.value(QStringLiteral("phone")).toString();
         if (haystack.contains(text))
-            kept.append(r.dict);
+            kept.append(r);
     }
     show(kept);
 }

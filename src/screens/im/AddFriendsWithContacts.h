@@ -1,7 +1,8 @@
 #pragma once
 
 #include "app/SuperController.h"
-#include "screens/im/ContactRowsModel.h"
+
+#include "app/PagedListModel.h"
 
 #include <QVariantList>
 
@@ -9,7 +10,8 @@
 class AddFriendsWithContacts : public SuperController
 {
     Q_OBJECT
-    Q_PROPERTY(ContactRowsModel *dataArray READ dataArray CONSTANT)
+    Q_PROPERTY(PagedListModel *dataArray READ dataArray CONSTANT)
+    Q_PROPERTY(QString actionTitle READ actionTitle CONSTANT)
     Q_PROPERTY(QString searchText READ searchText WRITE setSearchText NOTIFY searchTextChanged)
     Q_PROPERTY(bool keyboardShown READ keyboardShown WRITE setKeyboardShown NOTIFY keyboardShownChanged)
 public:
@@ -18,7 +20,9 @@ public:
     /// Every entry read: "name" (last name then first name) and "phone" (the first number).
     QVariantList saveArray() const { return m_saveArray; }
     /// The entries shown.
-    ContactRowsModel *dataArray() const { return m_dataArray; }
+    PagedListModel *dataArray() const { return m_dataArray; }
+    /// The button on each row.
+    QString actionTitle() const { return QStringLiteral("+ 添加"); }
 
     QString searchText() const { return m_searchText; }
     /// Empty shows everyone again; otherwise keeps, of those shown, the entries whose name
@@ -46,7 +50,7 @@ private:
     void show(const QVariantList &entries);
 
     QVariantList m_saveArray;
-    ContactRowsModel *m_dataArray;
+    PagedListModel *m_dataArray;
     QString m_searchText;
     bool m_keyboardShown = false;
 };

@@ -1,5 +1,7 @@
 #include "screens/im/AllMyfriendsViewController.h"
 
+#include "app/PagedListModel.h"
+#include "core/api/Request.h"
 #include "core/platform/AppContext.h"
 #include "core/platform/NotificationCenter.h"
 #include "core/platform/NotificationNames.h"
@@ -23,19 +25,24 @@ void AllMyfriendsViewController::viewDidLoad()
     FriendListScreen::viewDidLoad();
     NotificationCenter *center = context().notificationCenter();
     center->addObserver(this, NotificationNames::bierentongyi, [this](const Notification &) { load(); });
-    center->addObserver(this, NotificationNames::qingkong, [this](const Notification &) { shujuArr()->setRows({}); });
+    center->addObserver(this, NotificationNames::qingkong, [this](const Notification &) { shujuArr()->clear(); });
     load();
+}
+
+void AllMyfriendsViewController::fetch(Request *request)
+{
+    request->getFriendListWithDelegate(this);
+}
+
+QVariantMap AllMyfriendsViewController::rowFor(const QVariantMap &f) const
+{
+    return {{QStringLiteral("title"), Value::text(f.value(QStringLiteral("UserName")))},
+            {QStringLiteral("subtitle"), Value::text(f.value(QStringLiteral("MobilePhone")))},
+            {QStringLiteral("marked"), false}};
 }
 
 void AllMyfriendsViewController::didLoad(const QVariantList &data)
 {
-    QList<ContactRowsModel::Row> rows;
-    for (const QVariant &v : data) {
-        const QVariantMap f = Value::map(v);
-        rows.append({f, Value::text(f.value(QStringLiteral("UserName"))),
-                     Value::text(f.value(QStringLiteral("MobilePhone"))), false});
-    }
-    shujuArr()->setRows(rows);
     context().service<datamodel>()->xiequanbuhaoyou(data);
     writeFriendTable(data);
 }

@@ -16,8 +16,9 @@ public:
 
 protected:
     void viewDidLoad() override;
-    QString path() const override { return QStringLiteral("IM/GetFriendList"); }
+    void fetch(Request *request) override;
     QString hudLabel() const override { return QStringLiteral("获取好友列表中"); }
+    QVariantMap rowFor(const QVariantMap &record) const override;
     void didLoad(const QVariantList &data) override;
 
 private:

@@ -1,5 +1,7 @@
 #include "screens/im/StayWithFriendsViewController.h"
 
+#include "app/PagedListModel.h"
+#include "core/api/Request.h"
 #include "core/platform/AppContext.h"
 #include "core/platform/NotificationCenter.h"
 #include "core/platform/NotificationNames.h"
@@ -21,20 +23,22 @@ void StayWithFriendsViewController::viewDidLoad()
     load();
 }
 
-void StayWithFriendsViewController::didLoad(const QVariantList &data)
+void StayWithFriendsViewController::fetch(Request *request)
 {
-    QList<ContactRowsModel::Row> rows;
-    for (const QVariant &v : data) {
-        const QVariantMap r = Value::map(v);
-        const QVariant type = r.value(kInviteType);
-        QString subtitle;
-        if (!Value::isNone(type) && Value::intValue(type) == 1)
-            subtitle = QStringLiteral("(收到的) 点击加为商友");
-        else if (!Value::isNone(type) && Value::intValue(type) == 0)
-            subtitle = QStringLiteral("(发出的) 等待对方验证");
-        rows.append({r, Value::text(r.value(QStringLiteral("UserName"))), subtitle, false});
-    }
-    shujuArr()->setRows(rows);
+    request->getPreFriendListWithDelegate(this);
+}
+
+QVariantMap StayWithFriendsViewController::rowFor(const QVariantMap &r) const
+{
+    const QVariant type = r.value(kInviteType);
+    QString subtitle;
+    if (!Value::isNone(type) && Value::intValue(type) == 1)
+        subtitle = QStringLiteral("(收到的) 点击加为商友");
+    else if (!Value::isNone(type) && Value::intValue(type) == 0)
+        subtitle = QStringLiteral("(发出的) 等待对方验证");
+    return {{QStringLiteral("title"), Value::text(r.value(QStringLiteral("UserName")))},
+            {QStringLiteral("subtitle"), subtitle},
+            {QStringLiteral("marked"), false}};
 }
 
 void StayWithFriendsViewController::didSelectRowAtIndex(int index)

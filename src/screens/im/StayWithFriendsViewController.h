@@ -15,7 +15,7 @@ public:
 
 protected:
     void viewDidLoad() override;
-    QString path() const override { return QStringLiteral("IM/GetPreFriendList"); }
+    void fetch(Request *request) override;
     QString hudLabel() const override { return QStringLiteral("刷新中"); }
-    void didLoad(const QVariantList &data) override;
+    QVariantMap rowFor(const QVariantMap &record) const override;
 };

@@ -15,6 +15,7 @@ Auction::Auction(QObject *parent)
 {
     m_mainlist->setStepBack(false, false, true);
     m_mainlist->setFooterRule(PagedListModel::FooterAlways);
+    m_mainlist->setFooterTitle(QStringLiteral("加载更多"));
     m_mainlist->setFetch([this](Request *request, int page, int size) {
         request->getAuctionList(m_filter->classId(), m_filter->subClassId(), m_filter->provinceId(),
                                 m_filter->formatString(), page, size, this);

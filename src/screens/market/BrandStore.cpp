@@ -2,8 +2,8 @@
 
 #include "app/Alerts.h"
 #include "app/NavigationStack.h"
-#include "core/api/FormEnvelope.h"
-#include "core/api/ServiceToken.h"
+#include "app/PagedListModel.h"
+#include "core/api/Request.h"
 #include "core/platform/AppContext.h"
 #include "core/platform/UserDefaults.h"
 #include "core/util/Value.h"
@@ -13,49 +13,57 @@
 #include <QPoint>
 
 namespace {
-const QString kMillListPath = QStringLiteral("market/GetYieldly");
 constexpr int kColumns = 3;
 constexpr int kColumnStep = 100;
 constexpr int kLeft = 25;
 constexpr int kRowStep = 120;
 constexpr int kBottom = 50;
+const QString kLogo = QStringLiteral("logo");
 } // namespace
 
-BrandStore::BrandStore(QObject *parent) : SuperController(parent), m_logos(new CachedPictures(1, this))
+BrandStore::BrandStore(QObject *parent)
+    : SuperController(parent),
+      m_mills(new PagedListModel({QStringLiteral("name"), kLogo, QStringLiteral("x"), QStringLiteral("y"),
+                                  QStringLiteral("tag")},
+                                 this)),
+      m_logos(new CachedPictures(1, this))
 {
-    connect(m_logos, &CachedPictures::arrived, this, [this](int index, const QUrl &file) {
-        if (index < 0 || index >= m_places.size())
-            return;
-        QVariantMap place = m_places.at(index).toMap();
-        place.insert(QStringLiteral("logo"), file);
-        m_places[index] = place;
-        emit millsChanged();
+    m_mills->setUnpaged();
+    m_mills->setFetch([this](Request *r, int, int) {
+        r->onFailure(this, [this](const RequestError &) {
+            context().service<Alerts>()->showAlert(QStringLiteral("请求失败,请检查网络连接"), QString(),
+                                                   {QStringLiteral("确定")});
+        });
+        r->getYieldlyWithDelegate(this);
     });
-}
-
-BrandStore::~BrandStore()
-{
-    delete m_request;
+    // The places depend on how many mills there are, so the whole list is laid out at once.
+    m_mills->setRowsOf([this](const ServiceReply &reply) { return placesOf(Value::list(reply.data)); });
+    connect(m_mills, &PagedListModel::stateChanged, this, &BrandStore::gridChanged);
+    connect(m_mills, &PagedListModel::pageArrived, this, &BrandStore::loadLogos);
+    connect(m_logos, &CachedPictures::arrived, this, [this](int index, const QUrl &file) {
+        QVariantMap place = m_mills->get(index);
+        if (place.isEmpty())
+            return;
+        place.insert(kLogo, file);
+        m_mills->setRowAt(index, place);
+    });
 }
 
 void BrandStore::viewDidLoad()
 {
     SuperController::viewDidLoad();
     setTitle(QStringLiteral("钢厂直销"));
-    const JsonMembers info{{QStringLiteral("content"), QString()}};
-    m_request = FormEnvelope::post(FormEnvelope::serviceUrl(kMillListPath), info, ServiceToken::kService, this,
-                                   [this](const FormEnvelope::Reply &reply) {
-                                       m_request = nullptr;
-                                       emit loadingListChanged();
-                                       if (reply.failed) {
-                                           context().service<Alerts>()->showAlert(
-                                               QStringLiteral("请求失败,请检查网络连接"), QString(),
-                                               {QStringLiteral("确定")});
-                                           return;
-                                       }
-                                       shuaxingangchangliebiao(reply.result);
-                                   });
-    emit loadingListChanged();
+    m_mills->refresh();
+}
+
+bool BrandStore::loadingList() const
+{
+    return m_mills->loading();
+}
+
+int BrandStore::gridHeight() const
+{
+    return gridHeight(m_mills->count());
 }
 
 int BrandStore::gridHeight(int n)
@@ -72,49 +80,48 @@ QPoint BrandStore::placeOf(int i, int n)
     return {kLeft + (i / rows) * kColumnStep, (i % rows) * kRowStep};
 }
 
-void BrandStore::shuaxingangchangliebiao(const QVariant &reply)
+QVariantList BrandStore::placesOf(const QVariantList &mills) const
 {
-    m_dic = Value::map(reply);
-    m_data = Value::list(m_dic.value(QStringLiteral("data")));
-    m_places.clear();
-    const int n = int(m_data.size());
+    QVariantList places;
+    const int n = int(mills.size());
     for (int i = 0; i < n; ++i) {
-        const QVariantMap mill = Value::map(m_data.at(i));
+        const QVariantMap mill = Value::map(mills.at(i));
         const QPoint at = placeOf(i, n);
-        m_places.append(QVariantMap{{QStringLiteral("name"), Value::text(mill.value(QStringLiteral("Yieldly")))},
-                                    {QStringLiteral("logo"), QUrl()},
-                                    {QStringLiteral("x"), at.x()},
-                                    {QStringLiteral("y"), at.y()},
-                                    {QStringLiteral("tag"), kFirstTag + i}});
+        places.append(QVariantMap{{QStringLiteral("name"), Value::text(mill.value(QStringLiteral("Yieldly")))},
+                                  {kLogo, QUrl()},
+                                  {QStringLiteral("logoUrl"), mill.value(QStringLiteral("LogoUrl"))},
+                                  {QStringLiteral("x"), at.x()},
+                                  {QStringLiteral("y"), at.y()},
+                                  {QStringLiteral("tag"), kFirstTag + i}});
     }
-    emit millsChanged();
-    for (int i = 0; i < n; ++i) {
-        const QUrl cached = m_logos->load(Value::map(m_data.at(i)).value(QStringLiteral("LogoUrl")), i);
-        if (!cached.isEmpty()) {
-            QVariantMap place = m_places.at(i).toMap();
-            place.insert(QStringLiteral("logo"), cached);
-            m_places[i] = place;
-        }
+    return places;
+}
+
+void BrandStore::loadLogos()
+{
+    for (int i = 0; i < m_mills->count(); ++i) {
+        QVariantMap place = m_mills->get(i);
+        const QUrl cached = m_logos->load(place.value(QStringLiteral("logoUrl")), i);
+        if (cached.isEmpty())
+            continue;
+        place.insert(kLogo, cached);
+        m_mills->setRowAt(i, place);
     }
-    emit millsChanged();
 }
 
 void BrandStore::xuanzegangchang(int tag)
 {
-    const int i = tag - kFirstTag;
-    if (i < 0 || i >= m_data.size())
+    const QVariantMap mill = m_mills->get(tag - kFirstTag);
+    if (mill.isEmpty())
         return;
     UserDefaults *defaults = UserDefaults::standardUserDefaults();
     defaults->setObject(QStringLiteral("yes"), QStringLiteral("shifougangchang"));
-    defaults->setObject(Value::map(m_data.at(i)).value(QStringLiteral("Yieldly")), QStringLiteral("gangchangname"));
+    defaults->setObject(mill.value(QStringLiteral("name")), QStringLiteral("gangchangname"));
     pushViewController(new SuperMarket);
 }
 
-void BrandStore::fanhui()
+void BrandStore::popViewController()
 {
-    // Deleting the post cancels it: no callback follows.
-    delete m_request;
-    emit loadingListChanged();
     if (NavigationStack *stack = navigationController())
         stack->popToRootViewController();
 }

@@ -45,7 +45,7 @@ QVariantMap ClassSelector::rowFor(const QVariantMap &entry) const
 
 void ClassSelector::didSelectRow(int row)
 {
-    if (row < 0 || row >= int(mainlist().size()))
+    if (row < 0 || row >= count())
         return;
     if (delegateImplements(InfoSelectorDelegate::DidSeletedClass))
         delegate()->didSeletedClass(entryAt(row));

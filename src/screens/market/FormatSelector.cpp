@@ -6,6 +6,10 @@
 FormatSelector::FormatSelector(QObject *parent) : InfoSelector(parent)
 {
     setRightButtonTitle(QStringLiteral("全部"));
+    list()->setUnpaged();
+    list()->setFetch([this](Request *r, int, int) {
+        r->getFormatList(m_classId, m_subclassId, m_provinceId, kListSize, this);
+    });
 }
 
 void FormatSelector::setFilter(const QVariant &classId, const QVariant &subclassId, const QVariant &provinceId)
@@ -26,13 +30,7 @@ void FormatSelector::setFormatText(const QString &text)
 void FormatSelector::viewDidLoad()
 {
     InfoSelector::viewDidLoad();
-    Request::request(0)
-        ->onSuccess(this,
-                    [this](const QVariant &data) {
-                        if (!Value::list(data).isEmpty())
-                            setList(Value::list(data));
-                    })
-        ->getFormatList(m_classId, m_subclassId, m_provinceId, kListSize, this);
+    list()->refresh();
 }
 
 QVariantMap FormatSelector::rowFor(const QVariantMap &entry) const
@@ -42,7 +40,7 @@ QVariantMap FormatSelector::rowFor(const QVariantMap &entry) const
 
 void FormatSelector::didSelectRow(int row)
 {
-    if (row < 0 || row >= int(mainlist().size()))
+    if (row < 0 || row >= count())
         return;
     if (delegateImplements(InfoSelectorDelegate::DidSeletedFormat))
         delegate()->didSeletedFormat(Value::text(entryAt(row).value(QStringLiteral("spec"))));

@@ -1,6 +1,7 @@
 #include "screens/market/InfoSelector.h"
 
 #include "app/NavigationStack.h"
+#include "app/PagedListModel.h"
 #include "core/platform/UserDefaults.h"
 #include "core/util/Value.h"
 
@@ -9,6 +10,8 @@ namespace {
 const QString kInformationOpen = QStringLiteral("gangtiezixun");
 const QString kChosenCityName = QStringLiteral("xuanzhongchengshi");
 const QString kChosenCityCode = QStringLiteral("morenchengshidaima");
+const QString kEntry = QStringLiteral("entry");
+const QString kChecked = QStringLiteral("checked");
 
 bool informationListOpen()
 {
@@ -17,8 +20,16 @@ bool informationListOpen()
 } // namespace
 
 InfoSelector::InfoSelector(QObject *parent)
-    : SuperTableViewController(parent), m_rightButtonTitle(QStringLiteral("全国"))
+    : SuperTableViewController(parent),
+      m_list(new PagedListModel({QStringLiteral("text"), QStringLiteral("disclosure"), QStringLiteral("header")}, this)),
+      m_rightButtonTitle(QStringLiteral("全国"))
 {
+    m_list->setRowMapping([this](const QVariantMap &entry) {
+        QVariantMap row{{QStringLiteral("disclosure"), false}, {QStringLiteral("header"), QString()}};
+        row.insert(rowFor(entry));
+        row.insert(kEntry, entry);
+        return row;
+    });
 }
 
 void InfoSelector::setDelegate(InfoSelectorDelegate *delegate, ViewController *caller)
@@ -29,16 +40,22 @@ void InfoSelector::setDelegate(InfoSelectorDelegate *delegate, ViewController *c
 
 void InfoSelector::setList(const QVariantList &list)
 {
-    m_mainlist = list;
-    emit rowsChanged();
+    m_list->setRows(list);
+    for (int i = 0; i < m_list->count(); ++i)
+        m_list->setSelected(i, Value::boolValue(m_list->get(i).value(kChecked)));
 }
 
-QVariantList InfoSelector::rows() const
+QVariantList InfoSelector::mainlist() const
 {
     QVariantList out;
-    for (const QVariant &entry : m_mainlist)
-        out.append(rowFor(Value::map(entry)));
+    for (const QVariantMap &row : m_list->rows())
+        out.append(row.value(kEntry));
     return out;
+}
+
+int InfoSelector::count() const
+{
+    return m_list->count();
 }
 
 QVariantMap InfoSelector::rowFor(const QVariantMap &entry) const
@@ -49,15 +66,7 @@ QVariantMap InfoSelector::rowFor(const QVariantMap &entry) const
 
 QVariantMap InfoSelector::entryAt(int row) const
 {
-    return Value::map(m_mainlist.value(row));
-}
-
-void InfoSelector::setEntry(int row, const QVariantMap &entry)
-{
-    if (row < 0 || row >= m_mainlist.size())
-        return;
-    m_mainlist[row] = entry;
-    emit rowsChanged();
+    return Value::map(m_list->get(row).value(kEntry));
 }
 
 void InfoSelector::setHideRightView(bool hide)
@@ -79,7 +88,7 @@ bool InfoSelector::delegateImplements(InfoSelectorDelegate::Operation operation)
 
 void InfoSelector::didSelectRow(int row)
 {
-    if (row < 0 || row >= m_mainlist.size())
+    if (row < 0 || row >= count())
         return;
     const QVariantMap entry = entryAt(row);
     if (informationListOpen()) {

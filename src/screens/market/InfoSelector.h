@@ -5,6 +5,8 @@
 #include "screens/market/InfoSelectorDelegate.h"
 
 #include <QPointer>
+
+#include "app/PagedListModel.h"
 #include <QVariantList>
 #include <QVariantMap>
 
@@ -14,9 +16,13 @@
 class InfoSelector : public SuperTableViewController
 {
     Q_OBJECT
-    /// What each row shows: "text", "disclosure" (a place with cities), "checked", "header"
-    /// (the category head above a kind picker's first kind of a category).
-    Q_PROPERTY(QVariantList rows READ rows NOTIFY rowsChanged)
+    Q_CLASSINFO("familyPage", "InfoSelector")
+    /// What each row shows: "text", "disclosure" (a place with cities), "header" (the category
+    /// head above a kind picker's first kind of a category), and the row's "entry"; a chosen
+    /// row is selected (its check mark).
+    Q_PROPERTY(PagedListModel *list READ list CONSTANT)
+    /// The row to bring to the top; -1: stay. Announced once the picker has decided.
+    Q_PROPERTY(int scrollRow READ scrollRow NOTIFY scrollRowChanged)
     Q_PROPERTY(QString rightButtonTitle READ rightButtonTitle NOTIFY rightButtonChanged)
     Q_PROPERTY(bool rightButtonShown READ rightButtonShown NOTIFY rightButtonChanged)
 public:
@@ -28,9 +34,12 @@ public:
     ViewController *caller() const { return m_caller; }
 
     /// The entries shown, one row each, as the caller or the service gave them.
-    QVariantList mainlist() const { return m_mainlist; }
+    QVariantList mainlist() const;
+    /// Shows the entries; those whose row says "checked" start selected.
     void setList(const QVariantList &list);
-    QVariantList rows() const;
+    PagedListModel *list() const { return m_list; }
+    int count() const;
+    int scrollRow() const { return m_scrollRow; }
 
     QVariantMap provenice() const { return m_provenice; }
     void setProvenice(const QVariantMap &province) { m_provenice = province; }
@@ -49,13 +58,13 @@ public:
 
 signals:
     void rightButtonChanged();
-    void rowsChanged();
+    void scrollRowChanged();
 
 protected:
     /// The row shown for an entry.
     virtual QVariantMap rowFor(const QVariantMap &entry) const;
     QVariantMap entryAt(int row) const;
-    void setEntry(int row, const QVariantMap &entry);
+    void setScrollRow(int row) { m_scrollRow = row; }
     bool delegateImplements(InfoSelectorDelegate::Operation operation) const;
     void setRightButtonTitle(const QString &title);
     /// Leaves this picker only (one level).
@@ -66,7 +75,8 @@ protected:
 private:
     DelegatePointer<InfoSelectorDelegate> m_delegate;
     QPointer<ViewController> m_caller;
-    QVariantList m_mainlist;
+    PagedListModel *m_list;
+    int m_scrollRow = -1;
     QVariantMap m_provenice;
     bool m_hideRightView = false;
     bool m_hideHotCalss = false;

@@ -9,8 +9,9 @@ MoreBuy::MoreBuy(QObject *parent)
     : SuperTableViewController(parent),
       m_mainlist(new PagedListModel({QStringLiteral("tradeTime"), QStringLiteral("detail")}, this))
 {
+    // The latest deals: one window of the newest, never paged.
     m_mainlist->setPageSize(kPageSize);
-    m_mainlist->setFooterRule(PagedListModel::FooterNever);
+    m_mainlist->setUnpaged();
     m_mainlist->setFetch([this](Request *request, int, int size) { request->getNewOrder(size, this); });
     m_mainlist->setRowMapping([](const QVariantMap &deal) {
         return QVariantMap{{QStringLiteral("tradeTime"), Value::text(deal.value(QStringLiteral("tradeTime")))},

@@ -1,5 +1,6 @@
 #include "screens/market/ProductsSelected.h"
 
+#include "app/PagedListModel.h"
 #include "core/util/Custom.h"
 #include "core/util/Value.h"
 
@@ -18,20 +19,14 @@ bool ProductsSelected::isChosen(const QVariantMap &entry)
 
 void ProductsSelected::didSelectRow(int row)
 {
-    if (row < 0 || row >= int(mainlist().size()))
+    if (row < 0 || row >= count())
         return;
-    QVariantMap entry = entryAt(row);
-    if (!isChosen(entry)) {
-        int chosen = 0;
-        for (const QVariant &e : mainlist())
-            chosen += isChosen(Value::map(e)) ? 1 : 0;
-        if (chosen >= kMaxChosen) {
-            Custom::messageWithString(QStringLiteral("最多只能选择5项"));
-            return;
-        }
+    if (!list()->isSelected(row) && list()->selectedCount() >= kMaxChosen) {
+        Custom::messageWithString(QStringLiteral("最多只能选择5项"));
+        return;
     }
-    entry.insert(QStringLiteral("selected"), !isChosen(entry));
-    setEntry(row, entry);
+    // Only this row's mark changes: the list keeps its place.
+    list()->toggleSelected(row);
 }
 
 QVariantMap ProductsSelected::rowFor(const QVariantMap &entry) const
@@ -43,11 +38,8 @@ QVariantMap ProductsSelected::rowFor(const QVariantMap &entry) const
 QString ProductsSelected::chosenText() const
 {
     QStringList values;
-    for (const QVariant &e : mainlist()) {
-        const QVariantMap entry = Value::map(e);
-        if (isChosen(entry))
-            values.append(Value::text(entry.value(QStringLiteral("value"))));
-    }
+    for (const QVariant &entry : list()->selectedValues(QStringLiteral("entry")))
+        values.append(Value::text(Value::map(entry).value(QStringLiteral("value"))));
     return values.join(u'/');
 }
 

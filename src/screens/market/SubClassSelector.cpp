@@ -46,9 +46,9 @@ void SubClassSelector::scrollToClass()
         if (Value::text(category.value(QStringLiteral("sortID"))) != m_classId)
             continue;
         // A category without kinds has no rows to show: stay where the list is.
-        for (int row = 0; row < int(mainlist().size()); ++row) {
+        for (int row = 0; row < count(); ++row) {
             if (Value::intValue(entryAt(row).value(QStringLiteral("section"))) == section) {
-                m_scrollRow = row;
+                setScrollRow(row);
                 break;
             }
         }
@@ -60,7 +60,7 @@ void SubClassSelector::scrollToClass()
 
 void SubClassSelector::didSelectRow(int row)
 {
-    if (row < 0 || row >= int(mainlist().size()))
+    if (row < 0 || row >= count())
         return;
     const QVariantMap picked = entryAt(row);
     const QVariantMap category = Value::map(m_categories.value(Value::intValue(picked.value(QStringLiteral("section")))));

@@ -1,5 +1,6 @@
 #include "screens/market/WaitBuyFromSupermarket.h"
 
+#include "app/PagedListModel.h"
 #include "core/session/UserInfo.h"
 #include "core/util/Value.h"
 #include "screens/market/GoBuy.h"
@@ -7,7 +8,18 @@
 
 #include <QDateTime>
 
-WaitBuyFromSupermarket::WaitBuyFromSupermarket(QObject *parent) : SuperController(parent) {}
+WaitBuyFromSupermarket::WaitBuyFromSupermarket(QObject *parent)
+    : SuperController(parent),
+      m_dataArray(new PagedListModel({QStringLiteral("date"), QStringLiteral("nsortName"), QStringLiteral("spec"),
+                                      QStringLiteral("price"), QStringLiteral("resourceId")},
+                                     this))
+{
+    m_dataArray->setRowMapping([](const QVariantMap &remembered) {
+        QVariantMap row = remembered;
+        row.insert(QStringLiteral("date"), dateText(row.value(QStringLiteral("date"))));
+        return row;
+    });
+}
 
 void WaitBuyFromSupermarket::viewDidLoad()
 {
@@ -29,22 +41,15 @@ QString WaitBuyFromSupermarket::dateText(const QVariant &seconds)
 
 void WaitBuyFromSupermarket::reload()
 {
-    QVariantList rows;
-    for (const QVariant &r : RememberedResources::all(UserInfo::info()->userId())) {
-        QVariantMap row = Value::map(r);
-        row.insert(QStringLiteral("date"), dateText(row.value(QStringLiteral("date"))));
-        rows.append(row);
-    }
-    m_dataArray = rows;
-    emit dataArrayChanged();
+    m_dataArray->setRows(RememberedResources::all(UserInfo::info()->userId()));
 }
 
 void WaitBuyFromSupermarket::didSelectRow(int row)
 {
-    if (row < 0 || row >= m_dataArray.size())
+    if (row < 0 || row >= m_dataArray->count())
         return;
     auto *buy = new GoBuy;
-    buy->setOrderId(Value::text(Value::map(m_dataArray.at(row)).value(QStringLiteral("resourceId"))));
+    buy->setOrderId(Value::text(m_dataArray->get(row).value(QStringLiteral("resourceId"))));
     buy->setOnline(false);
     pushViewController(buy);
 }

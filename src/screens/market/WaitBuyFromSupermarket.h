@@ -2,7 +2,7 @@
 
 #include "app/SuperController.h"
 
-#include <QVariantList>
+#include "app/PagedListModel.h"
 
 /// The resources the user opened in the supermarket, the most recent first; a row opens the
 /// buying screen again.
@@ -10,19 +10,16 @@ class WaitBuyFromSupermarket : public SuperController
 {
     Q_OBJECT
     /// Rows as shown: "date" ("yy-MM-dd"), "nsortName", "spec", "price", "resourceId".
-    Q_PROPERTY(QVariantList dataArray READ dataArray NOTIFY dataArrayChanged)
+    Q_PROPERTY(PagedListModel *dataArray READ dataArray CONSTANT)
 public:
     explicit WaitBuyFromSupermarket(QObject *parent = nullptr);
 
-    QVariantList dataArray() const { return m_dataArray; }
+    PagedListModel *dataArray() const { return m_dataArray; }
 
     Q_INVOKABLE void didSelectRow(int row);
 
     /// "yy-MM-dd" of a time in seconds since 1970, local time.
     static QString dateText(const QVariant &seconds);
-
-signals:
-    void dataArrayChanged();
 
 protected:
     void viewDidLoad() override;
@@ -32,5 +29,5 @@ protected:
 private:
     void reload();
 
-    QVariantList m_dataArray;
+    PagedListModel *m_dataArray;
 };

@@ -17,7 +17,7 @@ void WeightSelector::setTexts(const QStringList &texts)
 
 void WeightSelector::didSelectRow(int row)
 {
-    if (row < 0 || row >= int(mainlist().size()))
+    if (row < 0 || row >= count())
         return;
     if (delegateImplements(InfoSelectorDelegate::DidSeletedWeight))
         delegate()->didSeletedWeight(Value::text(entryAt(row).value(QStringLiteral("name"))));

@@ -2,8 +2,8 @@ import QtQuick
 import QtQuick.Controls
 import Velmora
 
-// The load-more footer of the paged lists: full width, 45 points, grey (81) title "点击加载更多";
-// a spinner while the next page loads. Tab reaches it, Space and Return press it.
+// The load-more footer of the paged lists: full width, 45 points, grey (81) title (the list's
+// footer title); a spinner while the next page loads. Tab reaches it, Space and Return press it.
 Rectangle {
     id: footer
     property PagedListModel paged: ListView.view ? ListView.view.model as PagedListModel : null

@@ -1,29 +1,31 @@
 pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Controls
 import Velmora
 
 // The rows of a filter picker: even rows light grey, odd rows white, a disclosure mark on a
-// place with cities, a check mark on a chosen product, a red head over each category's kinds.
-ListView {
+// place with cities, a check mark on a chosen row, a red head over each category's kinds. It
+// brings the row the picker asks for to the top.
+PagedListView {
     id: list
     required property InfoSelector picker
-    model: picker.rows
-    clip: true
-    focus: true
-    keyNavigationEnabled: true
-    ScrollBar.vertical: ScrollBar {}
-    delegate: Rectangle {
+    paged: picker.list
+    Connections {
+        target: list.picker
+        function onScrollRowChanged() {
+            if (list.picker.scrollRow >= 0)
+                list.positionViewAtIndex(list.picker.scrollRow, ListView.Beginning)
+        }
+    }
+    delegate: ListRow {
         id: row
-        required property var modelData
-        required property int index
-        readonly property string header: modelData.header || ""
-        width: list.width
+        required property string text
+        required property bool disclosure
+        required property string header
+        required property bool selected
         height: 44 + (header === "" ? 0 : 24)
-        color: area.pressed || row.ListView.isCurrentItem && list.activeFocus ? "#e5e5e5"
-                                                                         : index % 2 === 0 ? Qt.rgba(248 / 255, 248 / 255, 248 / 255, 1) : "white"
-        Keys.onReturnPressed: list.picker.didSelectRow(row.index)
-        Keys.onSpacePressed: list.picker.didSelectRow(row.index)
+        evenColor: Qt.rgba(248 / 255, 248 / 255, 248 / 255, 1)
+        oddColor: "white"
+        onActivated: list.picker.didSelectRow(row.index)
         Rectangle {
             visible: row.header !== ""
             width: parent.width
@@ -40,7 +42,7 @@ ListView {
         Text {
             x: 15
             y: row.height - 44 + (44 - height) / 2
-            text: row.modelData.text
+            text: row.text
             font.pixelSize: 15
             color: "#333333"
         }
@@ -48,16 +50,10 @@ ListView {
             anchors.right: parent.right
             anchors.rightMargin: 15
             y: row.height - 44 + (44 - height) / 2
-            visible: !!row.modelData.disclosure || !!row.modelData.checked
-            text: row.modelData.checked ? "✓" : "›"
-            color: row.modelData.checked ? Theme.buttonBlue : "#b2b2b2"
+            visible: row.disclosure || row.selected
+            text: row.selected ? "✓" : "›"
+            color: row.selected ? Theme.buttonBlue : "#b2b2b2"
             font.pixelSize: 18
         }
-        MouseArea {
-            id: area
-            anchors.fill: parent
-            onClicked: list.picker.didSelectRow(row.index)
-        }
     }
-    Keys.onReturnPressed: if (currentIndex >= 0) picker.didSelectRow(currentIndex)
 }

@@ -3,9 +3,8 @@ import Velmora
 
 // A supermarket row (40 points): kind, specification and price, the telephone button ("call",
 // or "call2" and inert without an extension) and the buy control.
-Rectangle {
+ListRow {
     id: row
-    required property int index
     required property string nsortName
     required property string spec
     required property var price
@@ -13,18 +12,9 @@ Rectangle {
     signal opened()
     signal called()
 
-    width: ListView.view ? ListView.view.width : 320
     height: 40
-    color: area.pressed || activeFocus ? "#e5e5e5" : index % 2 === 0 ? "white" : Qt.rgba(248 / 255, 248 / 255, 248 / 255, 1)
-    activeFocusOnTab: true
-    Keys.onReturnPressed: opened()
-    Keys.onSpacePressed: opened()
+    onActivated: row.opened()
 
-    MouseArea {
-        id: area
-        anchors.fill: parent
-        onClicked: row.opened()
-    }
     Text {
         x: 10
         width: 70

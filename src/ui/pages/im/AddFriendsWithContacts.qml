@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import Velmora
@@ -19,16 +20,20 @@ Item {
             text: page.controller ? page.controller.searchText : ""
             onTextEdited: page.controller.searchText = text
         }
-        ContactList {
+        PagedListView {
             anchors.top: search.bottom
             anchors.topMargin: 6
             anchors.left: parent.left
             anchors.right: parent.right
             anchors.bottom: parent.bottom
-            model: page.controller ? page.controller.dataArray : null
-            actionTitle: "+ 添加"
-            onSelected: (index) => page.controller.didSelectRowAtIndex(index)
-            onActionPressed: (index) => page.controller.didSelectRowAtIndex(index)
+            focus: false
+            paged: page.controller.dataArray
+            delegate: ContactRow {
+                id: person
+                actionTitle: page.controller.actionTitle
+                onActivated: page.controller.didSelectRowAtIndex(person.index)
+                onActionPressed: page.controller.didSelectRowAtIndex(person.index)
+            }
             onMovementStarted: search.focus = false
         }
     }

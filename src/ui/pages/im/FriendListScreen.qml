@@ -1,7 +1,8 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Velmora
 
-// A list loaded from the service: pull to reload, a row opens or answers it.
+// A friend list loaded from the service: pull down or up to reload, a row opens or answers it.
 Item {
     id: page
     required property FriendListScreen controller
@@ -9,11 +10,13 @@ Item {
     ScreenFrame {
         anchors.fill: parent
         controller: page.controller
-        ContactList {
+        PagedListView {
             anchors.fill: parent
-            model: page.controller ? page.controller.shujuArr : null
-            onSelected: (index) => page.controller.didSelectRowAtIndex(index)
-            onPulled: page.controller.refresh()
+            paged: page.controller.shujuArr
+            delegate: ContactRow {
+                id: person
+                onActivated: page.controller.didSelectRowAtIndex(person.index)
+            }
         }
     }
 }

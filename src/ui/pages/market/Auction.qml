@@ -24,30 +24,20 @@ Item {
             anchors.bottom: parent.bottom
             width: parent.width
             paged: page.controller.mainlist
-            delegate: Rectangle {
+            delegate: ListRow {
                 id: row
-                required property int index
                 required property string nsortName
                 required property string spec
                 required property string price
                 required property string beginTime
                 required property string auctionState
-                width: ListView.view.width
                 height: 40
-                color: area.pressed || activeFocus ? "#e5e5e5" : index % 2 === 0 ? "white" : Qt.rgba(248 / 255, 248 / 255, 248 / 255, 1)
-                activeFocusOnTab: true
-                Keys.onReturnPressed: page.controller.didSelectRow(row.index)
-                Keys.onSpacePressed: page.controller.didSelectRow(row.index)
+                onActivated: page.controller.didSelectRow(row.index)
                 Text { x: 10; y: 4; width: 70; text: row.nsortName; font.pixelSize: 13; elide: Text.ElideRight }
                 Text { x: 84; y: 4; width: 110; text: row.spec; font.pixelSize: 12; color: "#555555"; elide: Text.ElideRight }
                 Text { x: 200; y: 4; text: row.price; font.pixelSize: 13; color: Theme.red }
                 Text { x: 10; y: 22; text: row.beginTime; font.pixelSize: 11; color: Theme.titleGrey }
                 Text { x: 200; y: 22; text: row.auctionState; font.pixelSize: 11; color: "#2a6bd0" }
-                MouseArea {
-                    id: area
-                    anchors.fill: parent
-                    onClicked: page.controller.didSelectRow(row.index)
-                }
             }
         }
     }

@@ -20,14 +20,14 @@ Item {
                 model: page.controller.mills
                 Item {
                     id: place
-                    required property var modelData
-                    x: modelData.x
-                    y: modelData.y + 15
+                    required property var row
+                    x: row.x
+                    y: row.y + 15
                     width: 70
                     height: 110
                     activeFocusOnTab: true
-                    Keys.onReturnPressed: page.controller.xuanzegangchang(place.modelData.tag)
-                    Keys.onSpacePressed: page.controller.xuanzegangchang(place.modelData.tag)
+                    Keys.onReturnPressed: page.controller.xuanzegangchang(place.row.tag)
+                    Keys.onSpacePressed: page.controller.xuanzegangchang(place.row.tag)
                     Rectangle {
                         width: 70
                         height: 70
@@ -39,7 +39,7 @@ Item {
                             anchors.fill: parent
                             anchors.margins: 4
                             fillMode: Image.PreserveAspectFit
-                            source: place.modelData.logo.toString() !== "" ? place.modelData.logo
+                            source: place.row.logo.toString() !== "" ? place.row.logo
                                                                           : "qrc:/Velmora/assets/gangchang.svg"
                         }
                     }
@@ -47,14 +47,14 @@ Item {
                         y: 76
                         width: 70
                         horizontalAlignment: Text.AlignHCenter
-                        text: place.modelData.name
+                        text: place.row.name
                         color: "red"
                         font.pixelSize: 13
                         wrapMode: Text.Wrap
                     }
                     MouseArea {
                         anchors.fill: parent
-                        onClicked: page.controller.xuanzegangchang(place.modelData.tag)
+                        onClicked: page.controller.xuanzegangchang(place.row.tag)
                     }
                 }
             }
