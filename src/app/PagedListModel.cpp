@@ -6,17 +6,29 @@
 #include "core/platform/NotificationNames.h"
 #include "core/util/Value.h"
 
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+
 PagedListModel::PagedListModel(const QStringList &roles, QObject *parent)
     : QAbstractListModel(parent), m_roles(roles)
 {
     m_rowsOf = [](const ServiceReply &reply) { return Value::list(reply.data); };
-    // The session logs in again once the network is back: a list that could not reach the
-    // service then tries again by itself, so the user does not find it empty.
-    if (AppContext *context = AppContext::current())
-        context->notificationCenter()->addObserver(this, NotificationNames::LoginSuccessInfo, [this](const Notification &) {
-            if (m_offline && !loading())
-                retry();
-        });
+    // A list that could not reach the service tries again by itself once the service is heard
+    // from again (any call answered) or the session has logged in again, so that the user does
+    // not find it empty after an outage.
+    AppContext *context = AppContext::current();
+    if (!context)
+        return;
+    const auto retryIfOffline = [this] {
+        if (m_offline && !loading())
+            retry();
+    };
+    context->notificationCenter()->addObserver(this, NotificationNames::LoginSuccessInfo,
+                                               [retryIfOffline](const Notification &) { retryIfOffline(); });
+    connect(context->network(), &QNetworkAccessManager::finished, this, [retryIfOffline](QNetworkReply *reply) {
+        if (!Request::isTransportFailure(reply))
+            retryIfOffline();
+    });
 }
 
 void PagedListModel::setStepBack(bool onErrorReply, bool onFailure, bool onEmptyPage)

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QMetaClassInfo>
 #include <QStringList>
 #include <QVariant>
 

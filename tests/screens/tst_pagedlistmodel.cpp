@@ -127,16 +127,27 @@ private slots:
         QCOMPARE(list->pageIndex(), screen == Market && (step == LoadMore) ? 2 : 1);
     }
 
-    // A list that could not reach the service loads again by itself once the session logs in again.
+    // A list that could not reach the service loads again by itself once the session logs in
+    // again, or once the service answers another call.
+    void transportFailureReloadsOnReconnect_data()
+    {
+        QTest::addColumn<bool>("login");
+        QTest::newRow("session logged in again") << true;
+        QTest::newRow("service answers again") << false;
+    }
     void transportFailureReloadsOnReconnect()
     {
+        QFETCH(bool, login);
         List l;
         l.answer(1, ScriptedReply::closeWithoutReply());
         l.model.refresh();
         QVERIFY(l.h.settle());
         QVERIFY(l.model.failed());
         l.answer(1, ScriptedReply::json(page(1, 3)));
-        l.h.context().notificationCenter()->postNotification(NotificationNames::LoginSuccessInfo);
+        if (login)
+            l.h.context().notificationCenter()->postNotification(NotificationNames::LoginSuccessInfo);
+        else
+            Request::request()->startConnection(QStringLiteral("other"));
         QVERIFY(l.h.settle());
         QCOMPARE(l.model.count(), 3);
         QVERIFY(!l.model.failed());

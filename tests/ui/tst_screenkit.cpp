@@ -189,6 +189,7 @@ private slots:
             if (item->isVisible() && !item->property("text").toString().isEmpty())
                 shown << item->property("text").toString();
         QCOMPARE(shown, QStringList{PagedListModel::retryTitle()});
+        WindowHarness::keep(qobject_cast<QQuickWindow *>(window.get())->grabWindow(), QStringLiteral("list-failed"));
     }
 
     // Through the window against the local market service: a wrong password shows the service's

@@ -1,5 +1,4 @@
 import QtQuick
-import Velmora
 
 // The row every list is drawn with: striped, darker while pressed or focused; a click, Return or
 // Space activates it. The content goes inside; a button inside takes its own clicks (declared
