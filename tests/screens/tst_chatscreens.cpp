@@ -4,7 +4,9 @@
 
 #include "app/Alerts.h"
 #include "app/SuperController.h"
+#include "core/platform/BadgePort.h"
 #include "core/platform/NotificationCenter.h"
+#include "core/session/ChatManager.h"
 #include "core/session/SQLITE.h"
 #include "core/session/Socket.h"
 #include "core/session/UserInfo.h"
@@ -14,6 +16,7 @@
 #include "screens/im/SteelChatViewController.h"
 
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -26,6 +29,31 @@ QVariantMap message(int time, const QString &resource, const QString &content, b
             {"SenderMobileNumber", "13900001111"}};
 }
 
+struct RecordedBadge : BadgePort { QString value; void setBadgeValue(const QString &v) override { value = v; } };
+auto *recentOf(ScreenHarness &h) { return qobject_cast<RecentContactViewController *>(h.stack().topViewController()); }
+auto *openChat(ScreenHarness &h, const QString &peer) { return ChatOpener::open(h.stack().rootViewController(), peer, "0", "李"); }
+QStringList seen(ScreenHarness &h)
+{
+    QStringList out;
+    for (const ContactRowsModel::Row &r : recentOf(h)->rows()->rows())
+        out << r.title + u' ' + r.subtitle + (r.marked ? QStringLiteral(" •") : QString());
+    return out << static_cast<RecordedBadge *>(h.context().service<BadgePort>())->value;
+}
+void arrives(ScreenHarness &h, const QString &peer, double time = 1000)
+{
+    h.context().clock().setFixed(time);
+    h.context().notificationCenter()->postNotification(QStringLiteral("InstantMessage"),
+        QVariantMap{{"SenderID", peer}, {"ResourceID", "0"}, {"SenderMobileNumber", "1390000" + peer}});
+}
+void logIn(ScreenHarness &h, const QString &id)
+{
+    h.context().setService<BadgePort>(std::make_unique<RecordedBadge>());
+    h.context().service<ChatManager>();
+    h.context().service<UserInfo>()->setUserId(id);
+    h.context().service<UserInfo>()->setIsOnline(true);
+}
+using Script = std::function<QStringList(ScreenHarness &)>;
+
 QStringList contents(const ChatMessageList *list)
 {
     QStringList out;
@@ -34,6 +62,8 @@ QStringList contents(const ChatMessageList *list)
     return out;
 }
 } // namespace
+
+Q_DECLARE_METATYPE(Script)
 
 class tst_ChatScreens : public QObject
 {
@@ -174,28 +204,44 @@ private slots:
         QCOMPARE(chat->inputText(), QStringLiteral("hi"));
     }
 
-    void deletingARecentConversationRemovesAllItsReminders()
+    // Marks and badge follow what was read and who is logged in; the list outlives a restart;
+    // a delete never leaves the next row's open; a conversation shows its newest message.
+    void recentConversations_data()
     {
-        datamodel *model = ctx().service<datamodel>();
-        const QVariantMap peer{{"LoginInfoID", "9"}, {"UserName", "超市询盘"}, {"resourceID", "0"}, {"MobilePhone", "139"}};
-        const QVariantMap other{{"LoginInfoID", "8"}, {"UserName", "超市询盘"}, {"resourceID", "0"}, {"MobilePhone", "138"}};
-        model->arradd(other);
-        model->arradd(peer);
-        model->jiarutixing(peer);
-        model->jiarutixing(other);
-        auto *recent = new RecentContactViewController;
-        m_h->open(recent);
-        QCOMPARE(recent->rows()->count(), 2);
-        QVERIFY(recent->rows()->row(1).marked);
-        recent->deleteRowAtIndex(1);
-        QCOMPARE(model->getData(), QVariantList{other});
-        QCOMPARE(model->huoqutixingarr(), QVariantList{other});
-        QCOMPARE(recent->rows()->count(), 1);
-        // Selecting a row clears its mark and opens its conversation.
-        recent->didSelectRowAtIndex(0);
-        QVERIFY(model->huoqutixingarr().isEmpty());
-        QVERIFY(!recent->rows()->row(0).marked);
-        QVERIFY(qobject_cast<SteelChatViewController *>(m_h->stack().presentedStack()->rootViewController()));
+        QTest::addColumn<Script>("script");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("unread, one redraw") << Script([](ScreenHarness &h) {
+            QSignalSpy redraws(recentOf(h)->rows(), &QAbstractItemModel::modelReset);
+            arrives(h, "9");
+            return seen(h) << QString::number(redraws.size()); }) << QStringList{"超市询盘 13900009 •", "1", "1"};
+        QTest::newRow("read, then more while open") << Script([](ScreenHarness &h) {
+            arrives(h, "9"); openChat(h, "9"); arrives(h, "9"); return seen(h); }) << QStringList{"超市询盘 13900009", "0"};
+        QTest::newRow("logout, next user") << Script([](ScreenHarness &h) {
+            arrives(h, "9"); h.context().service<UserInfo>()->destroy(); logIn(h, "8"); return seen(h); }) << QStringList{"0"};
+        QTest::newRow("restart: newest first, deleted gone") << Script([](ScreenHarness &h) {
+            arrives(h, "9"); arrives(h, "5", 1100); arrives(h, "6", 1050);
+            openChat(h, "5")->popViewController();
+            recentOf(h)->deleteRowAtIndex(2);
+            h.restart(); logIn(h, "7"); h.open(new RecentContactViewController);
+            return seen(h); }) << QStringList{"超市询盘 13900005", "超市询盘 13900009 •", "1"};
+        QTest::newRow("select clears its mark, delete all its reminders, none open after") << Script([](ScreenHarness &h) {
+            arrives(h, "9"); arrives(h, "9"); arrives(h, "5");
+            RecentContactViewController *r = recentOf(h);
+            r->didSelectRowAtIndex(1); r->pointerOverRow(0, true); r->deleteRowAtIndex(0);
+            r->pointerOverRow(0, false); r->pointerOverRow(0, true);   // the deleted row leaves, the next comes
+            return seen(h) << QString::number(r->deleteShownAt()); }) << QStringList{"超市询盘 13900005", "0", "-1"};
+        QTest::newRow("opens at the newest, again on return") << Script([](ScreenHarness &h) {
+            SteelChatViewController *chat = openChat(h, "9");
+            chat->scrollViewWillBeginDragging(); chat->pushViewController(new SuperController);
+            chat->navigationController()->popViewController();
+            return QStringList{QString::number(chat->followsNewest())}; }) << QStringList{"1"};
+    }
+    void recentConversations()
+    {
+        QFETCH(Script, script);
+        logIn(*m_h, "7");
+        m_h->open(new RecentContactViewController);
+        QTEST(script(*m_h), "expected");
     }
 
     void enquiry_data()

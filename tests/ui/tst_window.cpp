@@ -20,6 +20,8 @@
 #include "screens/im/AllMyfriendsViewController.h"
 #include "screens/im/ChatOpener.h"
 #include "screens/im/MyFriends.h"
+#include "screens/im/RecentContactViewController.h"
+#include "screens/im/SteelChatViewController.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -150,8 +152,10 @@ private slots:
         });
         QTest::newRow("conversation") << Action([](Window &w) {
             w.ctx->service<UserInfo>()->setUserId(QStringLiteral("7"));
-            const QStringList lines{"9:HRB400 20mm 的螺纹钢还有货吗？", "7:有的，上海库现货 120 吨，价格 3,650 元/吨。",
-                                    "9:好的，我们下午过去看货，麻烦把仓库地址发一下。"};
+            QStringList lines{"9:HRB400 20mm 的螺纹钢还有货吗？", "7:有的，上海库现货 120 吨，价格 3,650 元/吨。"};
+            for (int i = 1; i < 5; ++i)   // more than the list holds: it opens at the newest, the last line
+                lines << QStringLiteral("9:第%1批能发多少？").arg(i) << QStringLiteral("7:第%1批 60 吨，明天装车。").arg(i);
+            lines << "9:好的，我们下午过去看货，麻烦把仓库地址发一下。";
             for (int i = 0; i < lines.size(); ++i) {
                 const bool mine = lines.at(i).startsWith(u'7');
                 w.ctx->service<SQLITE>()->addSQLObject(
@@ -159,7 +163,7 @@ private slots:
                      {"SendTime", QString::number(QDateTime::currentSecsSinceEpoch() - 600 + i * 60)},
                      {"Content", lines.at(i).mid(2)}, {"Type", "2"}}, QStringLiteral("chat7to9"));
             }
-            ChatOpener::open(w.home(), QStringLiteral("9"), QStringLiteral("0"), QStringLiteral("李娜"));
+            ChatOpener::open(w.home(), QStringLiteral("9"), QStringLiteral("0"), QStringLiteral("李娜"))->loadDidFinished();
         });
         QTest::newRow("recent conversations") << Action([](Window &w) {
             w.ctx->service<UserInfo>()->setIsOnline(true);
@@ -280,6 +284,22 @@ private slots:
         list->setFetch([&loads](Request *r, int, int) { ++loads; r->deleteLater(); });
         QTest::keyClick(w.window(), Qt::Key_F5);
         QCOMPARE(loads, 1);
+    }
+
+    // A recent conversation goes by the Delete key on the focused row.
+    void recentConversationDeleted()
+    {
+        Window w;
+        QVERIFY(w.open());
+        w.ctx->service<UserInfo>()->setIsOnline(true);
+        for (const char *id : {"9", "12"})
+            w.ctx->service<datamodel>()->arradd({{"LoginInfoID", id}, {"UserName", "李娜"}, {"resourceID", "0"}, {"MobilePhone", id}});
+        w.shell->pressedItemFromButtonTag(2);
+        auto *recent = static_cast<RecentContactViewController *>(static_cast<MyFriends *>(w.shell->getViewControllerWithIndex(2))->viewControllers().first());
+        QTRY_VERIFY(!w.busy());
+        pageOf(w.window()->contentItem(), recent)->findChild<QQuickItem *>(QStringLiteral("recentList"))->forceActiveFocus();
+        QTest::keyClick(w.window(), Qt::Key_Delete);
+        QCOMPARE(recent->rows()->count(), 1);
     }
 
     void tappingTheWindow()

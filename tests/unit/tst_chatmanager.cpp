@@ -73,7 +73,7 @@ private slots:
         m_shell->loadViewIfNeeded();
         m_posted = std::make_unique<NotificationRecorder>(
             ctx().notificationCenter(),
-            QStringList{"InstantMessage", "ReceiveAddFrinedRequest", "RequestAddFriendInfo"});
+            QStringList{"InstantMessage", "ReceiveAddFrinedRequest", "shoudaoliaotian4"});
     }
     void cleanup()
     {
@@ -239,16 +239,13 @@ private slots:
         QTest::newRow("8") << QVariant("8") << "" << QStringList{};
         QTest::newRow("not a number") << QVariant("abc") << "" << QStringList{};
         QTest::newRow("none") << QVariant() << "" << QStringList{};
-        QTest::newRow("friend request") << QVariant("x") << "" << QStringList{"RefreshGetPreFriendList"};
     }
     void pushNotice()
     {
         QFETCH(QVariant, code);
         QFETCH(QString, type);
         QFETCH(QStringList, posted);
-        const bool friendRequest = QByteArray(QTest::currentDataTag()) == "friend request";
-        ctx().notificationCenter()->postNotification(
-            friendRequest ? QStringLiteral("RequestAddFriendInfo") : QStringLiteral("ReceiveAddFrinedRequest"), code);
+        ctx().notificationCenter()->postNotification(QStringLiteral("ReceiveAddFrinedRequest"), code);
         QCOMPARE(m_posted->take(), posted);
         const QVariantList rows = store()->selectSQLFromtable(QStringLiteral("orderstate7"), QString(), QVariant(), 0, 0, 0);
         if (type.isEmpty()) {

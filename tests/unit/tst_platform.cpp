@@ -1,8 +1,12 @@
 #include "core/platform/Config.h"
 #include "core/platform/NotificationCenter.h"
+#include "core/platform/NotificationNames.h"
 
 #include "TestContext.h"
 
+#include <QDirIterator>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
 class TestPlatform : public QObject
@@ -61,6 +65,35 @@ private slots:
         QCOMPARE(seen, (QStringList{"a:UserLogoutSystem:o", "b:UserLogoutSystem", "b*:UserLogoutSystem",
                                     "b:UserLogoutSystem", "b*:UserLogoutSystem", "b*:qingkong"}));
         QCOMPARE(center->observerCount(QStringLiteral("UserLogoutSystem")), 1);
+    }
+
+    // Names come from the one header (each constant named as it spells); a name posted is heard
+    // in the client or listed for outside listeners; a name observed is posted somewhere.
+    void everyNotificationNameIsPostedAndHeard()
+    {
+        const QRegularExpression call(QStringLiteral(R"(\b(postNotification\s*\(|addObserver\s*\([^,]*,)\s*([^,;]*))"));
+        const QRegularExpression constant(QStringLiteral(R"(NotificationNames::(\w+))"));
+        QSet<QString> posted, observed;
+        QStringList wrong;
+        for (QDirIterator it(QStringLiteral(VELMORA_SOURCE_DIR "/src"), {"*.cpp", "*.h"}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+            QFile f(it.next());
+            if (f.fileName().contains(QLatin1String("NotificationCenter.")) || !f.open(QIODevice::ReadOnly))
+                continue;
+            for (auto calls = call.globalMatch(QString::fromUtf8(f.readAll())); calls.hasNext();) {
+                const auto m = calls.next();
+                auto names = constant.globalMatch(m.captured(2));
+                if (!names.hasNext())
+                    wrong << f.fileName() + QStringLiteral(" spells a name: ") + m.captured(2);
+                while (names.hasNext())
+                    (m.captured(1).startsWith(u'p') ? posted : observed).insert(names.next().captured(1));
+            }
+        }
+        const QSet<QString> outside(NotificationNames::forOutsideListeners.cbegin(), NotificationNames::forOutsideListeners.cend());
+        for (const QString &n : posted - observed - outside)
+            wrong << n + QStringLiteral(": posted, heard by nobody in the client");
+        for (const QString &n : (observed - posted) + (outside & observed))
+            wrong << n + QStringLiteral(": observed, yet never posted, or listed for outside listeners");
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
     }
 };
 

@@ -4,7 +4,6 @@
 #include "core/platform/NotificationCenter.h"
 #include "core/session/Socket.h"
 #include "core/session/UserInfo.h"
-#include "core/session/datamodel.h"
 #include "core/util/Custom.h"
 #include "core/util/Value.h"
 #include "core/platform/NotificationNames.h"
@@ -36,9 +35,6 @@ void AccountSession::logout()
     Socket::socket()->userlogout(user->userTel());
     user->destroy();
     Custom::messageWithString(QStringLiteral("已经安全的退出您的账号！"));
-    datamodel *model = datamodel::instance();
-    model->writeData({});
-    model->xiequanbuhaoyou({});
     NotificationCenter *center = NotificationCenter::defaultCenter();
     center->postNotification(NotificationNames::shoudaoliaotian4, NotificationNames::shoudaoliaotian4);
     center->postNotification(NotificationNames::UserLogoutSystem);

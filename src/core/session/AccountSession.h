@@ -21,8 +21,8 @@ public:
     /// logged in; any other reply is applied to the record (its new session key included).
     static void rememberedLoginReply(AppContext &ctx, const QVariant &reply);
 
-    /// Logs out: the logout frame, the record cleared, the farewell alert, the chat model
-    /// emptied, then "shoudaoliaotian4", "UserLogoutSystem" and "qingkong" so that every
+    /// Logs out: the logout frame, the record cleared (which empties the chat model and the
+    /// unread badge, as any logout does), the farewell alert, then "shoudaoliaotian4", "UserLogoutSystem" and "qingkong" so that every
     /// screen returns to its root.
     static void logout();
 };

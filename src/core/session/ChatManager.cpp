@@ -7,10 +7,12 @@
 #include "core/session/SQLITE.h"
 #include "core/session/Socket.h"
 #include "core/session/UserInfo.h"
+#include "core/session/datamodel.h"
 #include "core/util/MTool.h"
 #include "core/util/Value.h"
 #include "core/platform/NotificationNames.h"
 #include <QTcpSocket>   // the channel's inline asyncSocket() needs the complete type
+#include <utility>
 
 namespace {
 const QString kLoginInfoID = QStringLiteral("LoginInfoID");
@@ -22,10 +24,16 @@ ChatManager::ChatManager(AppContext &context) : m_context(context)
     NotificationCenter *center = context.notificationCenter();
     center->addObserver(this, NotificationNames::InstantMessage,
                         [this](const Notification &n) { socketDidReceiveMessage(n); });
-    center->addObserver(this, NotificationNames::RequestAddFriendInfo,
-                        [this](const Notification &n) { addFriendsNotification(n); });
     center->addObserver(this, NotificationNames::ReceiveAddFrinedRequest,
                         [this](const Notification &n) { receivePushMessageNotification(n); });
+    // The badge is the user's whose record is held: a logout, forced or not, or a remembered
+    // login refused clears the record, and the next user never sees the last one's count.
+    UserInfo *user = context.service<UserInfo>();
+    connect(user, &UserInfo::changed, this, [this, user] {
+        if (std::exchange(m_badgeUser, user->userId()) != m_badgeUser)
+            updateBadgeValue();
+    });
+    m_badgeUser = user->userId();
     updateBadgeValue();
 }
 
@@ -111,6 +119,7 @@ void ChatManager::socketDidReceiveMessage(const Notification &notification)
     }
 
     const QVariant sender = message.value(QStringLiteral("SenderID"));
+    const bool open = m_isChating && !Value::isNone(sender) && m_toID == Value::text(sender);
     if (!Value::isNone(sender)) {
         const QString peer = Value::text(sender);
         // The time of arrival, not the sender's clock, orders the conversation.
@@ -123,17 +132,19 @@ void ChatManager::socketDidReceiveMessage(const Notification &notification)
             store->addSQLObject(message, chatTable(peer));
             const QVariantMap previous = conversationRow(peer);
             const int unread = previous.isEmpty() ? 1 : Value::intValue(previous.value(kUnread)) + 1;
-            const bool open = m_isChating && m_toID == peer;
             const QVariantMap row = MTool::tableForHistoryWithLoginInfoID(
                 peer, now, message.value(QStringLiteral("Content")), message.value(QStringLiteral("Type")),
                 open ? QStringLiteral("0") : QString::number(unread));
             store->setSQLObject(row, historyTable(), kLoginInfoID);
             return true;
         });
-        post(NotificationNames::SocketDidReceiveMessage);
-        post(QStringLiteral("RefreshHistoryMSGList"));
+        center()->postNotification(NotificationNames::SocketDidReceiveMessage);
+        center()->postNotification(NotificationNames::RefreshHistoryMSGList);
     }
     updateBadgeValue();
+    // Last, as the channel has always run it: the recent conversations take the message in one
+    // change. A message of the open conversation is read as it arrives, so it gets no reminder.
+    m_context.service<datamodel>()->conversationReminder(notification.object, !open);
 }
 
 void ChatManager::updateBadgeValue()
@@ -151,11 +162,6 @@ void ChatManager::resetBadgeValueWithLoginInfoID(const QString &loginInfoID)
     m_context.service<SQLITE>()->setSQLObject(row, historyTable(), kLoginInfoID);
 }
 
-void ChatManager::addFriendsNotification(const Notification &)
-{
-    post(QStringLiteral("RefreshGetPreFriendList"));
-}
-
 void ChatManager::receivePushMessageNotification(const Notification &notification)
 {
     switch (Value::intValue(notification.object)) {
@@ -170,14 +176,14 @@ void ChatManager::receivePushMessageNotification(const Notification &notificatio
         markOrderState(QStringLiteral("34"));
         break;
     case 5:
-        post(QStringLiteral("RefreshGetPreFriendList"));
+        center()->postNotification(NotificationNames::RefreshGetPreFriendList);
         break;
     case 6:
-        post(QStringLiteral("RefreshAllFrinedsList"));
+        center()->postNotification(NotificationNames::RefreshAllFrinedsList);
         break;
     case 7:
-        post(QStringLiteral("RefreshAllFrinedsList"));
-        post(QStringLiteral("RefreshGetPreFriendList"));
+        center()->postNotification(NotificationNames::RefreshAllFrinedsList);
+        center()->postNotification(NotificationNames::RefreshGetPreFriendList);
         break;
     default:
         break;
@@ -188,10 +194,10 @@ void ChatManager::markOrderState(const QString &type)
 {
     const QVariantMap row{{kUnread, QStringLiteral("YES")}, {QStringLiteral("type"), type}};
     m_context.service<SQLITE>()->setSQLObject(row, QStringLiteral("orderstate") + me(), QStringLiteral("type"));
-    post(NotificationNames::MyBusinessPush);
+    center()->postNotification(NotificationNames::MyBusinessPush);
 }
 
-void ChatManager::post(const QString &name)
+NotificationCenter *ChatManager::center() const
 {
-    m_context.notificationCenter()->postNotification(name);
+    return m_context.notificationCenter();
 }

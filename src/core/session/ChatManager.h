@@ -6,6 +6,7 @@
 #include <QVariantMap>
 
 class AppContext;
+class NotificationCenter;
 struct Notification;
 
 /// Keeps the local chat history: stores every message sent or received, keeps one conversation
@@ -13,8 +14,8 @@ struct Notification;
 /// unread total on the messages tab. It also turns the server's push notices into the marks the
 /// business hub shows and into friend-list refreshes.
 ///
-/// Created with the tab shell; observes "InstantMessage", "RequestAddFriendInfo" and
-/// "ReceiveAddFrinedRequest" from then on.
+/// Created with the tab shell; observes "InstantMessage" and "ReceiveAddFrinedRequest" from then
+/// on (a friend request arrives as push code 5), and follows who is logged in for the badge.
 class ChatManager : public QObject
 {
     Q_OBJECT
@@ -40,8 +41,6 @@ public:
     void updateBadgeValue();
     /// Marks the conversation with the peer read.
     void resetBadgeValueWithLoginInfoID(const QString &loginInfoID);
-    /// A friend request arrived ("RequestAddFriendInfo").
-    void addFriendsNotification(const Notification &notification);
     /// A push notice ("ReceiveAddFrinedRequest"; the object's integer value is the code).
     void receivePushMessageNotification(const Notification &notification);
 
@@ -56,9 +55,10 @@ private:
     /// The stored conversation row of peer, or an empty map.
     QVariantMap conversationRow(const QString &peer) const;
     void markOrderState(const QString &type);
-    void post(const QString &name);
+    NotificationCenter *center() const;
 
     AppContext &m_context;
     bool m_isChating = false;
+    QString m_badgeUser;   // whose count the badge shows, so that only a change of user recounts
     QString m_toID;
 };

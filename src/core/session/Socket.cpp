@@ -406,8 +406,8 @@ void Socket::dispatch(qint32 rawType, const QVariant &object)
         center->postNotification(NotificationNames::UserLogoutSystem);
         return;
     case FrameType::Chat:
+        // The chat manager stores it and runs the chat model's reminder step.
         center->postNotification(NotificationNames::InstantMessage, object);
-        m_ctx.service<datamodel>()->conversationReminder(object);
         return;
     case FrameType::FriendAnswer:
         center->postNotification(NotificationNames::ResponseAddFriendInfo, object);

@@ -2,6 +2,8 @@
 
 #include "core/platform/AppContext.h"
 #include "core/platform/NotificationCenter.h"
+#include "core/session/RecentChatStore.h"
+#include "core/session/UserInfo.h"
 #include "core/util/Value.h"
 #include "core/platform/NotificationNames.h"
 #include "core/platform/Logging.h"
@@ -52,6 +54,25 @@ constexpr qsizetype kMaskLength = 5;
 datamodel::datamodel(AppContext &context) : m_context(context)
 {
     linshiliaotian.reserve(1000);
+    UserInfo *user = context.service<UserInfo>();
+    connect(user, &UserInfo::changed, this, [this, user] {
+        if (user->isOnline() != m_online)
+            userChanged();
+    });
+    if (user->isOnline())
+        userChanged();
+}
+
+void datamodel::userChanged()
+{
+    // Within one run the lists behave as they always have; only who they belong to changes here.
+    const bool online = m_online = m_context.service<UserInfo>()->isOnline();
+    const RecentChatStore::Conversations kept = online ? RecentChatStore(m_context).load() : RecentChatStore::Conversations{};
+    linshiliaotian = kept.chats;
+    xuyaotixing = kept.reminders;
+    emit conversationsChanged();
+    if (!online)
+        xiequanbuhaoyou({});
 }
 
 datamodel *datamodel::instance()
@@ -62,15 +83,44 @@ datamodel *datamodel::instance()
 void datamodel::arradd(const QVariantMap &dictionary)
 {
     linshiliaotian.append(dictionary);
-    emit temporaryChatsChanged();
+    RecentChatStore(m_context).remember(dictionary);
+    emit conversationsChanged();
+}
+
+bool datamodel::appendChat(const QVariantMap &dictionary)
+{
+    if (containsEntry(linshiliaotian, dictionary))
+        return false;
+    linshiliaotian.append(dictionary);
+    RecentChatStore(m_context).remember(dictionary);
+    return true;
 }
 
 bool datamodel::addTemporaryChat(const QVariantMap &dictionary)
 {
-    if (containsEntry(linshiliaotian, dictionary))
+    if (!appendChat(dictionary))
         return false;
-    arradd(dictionary);
+    emit conversationsChanged();
     return true;
+}
+
+void datamodel::removeTemporaryChat(const QVariantMap &dictionary)
+{
+    const auto equal = [&](const QVariant &e) { return sameEntry(e, dictionary); };
+    const auto gone = linshiliaotian.removeIf(equal) + xuyaotixing.removeIf(equal);
+    RecentChatStore(m_context).forget(dictionary);
+    if (gone > 0)
+        emit conversationsChanged();
+}
+
+void datamodel::readConversation(const QString &peer, const QString &resource)
+{
+    const auto removed = xuyaotixing.removeIf([&](const QVariant &e) {
+        const QVariantMap m = Value::map(e);
+        return Value::text(m.value(kReminderId)) == peer && Value::text(m.value(kReminderResource)) == resource;
+    });
+    if (removed > 0)
+        emit conversationsChanged();
 }
 
 bool datamodel::hasReminder(const QVariantMap &dictionary) const
@@ -81,7 +131,7 @@ bool datamodel::hasReminder(const QVariantMap &dictionary) const
 void datamodel::writeData(const QVariantList &list)
 {
     linshiliaotian = list;
-    emit temporaryChatsChanged();
+    emit conversationsChanged();
 }
 
 void datamodel::xiequanbuhaoyou(const QVariantList &list)
@@ -93,13 +143,13 @@ void datamodel::xiequanbuhaoyou(const QVariantList &list)
 void datamodel::jiarutixing(const QVariantMap &dictionary)
 {
     xuyaotixing.append(dictionary);
-    emit remindersChanged();
+    emit conversationsChanged();
 }
 
 void datamodel::shanchuduoyu(const QVariantMap &dictionary)
 {
     if (xuyaotixing.removeIf([&](const QVariant &e) { return sameEntry(e, dictionary); }) > 0)
-        emit remindersChanged();
+        emit conversationsChanged();
 }
 
 QString datamodel::maskedMobile(const QString &mobile)
@@ -155,7 +205,7 @@ QVariantMap datamodel::reminderForMessage(const QVariantMap &message) const
     return reminder;
 }
 
-void datamodel::conversationReminder(const QVariant &message)
+void datamodel::conversationReminder(const QVariant &message, bool remind)
 {
     const QVariantMap reminder = reminderForMessage(Value::map(message));
     if (reminder.isEmpty()) {
@@ -163,7 +213,10 @@ void datamodel::conversationReminder(const QVariant &message)
                  "resource, or the matching friend lacks an id or name");
         return;
     }
-    addTemporaryChat(reminder);
-    jiarutixing(reminder);
+    const bool added = appendChat(reminder);
+    if (remind)
+        xuyaotixing.append(reminder);
+    if (added || remind)
+        emit conversationsChanged();
     m_context.notificationCenter()->postNotification(NotificationNames::shoudaoliaotian4, NotificationNames::shoudaoliaotian4);
 }

@@ -8,12 +8,14 @@
 
 class AppContext;
 
-/// The in-memory chat model: temporary chats (conversations opened with anyone, friend or not),
-/// reminders (conversations with unseen messages) and the friend list as last loaded. Nothing of
-/// it is stored; it lives as long as its context.
+/// The chat model: temporary chats (conversations opened with anyone, friend or not), reminders
+/// (conversations with unseen messages) and the friend list as last loaded. The temporary chats
+/// are also kept on disk for the logged-in user: they are rebuilt from there at login (with a
+/// reminder for each unread message) and emptied, with the reminders and friends, at logout.
 ///
 /// The screens share these lists rather than holding copies: they read them through the model
-/// and follow its change signals, so a conversation one screen adds shows in the others.
+/// and follow conversationsChanged, emitted once per change a user can see (an incoming message
+/// that adds a conversation and its reminder is one change).
 class datamodel : public QObject
 {
     Q_OBJECT
@@ -25,8 +27,11 @@ public:
     /// Temporary chats.
     const QVariantList &getData() const { return linshiliaotian; }
     void arradd(const QVariantMap &dictionary);
-    /// Replaces temporary chats (an empty list for none).
+    /// Replaces temporary chats (an empty list for none) in memory only.
     void writeData(const QVariantList &list);
+    /// Removes the conversation: every temporary chat and reminder equal to dictionary, here and
+    /// on disk. Its stored messages stay.
+    void removeTemporaryChat(const QVariantMap &dictionary);
 
     /// All friends.
     const QVariantList &dedaohaoyou() const { return quanbuhaoyou; }
@@ -42,7 +47,10 @@ public:
     /// friends by mobile number, adds the conversation to temporary chats unless it is there,
     /// adds a reminder and posts "shoudaoliaotian4". A message lacking what the reminder needs
     /// is logged and skipped.
-    void conversationReminder(const QVariant &message);
+    /// remind false (the conversation is open) adds the conversation but no reminder.
+    void conversationReminder(const QVariant &message, bool remind = true);
+    /// The conversation with peer about resource was read: its reminders go.
+    void readConversation(const QString &peer, const QString &resource);
 
     /// The reminder a message gives, or an empty map when the message lacks what it needs.
     QVariantMap reminderForMessage(const QVariantMap &message) const;
@@ -56,12 +64,17 @@ public:
     bool hasReminder(const QVariantMap &dictionary) const;
 
 signals:
-    void temporaryChatsChanged();
-    void remindersChanged();
+    /// Temporary chats or reminders changed.
+    void conversationsChanged();
     void friendsChanged();
 
 private:
+    /// Login rebuilds the lists of the user now logged in; logout empties them.
+    void userChanged();
+    bool appendChat(const QVariantMap &dictionary);
+
     AppContext &m_context;
+    bool m_online = false;   // the lists are those of a logged-in user
     QVariantList linshiliaotian;
     QVariantList quanbuhaoyou;
     QVariantList xuyaotixing;

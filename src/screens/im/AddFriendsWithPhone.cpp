@@ -61,7 +61,7 @@ void AddFriendsWithPhone::sure()
 void AddFriendsWithPhone::alertButton(int index)
 {
     NotificationCenter *center = context().notificationCenter();
-    center->postNotification(QStringLiteral("RefreshGetPreFriendList"));
+    center->postNotification(NotificationNames::RefreshGetPreFriendList);
     if (index == 1) {
         setPhone(QString());
         return;

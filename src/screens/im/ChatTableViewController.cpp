@@ -46,6 +46,14 @@ void ChatTableViewController::setReLoading(bool on)
     emit reLoadingChanged();
 }
 
+void ChatTableViewController::setFollowsNewest(bool on)
+{
+    if (m_followsNewest == on)
+        return;
+    m_followsNewest = on;
+    emit followsNewestChanged();
+}
+
 void ChatTableViewController::pullToLoadEarlier()
 {
     if (m_reLoading)

@@ -13,6 +13,7 @@ class ChatTableViewController : public SuperController
     Q_PROPERTY(QString inputText READ inputText WRITE setInputText NOTIFY inputTextChanged)
     Q_PROPERTY(bool inputFocused READ inputFocused WRITE setInputFocused NOTIFY inputFocusedChanged)
     Q_PROPERTY(bool reLoading READ reLoading NOTIFY reLoadingChanged)
+    Q_PROPERTY(bool followsNewest READ followsNewest NOTIFY followsNewestChanged)
 public:
     explicit ChatTableViewController(QObject *parent = nullptr);
 
@@ -37,8 +38,17 @@ public:
     /// The send button; the return key of the input line does the same.
     Q_INVOKABLE virtual void sendButtonClicked() {}
     Q_INVOKABLE void textFieldShouldReturn() { sendButtonClicked(); }
-    /// Scrolling the list or tapping beside the input closes the keyboard.
-    Q_INVOKABLE void scrollViewWillBeginDragging() { setInputFocused(false); }
+    /// Scrolling the list or tapping beside the input closes the keyboard; the list stays where
+    /// the user scrolled it.
+    Q_INVOKABLE void scrollViewWillBeginDragging()
+    {
+        setInputFocused(false);
+        setFollowsNewest(false);
+    }
+    /// The list shows its newest message: on opening, on every return and whenever new messages
+    /// arrive. A state rather than a request, so that a page made after it was set (or made
+    /// again on a return) still finds it and scrolls.
+    bool followsNewest() const { return m_followsNewest; }
     void touchesBackground() override { setInputFocused(false); }
 
     static constexpr int kPullDelayMs = 500;
@@ -47,12 +57,12 @@ signals:
     void inputTextChanged();
     void inputFocusedChanged();
     void reLoadingChanged();
-    /// New rows arrived at the end: the list should show its last row.
-    void scrollToBottom();
+    void followsNewestChanged();
 
 protected:
     void viewDidLoad() override;
     void setReLoading(bool on);
+    void setFollowsNewest(bool on);
 
 private:
     QString m_toPeople;
@@ -61,4 +71,5 @@ private:
     QString m_inputText;
     bool m_inputFocused = false;
     bool m_reLoading = false;
+    bool m_followsNewest = false;
 };

@@ -1,11 +1,12 @@
 #include "screens/im/RecentContactViewController.h"
 
 #include "core/platform/AppContext.h"
-#include "core/platform/NotificationCenter.h"
-#include "core/platform/NotificationNames.h"
+#include "core/session/ChatManager.h"
 #include "core/session/datamodel.h"
 #include "core/util/Value.h"
 #include "screens/im/ChatOpener.h"
+
+#include <algorithm>
 
 RecentContactViewController::RecentContactViewController(QObject *parent)
     : SuperTableViewController(parent), m_datamanger(context().service<datamodel>()), m_rows(new ContactRowsModel(this))
@@ -15,13 +16,7 @@ RecentContactViewController::RecentContactViewController(QObject *parent)
 void RecentContactViewController::viewDidLoad()
 {
     SuperTableViewController::viewDidLoad();
-    const QString name = NotificationNames::shoudaoliaotian4;
-    context().notificationCenter()->addObserver(this, name, [this, name](const Notification &n) {
-        if (n.object.toString() == name)
-            huoqushuju();
-    });
-    connect(m_datamanger, &datamodel::temporaryChatsChanged, this, &RecentContactViewController::huoqushuju);
-    connect(m_datamanger, &datamodel::remindersChanged, this, &RecentContactViewController::huoqushuju);
+    connect(m_datamanger, &datamodel::conversationsChanged, this, &RecentContactViewController::huoqushuju);
     huoqushuju();
 }
 
@@ -49,9 +44,45 @@ void RecentContactViewController::deleteRowAtIndex(int index)
 {
     if (index < 0 || index >= m_rows->count())
         return;
+    setDeleteShownAt(-1);
+    m_slidIn = index;
+    m_slidInRefused = false;
     const QVariantMap row = m_rows->get(index);
-    m_datamanger->shanchuduoyu(row);
-    QVariantList chats = m_datamanger->getData();
-    chats.removeAt(index);
-    m_datamanger->writeData(chats);
+    m_datamanger->removeTemporaryChat(row);
+    // Its unread messages were dismissed with it: the badge must not count what no row shows
+    // (unread counts are kept per peer, so only when no other conversation with the peer stays).
+    const QVariant peer = row.value(QStringLiteral("LoginInfoID"));
+    const QVariantList left = m_datamanger->getData();
+    if (std::none_of(left.cbegin(), left.cend(), [&](const QVariant &v) { return Value::map(v).value(QStringLiteral("LoginInfoID")) == peer; })) {
+        ChatManager *chat = context().service<ChatManager>();
+        chat->resetBadgeValueWithLoginInfoID(Value::text(peer));
+        chat->updateBadgeValue();
+    }
+}
+
+void RecentContactViewController::pointerOverRow(int index, bool over)
+{
+    if (!over) {
+        // The deleted row's own leaving may come before the next row is found under the
+        // pointer; only a leaving after that refusal is the pointer really moving off.
+        if (index == m_slidIn && m_slidInRefused)
+            m_slidIn = -1;
+        if (index == m_deleteShownAt)
+            setDeleteShownAt(-1);
+        return;
+    }
+    if (index == m_slidIn) {
+        m_slidInRefused = true;
+        return;
+    }
+    m_slidIn = -1;
+    setDeleteShownAt(index);
+}
+
+void RecentContactViewController::setDeleteShownAt(int index)
+{
+    if (m_deleteShownAt == index)
+        return;
+    m_deleteShownAt = index;
+    emit deleteShownAtChanged();
 }

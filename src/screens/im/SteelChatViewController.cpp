@@ -8,6 +8,7 @@
 #include "core/session/SQLITE.h"
 #include "core/session/Socket.h"
 #include "core/session/SqlText.h"
+#include "core/session/datamodel.h"
 #include "core/util/Custom.h"
 #include "screens/im/FriendsInfo.h"
 #include "screens/im/ImTables.h"
@@ -35,6 +36,8 @@ void SteelChatViewController::viewDidLoad()
     m_chatManager->setIsChating(true);
     m_chatManager->resetBadgeValueWithLoginInfoID(toPeople());
     m_chatManager->updateBadgeValue();
+    // Read now, so its mark in the recent conversations goes too, however it was opened.
+    context().service<datamodel>()->readConversation(toPeople(), m_ziyuanID);
 
     context().notificationCenter()->addObserver(this, NotificationNames::SocketDidReceiveMessage,
                                                 [this](const Notification &) { loadNewestChatMessage(); });
@@ -44,6 +47,7 @@ void SteelChatViewController::viewDidLoad()
     if (!store->colKeyFromtable(table()).isEmpty())
         store->ensureIndex(table(), QStringLiteral("ResourceID"));
     showRows(rows(QString(), QVariant(), QStringLiteral("\"id\" desc"), kPageSize));
+    setFollowsNewest(true);
     setInputFocused(true);
 }
 
@@ -62,13 +66,14 @@ QVariantList SteelChatViewController::rows(const QString &extra, const QVariant 
 void SteelChatViewController::showRows(const QVariantList &rows)
 {
     if (chatDataArray()->addRows(rows) > 0)
-        emit scrollToBottom();
+        setFollowsNewest(true);
 }
 
 void SteelChatViewController::viewWillAppear()
 {
     ChatTableViewController::viewWillAppear();
     loadNewestChatMessage();
+    setFollowsNewest(true);
 }
 
 void SteelChatViewController::loadNewestChatMessage()
@@ -114,7 +119,7 @@ void SteelChatViewController::sendButtonClicked()
     context().service<ChatManager>()->socketSendMessage(text, toPeople(), m_ziyuanID);
     setInputText(QString());
     loadNewestChatMessage();
-    context().notificationCenter()->postNotification(QStringLiteral("RefreshHistoryMSGList"));
+    context().notificationCenter()->postNotification(NotificationNames::RefreshHistoryMSGList);
 }
 
 void SteelChatViewController::gotoUserInfo()

@@ -26,6 +26,12 @@ Item {
             ScrollBar.vertical: ScrollBar {}
             onDragEnded: if (contentY < originY - 50) view.controller.pullToLoadEarlier()
             onMovementStarted: view.controller.scrollViewWillBeginDragging()
+            // The controller says whether the newest message is to be shown; the list is read
+            // again whenever its rows or their heights change, and when the page is made.
+            readonly property bool follows: !!view.controller && view.controller.followsNewest
+            onFollowsChanged: if (follows) scrollLater.restart()
+            onContentHeightChanged: if (follows) scrollLater.restart()
+            Component.onCompleted: if (follows) scrollLater.restart()
             delegate: Item {
                 id: cell
                 required property string content
@@ -79,11 +85,10 @@ Item {
         Timer {
             id: scrollLater
             interval: 0
-            onTriggered: list.positionViewAtEnd()
+            onTriggered: if (list.follows) list.positionViewAtEnd()
         }
         Connections {
             target: view.controller
-            function onScrollToBottom() { scrollLater.restart() }
             function onInputFocusedChanged() { if (!view.controller.inputFocused) input.focus = false }
         }
 

@@ -8,10 +8,12 @@ import Velmora
 ListView {
     id: list
     property string actionTitle: ""      // a button on each row ("+ 添加"), none when empty
-    property string deleteTitle: ""      // a delete button shown under the pointer, none when empty
+    property string deleteTitle: ""      // a delete button on the row deleteShownAt, none when empty
+    property int deleteShownAt: -1
     signal selected(int index)
     signal actionPressed(int index)
     signal deletePressed(int index)
+    signal pointerOverRow(int index, bool over)
     signal pulled()
     clip: true
     boundsBehavior: Flickable.DragOverBounds
@@ -33,7 +35,7 @@ ListView {
         height: 56
         color: ListView.isCurrentItem && list.activeFocus ? "#e8eefc" : (odd ? "#f7f7f7" : "white")
 
-        HoverHandler { id: hover }
+        HoverHandler { onHoveredChanged: list.pointerOverRow(row.index, hovered) }
         TapHandler { onTapped: { list.currentIndex = row.index; list.selected(row.index) } }
 
         Rectangle {
@@ -73,11 +75,12 @@ ListView {
                 TapHandler { onTapped: list.actionPressed(row.index) }
             }
             Rectangle {
-                visible: list.deleteTitle.length > 0 && hover.hovered
+                visible: list.deleteTitle.length > 0 && row.index === list.deleteShownAt
                 width: 48; height: 28; radius: 4
                 color: "#ff3b30"
                 Text { anchors.centerIn: parent; text: list.deleteTitle; color: "white"; font.pixelSize: 12 }
-                TapHandler { onTapped: list.deletePressed(row.index) }
+                // Takes the press for itself, so the row under it does not open the conversation.
+                TapHandler { gesturePolicy: TapHandler.ReleaseWithinBounds; onTapped: list.deletePressed(row.index) }
             }
         }
     }
