@@ -22,6 +22,12 @@ Window {
         sequence: "Esc"
         onActivated: if (!window.alerts.escape()) window.shell.goBack()
     }
+    // Return presses the only button of the alert over the window (a message, say).
+    Shortcut {
+        sequences: ["Return", "Enter"]
+        enabled: window.alerts.views.length > 0
+        onActivated: window.alerts.confirm()
+    }
 
     Item {
         id: phone
