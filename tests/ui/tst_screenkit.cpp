@@ -11,6 +11,7 @@
 #include "screens/account/MyAccount.h"
 #include "screens/account/UserLogin.h"
 #include "screens/market/GoBuy.h"
+#include "screens/market/RememberedResources.h"
 
 #include <QDirIterator>
 #include <QQmlComponent>
@@ -243,6 +244,8 @@ private slots:
         s.login(QStringLiteral("demo123"));
         QTRY_COMPARE(s.shownTel(), kTel);
         s.shell->pressedItemFromButtonTag(0);
+        // Opened as the list opens it: remembered first.
+        RememberedResources::remember(s.ctx->service<UserInfo>()->userId(), {{"resourceId", "1"}});
         auto *buy = new GoBuy;
         buy->setOrderId(QStringLiteral("1"));
         s.home()->pushViewController(buy);
@@ -251,13 +254,17 @@ private slots:
             FormField *field = buy->form()->field(QString::fromLatin1(key));
             return find(s.window()->contentItem(), [field](QQuickItem *i) { return i->property("field").value<FormField *>() == field; });
         };
+        const auto keys = [&](const char *text) {
+            for (; *text; ++text)
+                QTest::keyClick(s.window(), *text);
+        };
         input("weight")->forceActiveFocus();
-        QTest::keyClicks(s.window(), QStringLiteral("abc"));
+        keys("abc");
         QCOMPARE(s.window()->activeFocusItem()->property("text").toString(), QString());
-        QTest::keyClicks(s.window(), QStringLiteral("2.5"));
+        keys("2.5");
         if (buy->discuss()) {
             input("price")->forceActiveFocus();
-            QTest::keyClicks(s.window(), QStringLiteral("3500"));
+            keys("3500");
         }
         const auto orders = [&] {
             sqlite3 *db = nullptr;
