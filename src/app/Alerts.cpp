@@ -75,6 +75,12 @@ bool Alerts::escape()
     return true;
 }
 
+bool Alerts::confirm()
+{
+    const QList<OverlayView *> all = views();
+    return !all.isEmpty() && all.last()->confirm();
+}
+
 PlatformAlert *Alerts::topAlert() const
 {
     const QList<OverlayView *> all = views();

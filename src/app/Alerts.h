@@ -39,6 +39,8 @@ public:
     /// Escape: the frontmost view over the window is cancelled when it can be. Says whether a
     /// view was there: while one is, the screens under it take no keys.
     Q_INVOKABLE bool escape();
+    /// Return: presses the only button of the alert or dialog on top; false when it has more.
+    Q_INVOKABLE bool confirm();
 
 signals:
     void viewsChanged();

@@ -6,7 +6,7 @@
 #include "core/platform/ScreenMetrics.h"
 #include "core/platform/NotificationNames.h"
 
-BaseScreen::BaseScreen(QObject *parent) : ViewController(parent) {}
+BaseScreen::BaseScreen(QObject *parent) : ViewController(parent), m_form(new Form(this)) {}
 
 BaseScreen::~BaseScreen() = default;
 
@@ -16,6 +16,11 @@ void BaseScreen::setHiddenBackButton(bool hidden)
         return;
     m_hiddenBackButton = hidden;
     emit hiddenBackButtonChanged();
+}
+
+void BaseScreen::touchesBackground()
+{
+    m_form->closeKeyboard();
 }
 
 void BaseScreen::viewDidLoad()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Form.h"
 #include "app/LoadingView.h"
 #include "app/ViewController.h"
 #include "core/api/RequestDelegate.h"
@@ -12,6 +13,7 @@ class BaseScreen : public ViewController, public RequestDelegate
     Q_OBJECT
     Q_PROPERTY(bool hiddenBackButton READ hiddenBackButton WRITE setHiddenBackButton NOTIFY hiddenBackButtonChanged)
     Q_PROPERTY(LoadingView *loading READ loading NOTIFY loadingChanged)
+    Q_PROPERTY(Form *form READ form CONSTANT)
 public:
     explicit BaseScreen(QObject *parent = nullptr);
     ~BaseScreen() override;
@@ -21,6 +23,10 @@ public:
     void setHiddenBackButton(bool hidden);
 
     LoadingView *loading() const { return m_loading; }
+    /// The screen's inputs (see Form); none until the screen declares some.
+    Form *form() const { return m_form; }
+    /// A tap on the background closes the keyboard of the form's inputs.
+    void touchesBackground() override;
 
     /// Leaves the screen; once off its stack it no longer observes "UserLogoutSystem".
     Q_INVOKABLE void popViewController() override;
@@ -47,4 +53,5 @@ private:
 
     bool m_hiddenBackButton = false;
     LoadingView *m_loading = nullptr;
+    Form *m_form;
 };

@@ -35,6 +35,14 @@ void CustomIOS7AlertView::buttonTouchUpInside(int buttonIndex)
     deleteLater();
 }
 
+bool CustomIOS7AlertView::confirm()
+{
+    if (m_buttonTitles.size() != 1)
+        return false;
+    buttonTouchUpInside(0);
+    return true;
+}
+
 // One button: Escape presses it, as a tap on it would.
 void CustomIOS7AlertView::cancel()
 {

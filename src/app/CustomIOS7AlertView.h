@@ -28,6 +28,7 @@ public:
     /// A button was pressed: tells the delegate its tag, then closes.
     Q_INVOKABLE void buttonTouchUpInside(int buttonIndex);
     void cancel() override;
+    bool confirm() override;
 
     QString contentTitle() const { return m_contentTitle; }
     QStringList buttonTitles() const { return m_buttonTitles; }

@@ -38,6 +38,8 @@ public:
     /// Escape over the view: presses its cancel button, or its only button; a view with
     /// neither stays as it is.
     virtual void cancel() {}
+    /// Return over the view: presses its button when it has only one (true); otherwise false.
+    virtual bool confirm() { return false; }
 
 signals:
     void tagChanged();

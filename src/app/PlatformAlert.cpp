@@ -18,6 +18,14 @@ void PlatformAlert::clickedButtonAtIndex(int index)
     deleteLater();
 }
 
+bool PlatformAlert::confirm()
+{
+    if (m_spec.actionSheet || m_spec.buttonTitles.size() != 1)
+        return false;
+    clickedButtonAtIndex(0);
+    return true;
+}
+
 // A sheet's or alert's cancel button; an alert of one button is only dismissed by it.
 void PlatformAlert::cancel()
 {

@@ -41,6 +41,7 @@ public:
     /// A button was pressed: tells the handler (an index out of range is ignored), then closes.
     Q_INVOKABLE void clickedButtonAtIndex(int index);
     void cancel() override;
+    bool confirm() override;
 
 private:
     Spec m_spec;

@@ -67,9 +67,12 @@ void ViewController::updateAppearance()
         inView = stack->tabBarController()->selectedViewController() == stack;
     if (inView != m_appeared) {
         m_appeared = inView;
-        if (inView)
+        if (inView) {
             viewWillAppear();
-        else
+            // viewWillAppear may already have covered or closed the screen.
+            if (m_appeared)
+                emit appeared();
+        } else
             viewWillDisappear();
     }
     // The screens inside follow, after this one: the ones hidden first, then the one shown.

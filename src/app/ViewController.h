@@ -110,6 +110,9 @@ signals:
     void subviewsChanged();
     void viewLoadedChanged();
     void embeddedChanged();
+    /// The screen came into view, after its viewWillAppear (what a helper such as a login gate
+    /// hooks on, whatever the screen's base class).
+    void appeared();
 
 protected:
     /// Set-up when the view loads; subclasses call their base first.

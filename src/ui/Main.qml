@@ -27,6 +27,12 @@ Window {
         sequence: "F5"
         onActivated: window.shell.reloadFront()
     }
+    // Return presses the only button of the alert over the window (a message, say).
+    Shortcut {
+        sequences: ["Return", "Enter"]
+        enabled: window.alerts.views.length > 0
+        onActivated: window.alerts.confirm()
+    }
 
     Item {
         id: phone

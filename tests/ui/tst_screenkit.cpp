@@ -1,6 +1,7 @@
 #include "ScreenHarness.h"
 #include "ServerProcess.h"
 #include "SessionRelay.h"
+#include "SqlRows.h"
 #include "WarningLog.h"
 #include "WindowHarness.h"
 #include "ui/Pages.h"
@@ -9,6 +10,8 @@
 #include "core/session/UserInfo.h"
 #include "screens/account/MyAccount.h"
 #include "screens/account/UserLogin.h"
+#include "screens/market/GoBuy.h"
+#include "screens/market/RememberedResources.h"
 
 #include <QDirIterator>
 #include <QFileInfo>
@@ -58,6 +61,18 @@ const QByteArray kLoginFrame = QByteArray::fromHex("0000000000000000")
                                + R"({"Phone":"13800000001","Password":"demo123","Platform":"2"})";
 // Where the login and account pages put their controls, in window points.
 const QPoint kMobile(200, 101), kPassword(200, 145), kLoginButton(160, 207), kAccountTab(280, 543), kLogout(160, 212);
+
+/// The first item under item for which is(item) holds.
+QQuickItem *find(QQuickItem *item, const std::function<bool(QQuickItem *)> &is)
+{
+    if (is(item))
+        return item;
+    const auto children = item->childItems();
+    for (QQuickItem *c : children)
+        if (QQuickItem *found = find(c, is))
+            return found;
+    return nullptr;
+}
 
 /// One start of the app over a data folder: the real shell and window against the local market
 /// service, its session channel through the recording relay.
@@ -237,6 +252,60 @@ private slots:
         QTRY_VERIFY(s.top<UserLogin>());
         QCOMPARE(s.top<UserLogin>()->userText() + s.top<UserLogin>()->passText(), QString());
         QCOMPARE(relay.connectionCount(), 0);
+    }
+
+    // Through the window against the local market service: letters typed into the weight field
+    // never appear; Return in the last field orders, Return closes the message, and the buy
+    // button pressed again orders nothing more.
+    void buyOnce()
+    {
+        ServerProcess server(QStringLiteral(VELMORA_SERVER_BIN));
+        QVERIFY2(server.start({QStringLiteral("--demo")}), qPrintable(server.errorText()));
+        SessionRelay relay(server.sessionPort());
+        QTemporaryDir data;
+        Start s(data.path(), server, relay);
+        s.login(QStringLiteral("demo123"));
+        QTRY_COMPARE(s.shownTel(), kTel);
+        s.shell->pressedItemFromButtonTag(0);
+        // Opened as the list opens it: remembered first.
+        RememberedResources::remember(s.ctx->service<UserInfo>()->userId(), {{"resourceId", "1"}});
+        auto *buy = new GoBuy;
+        buy->setOrderId(QStringLiteral("1"));
+        s.home()->pushViewController(buy);
+        QTRY_VERIFY(!buy->fields().isEmpty() && !s.busy());
+        const auto input = [&](const char *key) {
+            FormField *field = buy->form()->field(QString::fromLatin1(key));
+            return find(s.window()->contentItem(), [field](QQuickItem *i) { return i->property("field").value<FormField *>() == field; });
+        };
+        const auto keys = [&](const char *text) {
+            for (; *text; ++text)
+                QTest::keyClick(s.window(), *text);
+        };
+        input("weight")->forceActiveFocus();
+        keys("abc");
+        QCOMPARE(s.window()->activeFocusItem()->property("text").toString(), QString());
+        keys("2.5");
+        if (buy->discuss()) {
+            input("price")->forceActiveFocus();
+            keys("3500");
+        }
+        const auto orders = [&] {
+            sqlite3 *db = nullptr;
+            sqlite3_open_v2(qPrintable(server.dataDir() + QStringLiteral("/market.sqlite3")), &db, SQLITE_OPEN_READONLY, nullptr);
+            const QStringList n = sqlRows(db, "SELECT count(*) FROM orders WHERE resource_id = 1");
+            sqlite3_close(db);
+            return n.value(0).toInt();
+        };
+        const int before = orders();
+        QTest::keyClick(s.window(), Qt::Key_Return);
+        QTRY_COMPARE(s.alert() ? s.alert()->message() : QString(), GoBuy::orderPlacedText());
+        QTest::keyClick(s.window(), Qt::Key_Return);
+        QTRY_VERIFY(!s.alert());
+        QQuickItem *button = find(s.window()->contentItem(), [](QQuickItem *i) { return i->property("text").toString() == u"订单已提交"; });
+        QVERIFY(button && !button->isEnabled());
+        QTest::mouseClick(s.window(), Qt::LeftButton, {}, button->mapToScene(button->boundingRect().center()).toPoint());
+        s.shoot(QStringLiteral("buying-ordered"));
+        QCOMPARE(orders(), before + 1);
     }
 };
 

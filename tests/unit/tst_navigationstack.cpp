@@ -136,6 +136,22 @@ private slots:
         QVERIFY(secondGuard.isNull());
     }
 
+    // The screen under a dismissed modal (the login screen, say) comes back into view, so that it
+    // refreshes and listens again.
+    void screenUnderADismissedModalAppearsAgain()
+    {
+        TestContext ctx;
+        auto *root = new ViewController;
+        NavigationStack stack(root);
+        root->loadViewIfNeeded();
+        stack.updateAppearance();
+        QVERIFY(root->isAppeared());
+        root->presentViewController(new ViewController);
+        QVERIFY(!root->isAppeared());
+        root->dismissViewController();
+        QVERIFY(root->isAppeared());
+    }
+
     void dismissFromPresenterClosesEverythingAbove()
     {
         TestContext ctx;

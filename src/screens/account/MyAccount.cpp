@@ -1,7 +1,6 @@
 #include "screens/account/MyAccount.h"
 
 #include "app/Alerts.h"
-#include "app/NavigationStack.h"
 #include "core/platform/AppContext.h"
 #include "core/session/AccountSession.h"
 #include "core/session/UserInfo.h"
@@ -18,18 +17,15 @@ void MyAccount::viewDidLoad()
 {
     SuperController::viewDidLoad();
     setTitle(QStringLiteral("我的账户"));
-    gate();
+    // Covered by the login screen whenever nobody is logged in, a logout included; the user
+    // shows each time the screen comes back into view.
+    LoginGate::guard(this);
 }
 
 void MyAccount::viewWillAppear()
 {
     SuperController::viewWillAppear();
     showUser();
-}
-
-void MyAccount::gate()
-{
-    LoginGate::requireLogin(this, this, LoginGate::NoBack);
 }
 
 void MyAccount::showUser()
@@ -42,12 +38,6 @@ void MyAccount::showUser()
     emit userChanged();
 }
 
-void MyAccount::loginDidFinish(UserLogin *login)
-{
-    LoginGate::close(login);
-    showUser();
-}
-
 void MyAccount::logoutPressed()
 {
     context().service<Alerts>()->showAlert({}, QStringLiteral("您是否将要退出登录并清空您的用户信息"),
@@ -55,11 +45,4 @@ void MyAccount::logoutPressed()
                                                if (index == 1)
                                                    AccountSession::logout();
                                            });
-}
-
-void MyAccount::logout()
-{
-    if (NavigationStack *stack = navigationController())
-        stack->popToRootViewController();
-    gate();
 }

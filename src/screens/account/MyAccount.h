@@ -1,11 +1,10 @@
 #pragma once
 
 #include "app/SuperController.h"
-#include "screens/account/UserLoginDelegate.h"
 
 /// Root of the account tab. Nobody logged in: the login screen covers it (no back button).
 /// Logged in: the user's name, mobile number and company, and the logout row.
-class MyAccount : public SuperController, public UserLoginDelegate
+class MyAccount : public SuperController
 {
     Q_OBJECT
     Q_PROPERTY(QString userName MEMBER m_userName NOTIFY userChanged)
@@ -18,9 +17,6 @@ public:
 
     /// The logout row: asks first; "确定" logs out.
     Q_INVOKABLE void logoutPressed();
-    /// On "UserLogoutSystem": back to the root, with the login screen over it.
-    void logout() override;
-    void loginDidFinish(UserLogin *login) override;
 
 signals:
     void userChanged();
@@ -30,7 +26,6 @@ protected:
     void viewWillAppear() override;
 
 private:
-    void gate();
     void showUser();
 
     QString m_userName;

@@ -11,26 +11,14 @@
 
 
 namespace {
-const QString kBadNumber = QStringLiteral("手机号码格式不正确");
 const QString kNetworkTrouble = QStringLiteral("网络状态不太好哦，请稍后重新尝试登录！");
 } // namespace
 
-UserLogin::UserLogin(QObject *parent) : SuperController(parent) {}
-
-void UserLogin::setUserText(const QString &text)
+UserLogin::UserLogin(QObject *parent) : SuperController(parent)
 {
-    if (m_userText == text && m_userText.isNull() == text.isNull())
-        return;
-    m_userText = text;
-    emit userTextChanged();
-}
-
-void UserLogin::setPassText(const QString &text)
-{
-    if (m_passText == text && m_passText.isNull() == text.isNull())
-        return;
-    m_passText = text;
-    emit passTextChanged();
+    form()->add(QStringLiteral("user"), FormField::Phone, QStringLiteral("手机号码格式不正确"))->setMinLength(11)->setLabel(QStringLiteral(" 手机号码："));
+    form()->add(QStringLiteral("pass"), FormField::Password, QStringLiteral("密码不能为空"))->setLabel(QStringLiteral(" 密       码："));
+    connect(form(), &Form::submitted, this, &UserLogin::login);
 }
 
 void UserLogin::setRequesting(bool value)
@@ -62,8 +50,8 @@ void UserLogin::viewDidLoad()
     SuperController::viewDidLoad();
     setTitle(QStringLiteral("登  录"));
     const UserInfo *user = context().service<UserInfo>();
-    setUserText(user->userTel());
-    setPassText(user->userPass());
+    form()->field(QStringLiteral("user"))->setText(user->userTel());
+    form()->field(QStringLiteral("pass"))->setText(user->userPass());
 }
 
 void UserLogin::viewWillAppear()
@@ -99,18 +87,12 @@ void UserLogin::viewWillDisappear()
 
 void UserLogin::login()
 {
-    if (m_userText.isEmpty() || m_userText.size() != 11) {
-        Custom::messageWithString(kBadNumber);
+    if (!form()->check())
         return;
-    }
-    if (m_passText.isEmpty()) {
-        Custom::messageWithString(QStringLiteral("密码不能为空"));
-        return;
-    }
     setRequesting(true);
     textFieldInputDidFinish();
     showActivity();
-    context().service<Socket>()->userlogin(m_userText, m_passText);
+    context().service<Socket>()->userlogin(userText(), passText());
 }
 
 void UserLogin::loginResultHandle(const QVariant &reply)
@@ -131,7 +113,7 @@ void UserLogin::loginResultHandle(const QVariant &reply)
     }
     UserInfo *user = context().service<UserInfo>();
     user->setBaseInfo(reply);
-    user->setUserPass(m_passText);
+    user->setUserPass(passText());
     if (UserLoginDelegate *d = delegate())
         d->loginDidFinish(this);
     setRequesting(false);
@@ -156,16 +138,6 @@ void UserLogin::socketWillDismiss()
     if (m_requesting)
         Custom::messageWithString(kNetworkTrouble);
     setRequesting(false);
-}
-
-void UserLogin::textFieldInputDidFinish()
-{
-    emit keyboardHidden();
-}
-
-void UserLogin::touchesBackground()
-{
-    textFieldInputDidFinish();
 }
 
 void UserLogin::popViewController()

@@ -13,16 +13,12 @@
 class UserLogin : public SuperController
 {
     Q_OBJECT
-    Q_PROPERTY(QString userText READ userText WRITE setUserText NOTIFY userTextChanged)
-    Q_PROPERTY(QString passText READ passText WRITE setPassText NOTIFY passTextChanged)
     Q_PROPERTY(bool requesting READ requesting NOTIFY requestingChanged)
     Q_PROPERTY(bool comfromOtherController READ comfromOtherController WRITE setComfromOtherController
                    NOTIFY comfromOtherControllerChanged)
     Q_PROPERTY(int contentOffset READ contentOffset NOTIFY comfromOtherControllerChanged)
     Q_PROPERTY(QVariantList rows READ rows CONSTANT)
     // What the page shows as it is; kept here so that the page holds no texts of its own.
-    Q_PROPERTY(QString userLabel READ userLabel CONSTANT)
-    Q_PROPERTY(QString passLabel READ passLabel CONSTANT)
     Q_PROPERTY(QString promptText READ promptText CONSTANT)
     Q_PROPERTY(QString promptLead READ promptLead CONSTANT)
     Q_PROPERTY(QString promptRedText READ promptRedText CONSTANT)
@@ -34,11 +30,9 @@ class UserLogin : public SuperController
 public:
     explicit UserLogin(QObject *parent = nullptr);
 
-    /// The mobile number input (decimal keypad) and the masked password input.
-    QString userText() const { return m_userText; }
-    void setUserText(const QString &text);
-    QString passText() const { return m_passText; }
-    void setPassText(const QString &text);
+    /// The mobile number ("user", a phone keypad) and the masked password ("pass") of form().
+    QString userText() const { return form()->text(QStringLiteral("user")); }
+    QString passText() const { return form()->text(QStringLiteral("pass")); }
 
     /// A login frame went out and no answer has been handled yet.
     bool requesting() const { return m_requesting; }
@@ -51,8 +45,6 @@ public:
 
     /// The two rows under the button: title and picture.
     QVariantList rows() const;
-    static QString userLabel() { return QStringLiteral(" 手机号码："); }
-    static QString passLabel() { return QStringLiteral(" 密       码："); }
     /// The prompt line shown when comfromOtherController; its last words are red.
     static QString promptText() { return QStringLiteral("您需要登录后才能继续操作"); }
     static QString promptRedText() { return QStringLiteral("继续操作"); }
@@ -66,7 +58,7 @@ public:
     UserLoginDelegate *delegate() const { return m_delegate.get(); }
     void setDelegate(UserLoginDelegate *delegate) { m_delegate = delegate; }
 
-    /// Checks the inputs (number first) and sends the login.
+    /// Checks the inputs (number first) and sends the login; the button, and Return in the password.
     Q_INVOKABLE void login();
     /// The answer to a login, the object of "LoginSuccessInfo" / "LoginFailedInfo".
     void loginResultHandle(const QVariant &reply);
@@ -74,8 +66,7 @@ public:
     void rememberedLoginAnswered();
     /// The connection went while a login was pending.
     void socketWillDismiss();
-    Q_INVOKABLE void textFieldInputDidFinish();
-    Q_INVOKABLE void touchesBackground() override;
+    Q_INVOKABLE void textFieldInputDidFinish() { form()->closeKeyboard(); }
     /// Back: leaves the screen, then tells the delegate.
     Q_INVOKABLE void popViewController() override;
     /// Row 0 opens the registration, row 1 the password reset; the keyboard closes first.
@@ -83,12 +74,8 @@ public:
 
 
 signals:
-    void userTextChanged();
-    void passTextChanged();
     void requestingChanged();
     void comfromOtherControllerChanged();
-    /// Both inputs give up the keyboard.
-    void keyboardHidden();
 
 protected:
     void viewDidLoad() override;
@@ -98,8 +85,6 @@ protected:
 private:
     void setRequesting(bool value);
 
-    QString m_userText;
-    QString m_passText;
     bool m_requesting = false;
     bool m_comfromOtherController = false;
     DelegatePointer<UserLoginDelegate> m_delegate;

@@ -12,7 +12,12 @@
 #include <QPointer>
 #include <QTcpSocket>   // the channel's inline asyncSocket() needs the complete type
 
-AddFriendsWithPhone::AddFriendsWithPhone(QObject *parent) : SuperController(parent) {}
+AddFriendsWithPhone::AddFriendsWithPhone(QObject *parent) : SuperController(parent)
+{
+    form()->add(QStringLiteral("phone"), FormField::Phone, QStringLiteral("请输入手机号码"))
+        ->setPlaceholder(QStringLiteral("请输入对方手机号码"));
+    connect(form(), &Form::submitted, this, &AddFriendsWithPhone::sure);
+}
 
 void AddFriendsWithPhone::viewDidLoad()
 {
@@ -20,37 +25,18 @@ void AddFriendsWithPhone::viewDidLoad()
     setTitle(QStringLiteral("添加商友"));
 }
 
-void AddFriendsWithPhone::setPhone(const QString &phone)
-{
-    if (m_phone == phone)
-        return;
-    m_phone = phone;
-    emit phoneChanged();
-}
-
-void AddFriendsWithPhone::setKeyboardShown(bool shown)
-{
-    if (m_keyboardShown == shown)
-        return;
-    m_keyboardShown = shown;
-    emit keyboardShownChanged();
-}
-
 void AddFriendsWithPhone::sure()
 {
-    setKeyboardShown(false);
+    form()->closeKeyboard();
     if (!context().service<Socket>()->isConnected()) {
         Custom::messageWithString(QStringLiteral("已断开连接请重新登录"));
         return;
     }
-    if (m_phone.isEmpty()) {
-        Custom::messageWithString(QStringLiteral("请输入手机号码"));
-        return;
-    }
-    if (!FriendRequest::send(this, m_phone))
+    const QString phone = form()->text(QStringLiteral("phone"));
+    if (!form()->check() || !FriendRequest::send(this, phone))
         return;
     QPointer<AddFriendsWithPhone> self(this);
-    context().service<Alerts>()->showAlert(QString(), QStringLiteral("已向%1发送邀请!").arg(m_phone),
+    context().service<Alerts>()->showAlert(QString(), QStringLiteral("已向%1发送邀请!").arg(phone),
                                            {QStringLiteral("回商友首页"), QStringLiteral("继续添加")},
                                            [self](int index) {
                                                if (self)
@@ -63,7 +49,7 @@ void AddFriendsWithPhone::alertButton(int index)
     NotificationCenter *center = context().notificationCenter();
     center->postNotification(NotificationNames::RefreshGetPreFriendList);
     if (index == 1) {
-        setPhone(QString());
+        form()->clear();
         return;
     }
     center->postNotification(NotificationNames::beijiahaoyou, NotificationNames::beijiahaoyou);

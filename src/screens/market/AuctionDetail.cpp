@@ -38,14 +38,9 @@ QVariantMap AuctionDetail::fieldsFor(const QVariantMap &detail)
 
 void AuctionDetail::addFavorites()
 {
-    if (!LoginGate::requireLogin(this, this))
+    if (!LoginGate::requireLogin(this))
         return;
     Request::request(1)
         ->onSuccess(this, [](const QVariant &) { Custom::messageWithString(bookmarkedText()); })
         ->favoritesAuction(UserInfo::info()->userId(), m_pmCode, this);
-}
-
-void AuctionDetail::loginDidFinish(UserLogin *login)
-{
-    LoginGate::close(login);
 }

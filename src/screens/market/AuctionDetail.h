@@ -1,13 +1,12 @@
 #pragma once
 
 #include "app/SuperController.h"
-#include "screens/account/UserLoginDelegate.h"
 
 #include <QVariantMap>
 
 /// One auction lot with its terms; the favourites button bookmarks it (bidding happens on a
 /// computer).
-class AuctionDetail : public SuperController, public UserLoginDelegate
+class AuctionDetail : public SuperController
 {
     Q_OBJECT
     /// The detail as shown, by the service's keys, each with its unit text.
@@ -21,7 +20,6 @@ public:
 
     /// The favourites button.
     Q_INVOKABLE void addFavorites();
-    void loginDidFinish(UserLogin *login) override;
 
     /// The detail's members as shown ("weight" → "…吨（理计重量）", "price" → "…元", ...).
     static QVariantMap fieldsFor(const QVariantMap &detail);

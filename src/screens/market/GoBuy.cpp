@@ -9,7 +9,15 @@
 #include "screens/im/ChatOpener.h"
 #include "screens/market/RememberedResources.h"
 
-GoBuy::GoBuy(QObject *parent) : SuperController(parent) {}
+GoBuy::GoBuy(QObject *parent) : SuperController(parent)
+{
+    // Nine characters: a weight or a price beyond that is a typing slip, not an order.
+    form()->add(QStringLiteral("weight"), FormField::Decimal, QStringLiteral("采购重量不能为零"), 9)
+        ->setLabel(QStringLiteral("采购重量(吨)："));
+    form()->add(QStringLiteral("price"), FormField::Decimal, QStringLiteral("采购价格不能为零"), 9)
+        ->setLabel(QStringLiteral("采购价格(元)："));
+    connect(form(), &Form::submitted, this, &GoBuy::submit);
+}
 
 void GoBuy::viewDidLoad()
 {
@@ -38,8 +46,10 @@ void GoBuy::showDetail(const QVariantMap &detail)
                 {QStringLiteral("place"), placeText(detail)},
                 {QStringLiteral("weight"), text("weight") + QStringLiteral("吨（理计重量）")},
                 {QStringLiteral("price"), text("price") + u'元'}};
+    FormField *price = form()->field(QStringLiteral("price"));
+    price->setEnabled(discuss());
     if (!discuss())
-        setPriceText(text("price"));
+        price->setText(text("price"));
     emit resourceInfoChanged();
 }
 
@@ -48,57 +58,55 @@ bool GoBuy::discuss() const
     return Value::boolValue(m_resourceInfo.value(QStringLiteral("Discuss")));
 }
 
-void GoBuy::setWeightText(const QString &text)
+QString GoBuy::buyTitle() const
 {
-    if (text == m_weightText)
-        return;
-    m_weightText = text;
-    emit weightTextChanged();
+    switch (m_orderState) {
+    case Ordering:
+        return QStringLiteral("订单提交中…");
+    case Ordered:
+        return QStringLiteral("订单已提交");
+    case NoOrder:
+        break;
+    }
+    return QStringLiteral("立即购买");
 }
 
-void GoBuy::setPriceText(const QString &text)
+void GoBuy::setOrderState(OrderState state)
 {
-    if (text == m_priceText)
+    if (m_orderState == state)
         return;
-    m_priceText = text;
-    emit priceTextChanged();
+    m_orderState = state;
+    emit orderStateChanged();
 }
 
 void GoBuy::submit()
 {
-    if (!LoginGate::requireLogin(this, this))
+    // A second press, or Return, must not place a second order of the same lot.
+    if (m_orderState != NoOrder || !LoginGate::requireLogin(this) || !form()->check())
         return;
-    if (m_weightText.isEmpty()) {
-        Custom::messageWithString(QStringLiteral("采购重量不能为零"));
-        return;
-    }
-    if (m_priceText.isEmpty()) {
-        Custom::messageWithString(QStringLiteral("采购价格不能为零"));
-        return;
-    }
-    emit closeKeyboard();
+    form()->closeKeyboard();
+    setOrderState(Ordering);
     const QString userId = UserInfo::info()->userId();
     const QString resourceId = m_orderId;
     Request::request(1)
-        ->onSuccess(this,
-                    [userId, resourceId](const QVariant &) {
-                        RememberedResources::forget(userId, resourceId);
-                        Custom::messageWithString(orderPlacedText());
-                    })
-        ->buyItemFromSuperMark(userId, m_orderId, float(Value::doubleValue(m_priceText)),
-                               float(Value::doubleValue(m_weightText)), this);
+        ->onReply(this,
+                  [this, userId, resourceId](const ServiceReply &reply) {
+                      if (!reply.alertUnlessOk()) {
+                          setOrderState(NoOrder);
+                          return;
+                      }
+                      setOrderState(Ordered);
+                      RememberedResources::forget(userId, resourceId);
+                      Custom::messageWithString(orderPlacedText());
+                  })
+        ->onFailure(this, [this](const RequestError &) { setOrderState(NoOrder); })
+        ->buyItemFromSuperMark(userId, m_orderId, float(Value::doubleValue(form()->text(QStringLiteral("price")))),
+                               float(Value::doubleValue(form()->text(QStringLiteral("weight")))), this);
 }
 
 void GoBuy::gotoSpeak()
 {
-    if (!LoginGate::requireLogin(this, this))
-        return;
-    if (m_resourceInfo.isEmpty())
+    if (!LoginGate::requireLogin(this) || m_resourceInfo.isEmpty())
         return;
     ChatOpener::openEnquiry(this, m_resourceInfo);
-}
-
-void GoBuy::loginDidFinish(UserLogin *login)
-{
-    LoginGate::close(login);
 }

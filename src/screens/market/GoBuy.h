@@ -1,20 +1,20 @@
 #pragma once
 
 #include "app/SuperController.h"
-#include "screens/account/UserLoginDelegate.h"
 
 #include <QVariantMap>
 
 /// The buying screen: one supermarket resource in detail, an order for a weight at a price,
-/// and the enquiry to its seller ("旺旺洽谈").
-class GoBuy : public SuperController, public UserLoginDelegate
+/// and the enquiry to its seller ("旺旺洽谈"). One order per opening: the buy button stays off
+/// while the order is on its way and once it is placed (a new order starts from the list).
+class GoBuy : public SuperController
 {
     Q_OBJECT
     Q_PROPERTY(bool online READ online CONSTANT)
     Q_PROPERTY(QVariantMap fields READ fields NOTIFY resourceInfoChanged)
     Q_PROPERTY(bool discuss READ discuss NOTIFY resourceInfoChanged)
-    Q_PROPERTY(QString weightText READ weightText WRITE setWeightText NOTIFY weightTextChanged)
-    Q_PROPERTY(QString priceText READ priceText WRITE setPriceText NOTIFY priceTextChanged)
+    Q_PROPERTY(bool buyEnabled READ buyEnabled NOTIFY orderStateChanged)
+    Q_PROPERTY(QString buyTitle READ buyTitle NOTIFY orderStateChanged)
     Q_PROPERTY(QString rightButtonTitle READ rightButtonTitle CONSTANT)
 public:
     explicit GoBuy(QObject *parent = nullptr);
@@ -30,19 +30,17 @@ public:
     /// The price is negotiable: only then can the buyer edit it.
     bool discuss() const;
 
-    QString weightText() const { return m_weightText; }
-    void setWeightText(const QString &text);
-    QString priceText() const { return m_priceText; }
-    void setPriceText(const QString &text);
+    /// The order of this opening: none yet (or refused), on its way, placed.
+    enum OrderState { NoOrder, Ordering, Ordered };
+    OrderState orderState() const { return m_orderState; }
+    bool buyEnabled() const { return m_orderState == NoOrder; }
+    QString buyTitle() const;
     QString rightButtonTitle() const { return QStringLiteral("旺旺洽谈"); }
 
-    /// The buy button.
+    /// The buy button, and Return in the last field ("weight", then "price" when it is editable).
     Q_INVOKABLE void submit();
     /// The right navigation button: talk to the seller.
     Q_INVOKABLE void gotoSpeak();
-    Q_INVOKABLE void touchesBackground() override { emit closeKeyboard(); }
-
-    void loginDidFinish(UserLogin *login) override;
 
     /// The place line: province and city, the city left out when it repeats the province.
     static QString placeText(const QVariantMap &detail);
@@ -53,20 +51,18 @@ public:
 
 signals:
     void resourceInfoChanged();
-    void weightTextChanged();
-    void priceTextChanged();
-    void closeKeyboard();
+    void orderStateChanged();
 
 protected:
     void viewDidLoad() override;
 
 private:
     void showDetail(const QVariantMap &detail);
+    void setOrderState(OrderState state);
 
     QString m_orderId;
     bool m_online = false;
     QVariantMap m_resourceInfo;
     QVariantMap m_fields;
-    QString m_weightText;
-    QString m_priceText;
+    OrderState m_orderState = NoOrder;
 };

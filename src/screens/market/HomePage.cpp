@@ -111,7 +111,7 @@ void HomePage::buttonPressed(int tag)
         pushViewController(new FindItem);
         break;
     case kUploadEvidence:
-        if (LoginGate::requireLogin(this, this))
+        if (LoginGate::requireLogin(this))
             openUnavailable("UploadEvidence");
         break;
     case kArticleList:
@@ -142,11 +142,6 @@ void HomePage::touchUpInsideAtImageView(int index)
     const QString link = Value::text(m_strip->advertAt(index).value(QStringLiteral("linkUrl")));
     if (!link.isEmpty() && link != QLatin1String("(null)"))
         UrlOpener::opener()->openURL(QUrl(link));
-}
-
-void HomePage::loginDidFinish(UserLogin *login)
-{
-    LoginGate::close(login);
 }
 
 void HomePage::logout()

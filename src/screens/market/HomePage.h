@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/SuperController.h"
-#include "screens/account/UserLoginDelegate.h"
 #include "screens/market/AdvertStrip.h"
 
 #include <QVariantList>
@@ -10,7 +9,7 @@
 /// in without showing anything (the session channel applies the answer, in view or not). It
 /// shows the advert strip, a ticker of the latest deals and eight entry buttons into the market
 /// forms and services.
-class HomePage : public SuperController, public UserLoginDelegate
+class HomePage : public SuperController
 {
     Q_OBJECT
     Q_PROPERTY(AdvertStrip *strip READ strip CONSTANT)
@@ -41,7 +40,6 @@ public:
     /// An advert tapped, by its page index.
     Q_INVOKABLE void touchUpInsideAtImageView(int index);
 
-    void loginDidFinish(UserLogin *login) override;
     /// On "UserLogoutSystem": back to the root of this tab.
     void logout() override;
 

@@ -10,6 +10,8 @@
 #include "app/ButtonModel.h"
 #include "app/CustomIOS7AlertView.h"
 #include "app/FerroxAlert.h"
+#include "app/Form.h"
+#include "app/FormField.h"
 #include "app/LoadingView.h"
 #include "app/MainTabBarController.h"
 #include "app/MyBadgeView.h"
@@ -47,6 +49,14 @@ struct ForeignBusinessTabBar
 struct ForeignPagedListModel
 {
     Q_GADGET QML_FOREIGN(PagedListModel) QML_NAMED_ELEMENT(PagedListModel) QML_UNCREATABLE("made by its screen")
+};
+struct ForeignForm
+{
+    Q_GADGET QML_FOREIGN(Form) QML_NAMED_ELEMENT(Form) QML_UNCREATABLE("made by its screen")
+};
+struct ForeignFormField
+{
+    Q_GADGET QML_FOREIGN(FormField) QML_NAMED_ELEMENT(FormField) QML_UNCREATABLE("made by its form")
 };
 struct ForeignMainTabBarController
 {

@@ -12,7 +12,7 @@ Button {
         source: button.picture ? "qrc:/Velmora/assets/" + button.picture + ".svg" : ""
         sourceSize.width: button.width * 2
         sourceSize.height: button.height * 2
-        opacity: button.down ? 0.8 : 1
+        opacity: !button.enabled ? 0.5 : button.down ? 0.8 : 1
         Rectangle {
             anchors.fill: parent
             radius: 4

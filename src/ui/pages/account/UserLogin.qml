@@ -8,14 +8,6 @@ Item {
     id: page
     required property UserLogin controller
 
-    Connections {
-        target: page.controller
-        function onKeyboardHidden() {
-            userInput.focus = false
-            passInput.focus = false
-        }
-    }
-
     ScreenFrame {
         anchors.fill: parent
         controller: page.controller
@@ -25,24 +17,8 @@ Item {
             y: 15
             width: parent.width
 
-            LabeledInput {
-                id: userInput
-                label: page.controller.userLabel
-                text: page.controller.userText
-                inputMethodHints: Qt.ImhDigitsOnly
-                onTextEdited: page.controller.userText = text
-                onAccepted: passInput.forceActiveFocus()
-                KeyNavigation.tab: passInput
-            }
-            LabeledInput {
-                id: passInput
-                label: page.controller.passLabel
-                text: page.controller.passText
-                echoMode: TextInput.Password
-                onTextEdited: page.controller.passText = text
-                onAccepted: page.controller.textFieldInputDidFinish()
-                KeyNavigation.tab: loginButton
-            }
+            FormInput { field: page.controller.form.field("user") }
+            FormInput { field: page.controller.form.field("pass") }
         }
 
         Row {
@@ -82,7 +58,6 @@ Item {
             picture: page.controller.loginButtonPicture
             text: page.controller.loginButtonTitle
             onClicked: page.controller.login()
-            KeyNavigation.tab: userInput
         }
 
         Column {

@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls
 import Velmora
 
 // A mobile number and the button that sends the request.
@@ -11,25 +10,11 @@ Item {
         anchors.fill: parent
         controller: page.controller
         Column {
-            anchors.horizontalCenter: parent.horizontalCenter
             y: 30
+            width: parent.width
             spacing: 16
-            TextField {
-                id: field
-                width: 280
-                focus: true
-                placeholderText: "请输入对方手机号码"
-                inputMethodHints: Qt.ImhDialableCharactersOnly
-                text: page.controller ? page.controller.phone : ""
-                onTextEdited: page.controller.phone = text
-                onAccepted: page.controller.sure()
-                onActiveFocusChanged: if (page.controller) page.controller.keyboardShown = activeFocus
-            }
-            ActionButton { title: "确定"; onClicked: page.controller.sure() }
-        }
-        Connections {
-            target: page.controller
-            function onKeyboardShownChanged() { if (!page.controller.keyboardShown) field.focus = false }
+            FormInput { focus: true; field: page.controller.form.field("phone") }
+            ActionButton { anchors.horizontalCenter: parent.horizontalCenter; title: "确定"; onClicked: page.controller.sure() }
         }
     }
 }

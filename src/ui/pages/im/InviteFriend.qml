@@ -6,6 +6,7 @@ import Velmora
 Item {
     id: page
     required property InviteFriend controller
+    readonly property FormField numbers: page.controller.form.field("list")
 
     ScreenFrame {
         anchors.fill: parent
@@ -16,15 +17,19 @@ Item {
             spacing: 12
             Text { width: parent.width; text: " 邀请朋友下载、安装、登录后，赚5元/位哦！"; font.pixelSize: 13; wrapMode: Text.Wrap }
             TextArea {
+                id: input
                 width: parent.width
                 height: 100
                 wrapMode: TextEdit.Wrap
                 font.pixelSize: 13
-                color: page.controller && page.controller.showingPlaceholder ? "#999999" : "black"
                 background: Rectangle { border.color: Theme.lineGrey; radius: 4 }
-                text: page.controller ? page.controller.inviteText : ""
-                onTextChanged: if (page.controller && page.controller.editing) page.controller.inviteText = text
-                onActiveFocusChanged: activeFocus ? page.controller.textViewDidBeginEditing() : page.controller.textViewDidEndEditing()
+                placeholderText: page.numbers.placeholder
+                text: page.numbers.text
+                onTextChanged: page.numbers.text = text
+                Connections {
+                    target: page.numbers
+                    function onKeyboardClosed() { input.focus = false }
+                }
             }
             ActionButton { anchors.horizontalCenter: parent.horizontalCenter; title: "邀请"; onClicked: page.controller.tellMyFriend() }
             Text { text: "温馨提示："; font.pixelSize: 12; color: "#808080" }

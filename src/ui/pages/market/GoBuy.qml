@@ -8,14 +8,6 @@ Item {
     id: page
     required property GoBuy controller
 
-    Connections {
-        target: page.controller
-        function onCloseKeyboard() {
-            weightInput.focus = false
-            priceInput.focus = false
-        }
-    }
-
     ScreenFrame {
         anchors.fill: parent
         controller: page.controller
@@ -71,34 +63,20 @@ Item {
                     }
                 }
                 Item { width: 1; height: 12 }
-                LabeledInput {
-                    id: weightInput
-                    label: "采购重量(吨)："
-                    text: page.controller.weightText
-                    inputMethodHints: Qt.ImhFormattedNumbersOnly
-                    onTextEdited: page.controller.weightText = text
-                    onActiveFocusChanged: if (activeFocus) scroller.contentY = Math.max(0, content.height - scroller.height + 60)
-                    KeyNavigation.tab: priceInput
+                FormInput {
+                    field: page.controller.form.field("weight")
+                    onEditingChanged: if (editing) scroller.contentY = Math.max(0, content.height - scroller.height + 60)
                 }
-                LabeledInput {
-                    id: priceInput
-                    label: "采购价格(元)："
-                    text: page.controller.priceText
-                    enabled: page.controller.discuss
-                    inputMethodHints: Qt.ImhFormattedNumbersOnly
-                    onTextEdited: page.controller.priceText = text
-                    KeyNavigation.tab: buyButton
-                }
+                FormInput { field: page.controller.form.field("price") }
                 Item { width: 1; height: 20 }
                 PictureButton {
-                    id: buyButton
                     anchors.horizontalCenter: parent.horizontalCenter
                     width: 290
                     height: 40
                     picture: "C29"
-                    text: "立即购买"
+                    text: page.controller.buyTitle
+                    enabled: page.controller.buyEnabled
                     onClicked: page.controller.submit()
-                    KeyNavigation.tab: weightInput
                 }
             }
         }

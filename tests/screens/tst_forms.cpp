@@ -1,0 +1,240 @@
+// The forms and the login gate through one harness: what is typed, how it is sent (the button or
+// Return in the last field), what the user is told and what went out.
+#include "ScreenHarness.h"
+#include "app/Alerts.h"
+#include "app/BusinessTabBar.h"
+#include "app/SuperTableViewController.h"
+#include "core/platform/NotificationCenter.h"
+#include "core/session/UserInfo.h"
+#include "core/util/Custom.h"
+#include "screens/account/LoginGate.h"
+#include "screens/account/MyAccount.h"
+#include "screens/account/UserLogin.h"
+#include "screens/im/AddFriendsWithPhone.h"
+#include "screens/im/InviteFriend.h"
+#include "screens/im/MyFriends.h"
+#include "screens/market/FindItem.h"
+#include "screens/market/GoBuy.h"
+#include "screens/market/RememberedResources.h"
+
+#include <QTest>
+
+namespace {
+const QString kOrder = QStringLiteral("Market/ToOrder");
+
+GoBuy *openLot(ScreenHarness &h)
+{
+    h.reply(QStringLiteral("Market/Details"), R"({"errorCode":0,"data":{"price":"3600","Discuss":true}})");
+    auto *buy = new GoBuy;
+    buy->setOrderId(QStringLiteral("42"));
+    h.open(buy);
+    h.settle();
+    return buy;
+}
+
+/// A form screen, opened with user 7 logged in (the login screen: logged out): its button, and
+/// how many of its submissions went out.
+struct FormScreen
+{
+    std::function<BaseScreen *(ScreenHarness &)> open;
+    const char *button;
+    std::function<int(ScreenHarness &, BaseScreen *)> sent;
+};
+int sentTo(ScreenHarness &h, const char *path) { return h.count(QString::fromLatin1(path)); }
+
+const QMap<QString, FormScreen> kScreens{
+    {"FindItem", {[](ScreenHarness &h) { return h.open(new FindItem); }, "beginFind",
+                  [](ScreenHarness &h, BaseScreen *) { return sentTo(h, "Index/FindResource"); }}},
+    {"InviteFriend", {[](ScreenHarness &h) { return h.open(new InviteFriend); }, "tellMyFriend",
+                      [](ScreenHarness &h, BaseScreen *) { return sentTo(h, "Index/inviteFriends"); }}},
+    {"GoBuy", {openLot, "submit", [](ScreenHarness &h, BaseScreen *) { return h.count(kOrder); }}},
+    {"UserLogin", {[](ScreenHarness &h) {
+                       h.sessionServer();
+                       UserInfo::info()->setIsOnline(false);
+                       return h.open(new UserLogin);
+                   },
+                   "login", [](ScreenHarness &, BaseScreen *s) { return int(static_cast<UserLogin *>(s)->requesting()); }}},
+    {"AddFriendsWithPhone", {[](ScreenHarness &h) {
+                                 h.connectSession();
+                                 return h.open(new AddFriendsWithPhone);
+                             },
+                             "sure", [](ScreenHarness &h, BaseScreen *) {
+                                 return int(h.context().service<Alerts>()->topAlert() != nullptr);
+                             }}},
+};
+} // namespace
+
+class TestForms : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        m_h = std::make_unique<ScreenHarness>();
+        UserInfo::info()->setUserId(QStringLiteral("7"));
+        UserInfo::info()->setIsOnline(true);
+    }
+    void cleanup() { m_h.reset(); }
+
+    // Typed text the field's keypad could not give is refused, so it counts as missing.
+    void submission_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<bool>("byReturn");
+        QTest::addColumn<QStringList>("alerts");
+        QTest::addColumn<int>("sent");
+        QTest::addColumn<QString>("sentValue");   // key=value of the call that went out
+        const QString placed = GoBuy::orderPlacedText(), badNumber = QStringLiteral("手机号码格式不正确");
+        QTest::newRow("find goods: no number") << "FindItem" << QStringList{} << false << QStringList{"手机号码不能为空"} << 0 << "";
+        QTest::newRow("find goods: letters refused") << "FindItem" << QStringList{"phone=abcdefg我要螺纹钢"} << false
+                                                     << QStringList{"手机号码不能为空"} << 0 << "";
+        QTest::newRow("find goods: 300 digits refused") << "FindItem" << QStringList{"phone=" + QString(300, u'1')} << false
+                                                        << QStringList{"手机号码不能为空"} << 0 << "";
+        QTest::newRow("find goods: Return sends") << "FindItem" << QStringList{"phone=13900000000"} << true
+                                                  << QStringList{FindItem::receivedText()} << 1 << "content=13900000000";
+        QTest::newRow("invite: nothing typed") << "InviteFriend" << QStringList{} << false << QStringList{"请至少推荐一个好友哦"} << 0 << "";
+        QTest::newRow("invite: a full-width comma goes as a comma")
+            << "InviteFriend" << QStringList{"list=13900000001，13900000002"} << false
+            << QStringList{"尊敬的用户，您的邀请已经发送，TA安装登录后，奖金即刻到账，马上有钱！"} << 1 << "inviteList=13900000001,13900000002";
+        QTest::newRow("buy: no weight") << "GoBuy" << QStringList{"price=3500"} << false << QStringList{"采购重量不能为零"} << 0 << "";
+        QTest::newRow("buy: letters in the weight refused") << "GoBuy" << QStringList{"weight=abc12.5x", "price=3500"} << false
+                                                            << QStringList{"采购重量不能为零"} << 0 << "";
+        QTest::newRow("buy: 1e3 refused") << "GoBuy" << QStringList{"weight=1e3", "price=3500"} << false
+                                          << QStringList{"采购重量不能为零"} << 0 << "";
+        QTest::newRow("buy: no price") << "GoBuy" << QStringList{"weight=20", "price="} << false << QStringList{"采购价格不能为零"} << 0 << "";
+        QTest::newRow("buy: a typed 0 passes") << "GoBuy" << QStringList{"weight=0", "price=0"} << false << QStringList{placed} << 1
+                                               << "bweight=0.00";
+        QTest::newRow("buy: Return in the price orders") << "GoBuy" << QStringList{"weight=20.5", "price=3500"} << true
+                                                         << QStringList{placed} << 1 << "bweight=20.50";
+        QTest::newRow("login: both empty, the number first") << "UserLogin" << QStringList{} << false << QStringList{badNumber} << 0 << "";
+        QTest::newRow("login: 10 digits") << "UserLogin" << QStringList{"user=1390000111", "pass=pw"} << false
+                                          << QStringList{badNumber} << 0 << "";
+        QTest::newRow("login: letters refused") << "UserLogin" << QStringList{"user=abcdefghijk", "pass=pw"} << false
+                                                << QStringList{badNumber} << 0 << "";
+        QTest::newRow("login: no password") << "UserLogin" << QStringList{"user=13900001111"} << false
+                                            << QStringList{"密码不能为空"} << 0 << "";
+        QTest::newRow("login: Return in the password") << "UserLogin" << QStringList{"user=13900001111", "pass=pw"} << true
+                                                       << QStringList{} << 1 << "";
+        QTest::newRow("add friend: letters refused") << "AddFriendsWithPhone" << QStringList{"phone=abc"} << false
+                                                     << QStringList{"请输入手机号码"} << 0 << "";
+        QTest::newRow("add friend: Return sends") << "AddFriendsWithPhone" << QStringList{"phone=13900000001"} << true
+                                                  << QStringList{} << 1 << "";
+    }
+    void submission()
+    {
+        QFETCH(QString, screen);
+        QFETCH(QStringList, typed);
+        QFETCH(bool, byReturn);
+        QFETCH(QStringList, alerts);
+        QFETCH(int, sent);
+        QFETCH(QString, sentValue);
+        const FormScreen &kind = kScreens[screen];
+        BaseScreen *s = kind.open(*m_h);
+        for (const QString &entry : std::as_const(typed))
+            s->form()->field(entry.section(u'=', 0, 0))->setText(entry.section(u'=', 1));
+        if (byReturn)
+            QVERIFY(s->form()->lastEnabledField()->returnPressed());
+        else
+            QMetaObject::invokeMethod(s, kind.button);
+        QVERIFY(m_h->settle());
+        QCOMPARE(m_h->alertTexts(), alerts);
+        QCOMPARE(kind.sent(*m_h, s), sent);
+        if (!sentValue.isEmpty()) {
+            const QString path = QString::fromUtf8(m_h->service().last().path);
+            QCOMPARE(m_h->sent(path).value(sentValue.section(u'=', 0, 0)).toString(), sentValue.section(u'=', 1));
+        }
+    }
+
+    // One order per opening of a lot: not while it is on its way, not once placed; a refusal
+    // lets the buyer try again.
+    void buyOnce_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<int>("orders");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("placed") << QByteArray(R"({"errorCode":0})") << 1 << "订单已提交";
+        QTest::newRow("refused") << QByteArray(R"({"errorCode":1,"message":"库存不足"})") << 2 << "立即购买";
+    }
+    void buyOnce()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(int, orders);
+        QFETCH(QString, title);
+        RememberedResources::remember(QStringLiteral("7"), {{"resourceId", "42"}});
+        GoBuy *buy = openLot(*m_h);
+        m_h->reply(kOrder, reply);
+        buy->form()->field(QStringLiteral("weight"))->setText(QStringLiteral("20"));
+        buy->form()->field(QStringLiteral("price"))->setText(QStringLiteral("3500"));
+        buy->submit();
+        buy->submit();   // pressed again while the first is on its way
+        QVERIFY(!buy->buyEnabled());
+        QVERIFY(m_h->settle());
+        buy->submit();   // pressed again once answered
+        QVERIFY(m_h->settle());
+        QCOMPARE(m_h->count(kOrder), orders);
+        QCOMPARE(buy->buyTitle(), title);
+        QCOMPARE(RememberedResources::all(QStringLiteral("7")).size(), orders == 1 ? 0 : 1);   // forgotten once ordered
+    }
+
+    // Return presses the only button of a message; an alert with a choice waits for it.
+    void returnPressesTheOnlyButton()
+    {
+        Alerts *alerts = m_h->context().service<Alerts>();
+        alerts->showAlert({}, QStringLiteral("确定删除该资源吗?"), {QStringLiteral("否"), QStringLiteral("是")});
+        QVERIFY(!alerts->confirm());
+        alerts->topAlert()->clickedButtonAtIndex(0);
+        alerts->showAlert({}, QStringLiteral("发布成功"), {QStringLiteral("确定")});
+        QVERIFY(alerts->confirm());
+        QVERIFY(alerts->views().isEmpty());
+    }
+
+    // Every kind of screen gates the same way: an action asks for a login (with a back button),
+    // a guarded screen is covered whenever nobody is logged in (without one) and again after a
+    // logout; a finished login closes the login screen.
+    void gate_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<bool>("guarded");
+        QTest::newRow("plain screen, an action") << "SuperController" << false;
+        QTest::newRow("list screen, an action") << "SuperTableViewController" << false;
+        QTest::newRow("tabbed screen, an action") << "BusinessTabBar" << false;
+        QTest::newRow("tabbed screen, guarded") << "BusinessTabBar" << true;
+        QTest::newRow("friends tab") << "MyFriends" << true;
+        QTest::newRow("account tab") << "MyAccount" << true;
+    }
+    void gate()
+    {
+        QFETCH(QString, screen);
+        QFETCH(bool, guarded);
+        UserInfo::info()->setIsOnline(false);
+        const QMap<QString, std::function<ViewController *()>> make{
+            {"SuperController", [] { return new SuperController; }},
+            {"SuperTableViewController", [] { return new SuperTableViewController; }},
+            {"BusinessTabBar", [] { return new BusinessTabBar; }},
+            {"MyFriends", [] { return new MyFriends; }},
+            {"MyAccount", [] { return new MyAccount; }}};
+        ViewController *s = m_h->open(make[screen]());
+        int loggedIn = 0;
+        if (guarded && screen == u"BusinessTabBar")
+            LoginGate::guard(s, [&loggedIn] { ++loggedIn; });
+        if (!guarded)
+            QCOMPARE(LoginGate::requireLogin(s), false);
+        auto *login = qobject_cast<UserLogin *>(m_h->stack().topViewController());
+        QVERIFY(login);
+        QCOMPARE(m_h->stack().depth(), 2);   // one login screen, however it was asked for
+        QCOMPARE(login->backButtonShown(), !guarded);
+        login->loginResultHandle(QVariantMap{{QStringLiteral("LoginInfoID"), QStringLiteral("7")}});
+        QCOMPARE(m_h->stack().topViewController(), s);
+        QCOMPARE(loggedIn, guarded && screen == u"BusinessTabBar" ? 1 : 0);
+        UserInfo::info()->destroy();
+        m_h->context().notificationCenter()->postNotification(QStringLiteral("UserLogoutSystem"));
+        QCOMPARE(m_h->screens().last(), guarded ? QStringLiteral("UserLogin") : screen);
+    }
+
+private:
+    std::unique_ptr<ScreenHarness> m_h;
+};
+
+QTEST_GUILESS_MAIN(TestForms)
+#include "tst_forms.moc"
