@@ -3,9 +3,14 @@
 #include "MarketDatabase.h"
 #include "RouteHelpers.h"
 
-QByteArray ArticlePage::html(const MarketDatabase &db, qint64 articleId)
+QByteArray ArticlePage::html(const MarketDatabase &db, qint64 articleId, qint64 reader)
 {
-    const QVariantMap a = db.queryOne(QStringLiteral("SELECT title, body, created FROM articles WHERE id = ?"), {articleId});
+    const QVariantMap a = db.queryOne(
+        QStringLiteral("SELECT title, created, CASE WHEN charge <= 0 OR EXISTS (SELECT 1 FROM article_purchases"
+                       " WHERE user_id = ?2 AND article_id = ?1) THEN body"
+                       " ELSE COALESCE(description, '') || char(10) || '购买后可阅读全文。' END AS body"
+                       " FROM articles WHERE id = ?1"),
+        {articleId, reader});
     if (a.isEmpty())
         return {};
     // Stored text is escaped: article bodies are plain text, never markup.

@@ -8,6 +8,7 @@ class MarketDatabase;
 class ArticlePage
 {
 public:
-    /// The page's HTML, empty when there is no such article.
-    static QByteArray html(const MarketDatabase &db, qint64 articleId);
+    /// The page's HTML, empty when there is no such article. A paid article shows its full text
+    /// only to `reader` when that reader bought it (0: nobody known), otherwise its free teaser.
+    static QByteArray html(const MarketDatabase &db, qint64 articleId, qint64 reader);
 };

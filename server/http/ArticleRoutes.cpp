@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ArticleTicket.h"
 #include "ListFilter.h"
 #include "MarketDatabase.h"
 #include "RouteHelpers.h"
@@ -13,9 +14,14 @@ QString channelOf(const QString &path)
     return path.section(u'/', 0, 0).toLower();
 }
 
-QString articleUrl(const ServiceCall &call, const QVariant &id)
+/// A logged-in reader's address carries the ticket that lets the page show a bought article.
+QString articleUrl(const RouteEnv &env, const ServiceCall &call, const QVariant &id)
 {
-    return call.baseUrl + QStringLiteral("articles/") + id.toString();
+    const QString url = call.baseUrl + QStringLiteral("articles/") + id.toString();
+    if (!call.caller)
+        return url;
+    return url + QStringLiteral("?t=")
+           + QString::fromLatin1(ArticleTicket::issue(env.pageSecret, call.caller, id.toLongLong(), RouteHelpers::now()));
 }
 
 } // namespace
@@ -23,14 +29,14 @@ QString articleUrl(const ServiceCall &call, const QVariant &id)
 void ArticleRoutes::registerRoutes(RouteTable &table)
 {
     table.addAll<ArticleRoutes>(this, {
-        {"zixun/getnews", &ArticleRoutes::news},
-        {"gangchang/getnews", &ArticleRoutes::news},
-        {"yanjiu/getnews", &ArticleRoutes::news},
-        {"hangqing/getnews", &ArticleRoutes::regionalPrices},
-        {"hangqing/getmore", &ArticleRoutes::regionalMore},
-        {"fxs/GetTopArticle", &ArticleRoutes::analysts},
-        {"Fxs/IsPay", &ArticleRoutes::isPaid},
-        {"Fxs/PayArticle", &ArticleRoutes::pay},
+        {"zixun/getnews", &ArticleRoutes::news, RouteAccess::anyone()},
+        {"gangchang/getnews", &ArticleRoutes::news, RouteAccess::anyone()},
+        {"yanjiu/getnews", &ArticleRoutes::news, RouteAccess::anyone()},
+        {"hangqing/getnews", &ArticleRoutes::regionalPrices, RouteAccess::anyone()},
+        {"hangqing/getmore", &ArticleRoutes::regionalMore, RouteAccess::anyone()},
+        {"fxs/GetTopArticle", &ArticleRoutes::analysts, RouteAccess::anyone()},
+        {"Fxs/IsPay", &ArticleRoutes::isPaid, RouteAccess::namedUser()},
+        {"Fxs/PayArticle", &ArticleRoutes::pay, RouteAccess::namedUser()},
     });
 }
 
@@ -49,7 +55,7 @@ QVariantList ArticleRoutes::flatRows(const ServiceCall &call, const QString &cha
         out.append(QVariantMap{
             {QStringLiteral("title"), r.value(QStringLiteral("title")).toString()},
             {QStringLiteral("imageUrl"), call.baseUrl + QStringLiteral("pictures/") + r.value(QStringLiteral("image")).toString()},
-            {QStringLiteral("url"), articleUrl(call, r.value(QStringLiteral("id")))},
+            {QStringLiteral("url"), articleUrl(m_env, call, r.value(QStringLiteral("id")))},
         });
     return out;
 }
@@ -100,7 +106,7 @@ ServiceResult ArticleRoutes::analysts(const ServiceCall &call)
         QVariantMap row{
             {QStringLiteral("ArticleTitle"), r.value(QStringLiteral("title")).toString()},
             {QStringLiteral("ImagePath"), call.baseUrl + QStringLiteral("pictures/") + r.value(QStringLiteral("image")).toString()},
-            {QStringLiteral("url"), articleUrl(call, r.value(QStringLiteral("id")))},
+            {QStringLiteral("url"), articleUrl(m_env, call, r.value(QStringLiteral("id")))},
             {QStringLiteral("ArticleId"), r.value(QStringLiteral("id")).toString()},
         };
         // Only paid articles carry a teaser: the client treats a row with one as paid.
@@ -115,44 +121,34 @@ ServiceResult ArticleRoutes::analysts(const ServiceCall &call)
 
 ServiceResult ArticleRoutes::isPaid(const ServiceCall &call)
 {
-    ServiceResult failure;
-    const auto user = RouteHelpers::user(m_env, call, failure);
-    if (!user)
-        return failure;
+    const qint64 user = call.caller;
     const QVariant charge = m_env.db.scalar(QStringLiteral("SELECT charge FROM articles WHERE id = ?"),
                                             {call.number(QStringLiteral("articleId"))});
     if (!charge.isValid())
         return ServiceResult::fail(ServiceError::NotFound, QStringLiteral("该文章不存在"));
     const bool bought = charge.toDouble() <= 0
                         || m_env.db.scalar(QStringLiteral("SELECT 1 FROM article_purchases WHERE user_id = ? AND article_id = ?"),
-                                           {*user, call.number(QStringLiteral("articleId"))}).isValid();
+                                           {user, call.number(QStringLiteral("articleId"))}).isValid();
     // Non-zero means "not bought yet": the client keeps the teaser and the pay button.
     return ServiceResult::ok(bought ? 0 : 1);
 }
 
 ServiceResult ArticleRoutes::pay(const ServiceCall &call)
 {
-    ServiceResult failure;
-    const auto user = RouteHelpers::user(m_env, call, failure);
-    if (!user)
-        return failure;
+    const qint64 user = call.caller;
     const qint64 article = call.number(QStringLiteral("articleId"));
     const QVariant charge = m_env.db.scalar(QStringLiteral("SELECT charge FROM articles WHERE id = ?"), {article});
     if (!charge.isValid())
         return ServiceResult::fail(ServiceError::NotFound, QStringLiteral("该文章不存在"));
     if (m_env.db.scalar(QStringLiteral("SELECT 1 FROM article_purchases WHERE user_id = ? AND article_id = ?"),
-                        {*user, article}).isValid())
+                        {user, article}).isValid())
         return ServiceResult::ok(QVariantMap(), QStringLiteral("您已购买过该文章"));
-    m_env.db.begin();
     // The balance check and the debit are one statement, so a balance never goes negative.
     const int debited = m_env.db.run(
         QStringLiteral("UPDATE users SET useful_money = useful_money - ?1 WHERE id = ?2 AND useful_money >= ?1"),
-        {charge.toDouble(), *user});
-    if (debited != 1) {
-        m_env.db.commit();
+        {charge.toDouble(), user});
+    if (debited != 1)
         return ServiceResult::fail(ServiceError::Failed, QStringLiteral("您的钢币余额不足，请充值后再购买"));
-    }
-    m_env.db.run(QStringLiteral("INSERT INTO article_purchases(user_id, article_id) VALUES(?,?)"), {*user, article});
-    m_env.db.commit();
-    return ServiceResult::ok(QVariantMap(), QStringLiteral("购买成功"));
+    m_env.db.run(QStringLiteral("INSERT INTO article_purchases(user_id, article_id) VALUES(?,?)"), {user, article});
+    return ServiceResult::ok(QVariantMap{{QStringLiteral("url"), articleUrl(m_env, call, article)}}, QStringLiteral("购买成功"));
 }

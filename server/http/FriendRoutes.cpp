@@ -5,25 +5,19 @@
 void FriendRoutes::registerRoutes(RouteTable &table)
 {
     table.addAll<FriendRoutes>(this, {
-        {"IM/GetFriendList", &FriendRoutes::friends},
-        {"IM/GetPreFriendList", &FriendRoutes::pending},
+        {"IM/GetFriendList", &FriendRoutes::friends, RouteAccess::namedUser()},
+        {"IM/GetPreFriendList", &FriendRoutes::pending, RouteAccess::namedUser()},
     });
 }
 
 ServiceResult FriendRoutes::friends(const ServiceCall &call)
 {
-    ServiceResult failure;
-    const auto user = RouteHelpers::user(m_env, call, failure);
-    if (!user)
-        return failure;
-    return ServiceResult::ok(m_book.friendsOf(*user));
+    const qint64 user = call.caller;
+    return ServiceResult::ok(m_book.friendsOf(user));
 }
 
 ServiceResult FriendRoutes::pending(const ServiceCall &call)
 {
-    ServiceResult failure;
-    const auto user = RouteHelpers::user(m_env, call, failure);
-    if (!user)
-        return failure;
-    return ServiceResult::ok(m_book.pendingOf(*user));
+    const qint64 user = call.caller;
+    return ServiceResult::ok(m_book.pendingOf(user));
 }

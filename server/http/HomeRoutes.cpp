@@ -22,12 +22,12 @@ QString absolute(const ServiceCall &call, const QString &link)
 void HomeRoutes::registerRoutes(RouteTable &table)
 {
     table.addAll<HomeRoutes>(this, {
-        {"index/GetIndexData", &HomeRoutes::indexData},
-        {"Index/GetNewsOrdersList", &HomeRoutes::recentDeals},
-        {"Index/FindResource", &HomeRoutes::findResource},
-        {"steel/GetQueryCondition", &HomeRoutes::queryCondition},
-        {"market/getspec", &HomeRoutes::specs},
-        {"market/GetYieldly", &HomeRoutes::mills},
+        {"index/GetIndexData", &HomeRoutes::indexData, RouteAccess::anyone()},
+        {"Index/GetNewsOrdersList", &HomeRoutes::recentDeals, RouteAccess::anyone()},
+        {"Index/FindResource", &HomeRoutes::findResource, RouteAccess::namedUserIfAny()},
+        {"steel/GetQueryCondition", &HomeRoutes::queryCondition, RouteAccess::anyone()},
+        {"market/getspec", &HomeRoutes::specs, RouteAccess::anyone()},
+        {"market/GetYieldly", &HomeRoutes::mills, RouteAccess::anyone()},
     });
 }
 
@@ -72,8 +72,8 @@ ServiceResult HomeRoutes::findResource(const ServiceCall &call)
     if (content.isEmpty())
         return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("手机号码不能为空"));
     m_env.db.run(QStringLiteral("INSERT INTO find_requests(user_id, content) VALUES(?,?)"),
-                 {call.number(QStringLiteral("loginInfoID"), 0), content});
-    qCInfo(lcServer).noquote() << "find-goods request from" << call.text(QStringLiteral("loginInfoID")) << ":" << content;
+                 {call.caller, content});
+    qCInfo(lcServer).noquote() << "find-goods request from" << call.caller << ":" << content;
     return ServiceResult::ok(QVariantMap(), QStringLiteral("找货需求已收到"));
 }
 

@@ -97,6 +97,7 @@ bool HttpConnection::readHead(qsizetype end)
     while (path.startsWith(u'/'))
         path.remove(0, 1);
     m_request.path = path;
+    m_request.query = query < 0 ? QByteArray() : target.mid(query + 1);
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const qsizetype colon = lines.at(i).indexOf(':');
         if (colon > 0)

@@ -10,6 +10,7 @@ struct HttpRequest
 {
     QByteArray method;
     QString path;                          ///< percent-decoded, without the leading "/"
+    QByteArray query;                      ///< what followed "?" in the target, as sent
     QHash<QByteArray, QByteArray> headers; ///< names in lower case
     QByteArray body;
     QHostAddress peer;

@@ -3,6 +3,7 @@
 
 #include "AccountRoutes.h"
 #include "ArticlePage.h"
+#include "ArticleTicket.h"
 #include "ArticleRoutes.h"
 #include "BoundedTcpServer.h"
 #include "EnvelopeParser.h"
@@ -14,13 +15,16 @@
 #include "OrderRoutes.h"
 #include "ReportRoutes.h"
 #include "ResourceRoutes.h"
+#include "RouteHelpers.h"
 #include "TenderRoutes.h"
 #include "UploadRoutes.h"
 #include "core/api/ServiceToken.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QUrlQuery>
 
 const char HttpService::kSessionKeyHeader[] = "x-velmora-session";
 
@@ -46,11 +50,13 @@ HttpService::HttpService(MarketDatabase &db, const QString &dataDir, const Sessi
     : QObject(parent),
       m_env{db, QDir(dataDir).filePath(QStringLiteral("pictures")),
             [this](qint64 userId, int code) { m_pendingPushes.append({userId, code}); },
-            [](qint64) { return false; }, &keys, false},
+            [](qint64) { return false; }, &keys, false, {}},
       m_limits(limits),
       m_server(new BoundedTcpServer(QStringLiteral("http"), limits.maxConnections, this))
 {
     QDir().mkpath(m_env.pictureDir);
+    m_env.pageSecret.resize(32);
+    QRandomGenerator::system()->fillRange(reinterpret_cast<quint32 *>(m_env.pageSecret.data()), 8);
     m_handlers = {install<AccountRoutes>(m_env, m_routes), install<HomeRoutes>(m_env, m_routes),
                   install<MarketRoutes>(m_env, m_routes), install<OrderRoutes>(m_env, m_routes),
                   install<ResourceRoutes>(m_env, m_routes), install<TenderRoutes>(m_env, m_routes),
@@ -85,7 +91,10 @@ HttpResponse HttpService::respond(const HttpRequest &request)
         if (path.startsWith(QLatin1String("pictures/"), Qt::CaseInsensitive))
             return picture(path.mid(9));
         if (path.startsWith(QLatin1String("articles/"), Qt::CaseInsensitive)) {
-            const QByteArray page = ArticlePage::html(m_env.db, path.mid(9).toLongLong());
+            const qint64 article = path.mid(9).toLongLong();
+            const QByteArray ticket = QUrlQuery(QString::fromLatin1(request.query)).queryItemValue(QStringLiteral("t")).toLatin1();
+            const QByteArray page = ArticlePage::html(
+                m_env.db, article, ArticleTicket::reader(m_env.pageSecret, ticket, article, RouteHelpers::now()));
             if (!page.isEmpty())
                 return {200, "text/html; charset=utf-8", page};
             return {404, {}, {}};
@@ -129,7 +138,12 @@ ServiceResult HttpService::call(const Route &route, ServiceCall &call)
     m_pendingPushes.clear();
     MarketDatabase::Transaction unit(m_env.db);
     const quint64 failuresBefore = m_env.db.failures();
-    ServiceResult result = route.handler(call);
+    // The route's access rule runs first; a handler never sees a call its rule refused, nor one
+    // whose user or ids did not parse.
+    const std::optional<ServiceResult> refusal = route.access.check(m_env, call);
+    if (refusal)
+        qCInfo(lcServer).noquote() << "http:" << call.path << "refused:" << refusal->message;
+    const ServiceResult result = refusal ? *refusal : call.badKeys.isEmpty() ? route.handler(call) : ServiceResult();
     if (!call.badKeys.isEmpty()) {
         qCInfo(lcServer).noquote() << "http:" << call.path << "refused values of" << call.badKeys.join(QLatin1Char(','));
         return ServiceResult::fail(ServiceError::BadInput,

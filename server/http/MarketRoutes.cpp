@@ -33,12 +33,12 @@ QString auctionState(qint64 begin, qint64 now)
 void MarketRoutes::registerRoutes(RouteTable &table)
 {
     table.addAll<MarketRoutes>(this, {
-        {"Market/Search", &MarketRoutes::search},
-        {"Market/Details", &MarketRoutes::details},
-        {"Market/ToOrder", &MarketRoutes::toOrder},
-        {"auction/GetAuctionList", &MarketRoutes::auctionList},
-        {"auction/getDetails", &MarketRoutes::auctionDetail},
-        {"auction/collect", &MarketRoutes::auctionCollect},
+        {"Market/Search", &MarketRoutes::search, RouteAccess::anyone()},
+        {"Market/Details", &MarketRoutes::details, RouteAccess::anyone()},
+        {"Market/ToOrder", &MarketRoutes::toOrder, RouteAccess::namedUser()},
+        {"auction/GetAuctionList", &MarketRoutes::auctionList, RouteAccess::anyone()},
+        {"auction/getDetails", &MarketRoutes::auctionDetail, RouteAccess::anyone()},
+        {"auction/collect", &MarketRoutes::auctionCollect, RouteAccess::namedUser()},
     });
 }
 
@@ -91,17 +91,19 @@ ServiceResult MarketRoutes::details(const ServiceCall &call)
 {
     const QVariantMap row = m_env.db.queryOne(QStringLiteral("SELECT * FROM resource_view WHERE id = ?"),
                                               {call.number(QStringLiteral("resourceId"))});
-    if (row.isEmpty())
+    // Listed resources are public; a saved or withdrawn one is its seller's, and a directed
+    // offer its seller's and its buyer's.
+    const int status = row.value(QStringLiteral("status")).toInt();
+    const bool visible = status == 2 || row.value(QStringLiteral("owner_id")).toLongLong() == call.caller
+                         || (status == 3 && call.caller && row.value(QStringLiteral("directed_to")).toLongLong() == call.caller);
+    if (row.isEmpty() || !visible)
         return ServiceResult::fail(ServiceError::NotFound, QStringLiteral("该资源不存在"));
     return ServiceResult::ok(RouteHelpers::resource(row, m_env.isOnline(row.value(QStringLiteral("owner_id")).toLongLong())));
 }
 
 ServiceResult MarketRoutes::toOrder(const ServiceCall &call)
 {
-    ServiceResult failure;
-    const auto buyer = RouteHelpers::user(m_env, call, failure);
-    if (!buyer)
-        return failure;
+    const qint64 buyer = call.caller;
     const qint64 resource = call.number(QStringLiteral("resourceId"));
     const double price = call.decimal(QStringLiteral("bprice"));
     const double weight = call.decimal(QStringLiteral("bweight"));
@@ -111,7 +113,7 @@ ServiceResult MarketRoutes::toOrder(const ServiceCall &call)
         return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("采购重量必须大于零"));
     if (price <= 0)
         return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("采购价格必须大于零"));
-    return OrderBook(m_env).place(*buyer, resource, price, weight, call.text(QStringLiteral("tradeType")));
+    return OrderBook(m_env).place(buyer, resource, price, weight, call.text(QStringLiteral("tradeType")));
 }
 
 ServiceResult MarketRoutes::auctionList(const ServiceCall &call)
@@ -171,13 +173,10 @@ ServiceResult MarketRoutes::auctionDetail(const ServiceCall &call)
 
 ServiceResult MarketRoutes::auctionCollect(const ServiceCall &call)
 {
-    ServiceResult failure;
-    const auto user = RouteHelpers::user(m_env, call, failure);
-    if (!user)
-        return failure;
+    const qint64 user = call.caller;
     const QString code = call.text(QStringLiteral("auctionCode"));
     if (!m_env.db.scalar(QStringLiteral("SELECT 1 FROM auctions WHERE code = ?"), {code}).isValid())
         return ServiceResult::fail(ServiceError::NotFound, QStringLiteral("该拍卖场次不存在"));
-    m_env.db.run(QStringLiteral("INSERT OR IGNORE INTO auction_bookmarks(user_id, code) VALUES(?,?)"), {*user, code});
+    m_env.db.run(QStringLiteral("INSERT OR IGNORE INTO auction_bookmarks(user_id, code) VALUES(?,?)"), {user, code});
     return ServiceResult::ok(QVariantMap(), QStringLiteral("收藏成功"));
 }

@@ -13,8 +13,9 @@ public:
 
     ServiceResult place(qint64 buyerId, qint64 resourceId, double price, double weight,
                         const QString &tradeType);
-    ServiceResult confirm(qint64 sellerId, qint64 orderId);
-    ServiceResult giveUp(qint64 sellerId, qint64 orderId);
+    /// The seller's answers; the route's access rule has made sure the caller is the seller.
+    ServiceResult confirm(qint64 orderId);
+    ServiceResult giveUp(qint64 orderId);
     /// `success` true for "1"; `role` "buy" or "sell" says which side reports.
     ServiceResult reportOutcome(qint64 orderId, bool success, const QString &role);
 

@@ -9,10 +9,10 @@
 void ReportRoutes::registerRoutes(RouteTable &table)
 {
     table.addAll<ReportRoutes>(this, {
-        {"error/senderror", &ReportRoutes::crashReport},
-        {"app/addAdvice", &ReportRoutes::advice},
+        {"error/senderror", &ReportRoutes::crashReport, RouteAccess::anyone()},
+        {"app/addAdvice", &ReportRoutes::advice, RouteAccess::anyone()},
         // The advice service has a base URL of its own; by default it lives under "advice/".
-        {"advice/app/addAdvice", &ReportRoutes::advice},
+        {"advice/app/addAdvice", &ReportRoutes::advice, RouteAccess::anyone()},
     }, RouteToken::Report);
 }
 

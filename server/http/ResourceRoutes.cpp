@@ -7,17 +7,25 @@
 
 #include <QRegularExpression>
 
+namespace {
+
+// Who a resource belongs to, for the access rules: its seller, and the buyer it is directed to.
+const char kOwner[] = "SELECT owner_id FROM resources WHERE id = ?";
+const char kDirectedTo[] = "SELECT directed_to FROM resources WHERE id = ? AND status = 3";
+
+} // namespace
+
 void ResourceRoutes::registerRoutes(RouteTable &table)
 {
     table.addAll<ResourceRoutes>(this, {
-        {"Market/DirectResourceList", &ResourceRoutes::directedToMe},
-        {"Market/SendDirectResourceList", &ResourceRoutes::directedByMe},
-        {"Market/DirectToOrder", &ResourceRoutes::directToOrder},
-        {"Market/ReleaseDirectResource", &ResourceRoutes::releaseDirect},
-        {"Market/ReleaseResource", &ResourceRoutes::release},
-        {"Market/BackResource", &ResourceRoutes::back},
-        {"Market/MyResourceList", &ResourceRoutes::myList},
-        {"Market/EditResource", &ResourceRoutes::edit},
+        {"Market/DirectResourceList", &ResourceRoutes::directedToMe, RouteAccess::namedUser()},
+        {"Market/SendDirectResourceList", &ResourceRoutes::directedByMe, RouteAccess::namedUser()},
+        {"Market/DirectToOrder", &ResourceRoutes::directToOrder, RouteAccess::holderOfEach("resourceids", kDirectedTo)},
+        {"Market/ReleaseDirectResource", &ResourceRoutes::releaseDirect, RouteAccess::holderOfEach("resourceids", kOwner)},
+        {"Market/ReleaseResource", &ResourceRoutes::release, RouteAccess::holderOfEach("resourceids", kOwner)},
+        {"Market/BackResource", &ResourceRoutes::back, RouteAccess::holderOfEach("resourceids", kOwner)},
+        {"Market/MyResourceList", &ResourceRoutes::myList, RouteAccess::namedUser()},
+        {"Market/EditResource", &ResourceRoutes::edit, RouteAccess::namedUser()},
     });
 }
 
@@ -46,40 +54,28 @@ QList<qint64> ResourceRoutes::owned(qint64 userId, const QList<qint64> &ids, con
 
 ServiceResult ResourceRoutes::directedToMe(const ServiceCall &call)
 {
-    ServiceResult failure;
-    const auto user = RouteHelpers::user(m_env, call, failure);
-    if (!user)
-        return failure;
-    return listWhere(call, QStringLiteral("status = 3 AND directed_to = ?"), {*user});
+    const qint64 user = call.caller;
+    return listWhere(call, QStringLiteral("status = 3 AND directed_to = ?"), {user});
 }
 
 ServiceResult ResourceRoutes::directedByMe(const ServiceCall &call)
 {
-    ServiceResult failure;
-    const auto user = RouteHelpers::user(m_env, call, failure);
-    if (!user)
-        return failure;
-    return listWhere(call, QStringLiteral("status = 3 AND owner_id = ?"), {*user});
+    const qint64 user = call.caller;
+    return listWhere(call, QStringLiteral("status = 3 AND owner_id = ?"), {user});
 }
 
 ServiceResult ResourceRoutes::myList(const ServiceCall &call)
 {
-    ServiceResult failure;
-    const auto user = RouteHelpers::user(m_env, call, failure);
-    if (!user)
-        return failure;
+    const qint64 user = call.caller;
     const qint64 status = call.number(QStringLiteral("status"), 1);
     if (status < 1 || status > 3)
         return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("资源状态参数错误"));
-    return listWhere(call, QStringLiteral("owner_id = ? AND status = ?"), {*user, status});
+    return listWhere(call, QStringLiteral("owner_id = ? AND status = ?"), {user, status});
 }
 
 ServiceResult ResourceRoutes::directToOrder(const ServiceCall &call)
 {
-    ServiceResult failure;
-    const auto user = RouteHelpers::user(m_env, call, failure);
-    if (!user)
-        return failure;
+    const qint64 user = call.caller;
     const QList<qint64> ids = RouteHelpers::ids(call, "resourceids");
     if (ids.isEmpty())
         return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("请选择资源"));
@@ -87,12 +83,12 @@ ServiceResult ResourceRoutes::directToOrder(const ServiceCall &call)
     for (qint64 id : ids) {
         const QVariant directedTo = m_env.db.scalar(
             QStringLiteral("SELECT directed_to FROM resources WHERE id = ? AND status = 3"), {id});
-        if (directedTo.toLongLong() != *user)
+        if (directedTo.toLongLong() != user)
             return ServiceResult::fail(ServiceError::NotFound, QStringLiteral("该定向资源不存在或已被撤回"));
     }
     ServiceResult last;
     for (qint64 id : ids) {
-        last = orders.place(*user, id, 0, 0, QStringLiteral("自主提货"));
+        last = orders.place(user, id, 0, 0, QStringLiteral("自主提货"));
         if (last.errorCode != 0)
             return last;
     }
@@ -101,10 +97,7 @@ ServiceResult ResourceRoutes::directToOrder(const ServiceCall &call)
 
 ServiceResult ResourceRoutes::releaseDirect(const ServiceCall &call)
 {
-    ServiceResult failure;
-    const auto user = RouteHelpers::user(m_env, call, failure);
-    if (!user)
-        return failure;
+    const qint64 user = call.caller;
     static const QRegularExpression separators(QStringLiteral("[,，|;\\s]+"));
     const QStringList mobiles = call.text(QStringLiteral("mobile")).split(separators, Qt::SkipEmptyParts);
     if (mobiles.size() != 1)
@@ -112,64 +105,49 @@ ServiceResult ResourceRoutes::releaseDirect(const ServiceCall &call)
     const QVariant buyer = m_env.db.scalar(QStringLiteral("SELECT id FROM users WHERE mobile = ?"), {mobiles.first()});
     if (!buyer.isValid())
         return ServiceResult::fail(ServiceError::NotFound, QStringLiteral("该手机号码尚未注册"));
-    if (buyer.toLongLong() == *user)
+    if (buyer.toLongLong() == user)
         return ServiceResult::fail(ServiceError::BadInput, QStringLiteral("不能定向给自己"));
     const QList<qint64> requested = RouteHelpers::ids(call, "resourceids");
-    const QList<qint64> ids = owned(*user, requested, QStringLiteral("1"));
+    const QList<qint64> ids = owned(user, requested, QStringLiteral("1"));
     if (ids.isEmpty() || ids.size() != requested.size())
         return ServiceResult::fail(ServiceError::Failed, QStringLiteral("只能定向您未发布的资源"));
-    m_env.db.begin();
     for (qint64 id : ids)
         m_env.db.run(QStringLiteral("UPDATE resources SET status = 3, directed_to = ?, directed_at = ? WHERE id = ?"),
                      {buyer, RouteHelpers::now(), id});
-    m_env.db.commit();
     m_env.push(buyer.toLongLong(), PushNotice::NewDirectedResource);
     return ServiceResult::ok(QVariantMap(), QStringLiteral("资源已定向发送给%1").arg(mobiles.first()));
 }
 
 ServiceResult ResourceRoutes::release(const ServiceCall &call)
 {
-    ServiceResult failure;
-    const auto user = RouteHelpers::user(m_env, call, failure);
-    if (!user)
-        return failure;
+    const qint64 user = call.caller;
     const QList<qint64> requested = RouteHelpers::ids(call, "resourceids");
-    const QList<qint64> ids = owned(*user, requested, QStringLiteral("1"));
+    const QList<qint64> ids = owned(user, requested, QStringLiteral("1"));
     if (ids.isEmpty() || ids.size() != requested.size())
         return ServiceResult::fail(ServiceError::Failed, QStringLiteral("只能发布您未发布的资源"));
-    m_env.db.begin();
     for (qint64 id : ids)
         m_env.db.run(QStringLiteral("UPDATE resources SET status = 2, published_at = ? WHERE id = ?"),
                      {RouteHelpers::now(), id});
-    m_env.db.commit();
     return ServiceResult::ok(QVariantMap(), QStringLiteral("资源已成功发布到超市"));
 }
 
 ServiceResult ResourceRoutes::back(const ServiceCall &call)
 {
-    ServiceResult failure;
-    const auto user = RouteHelpers::user(m_env, call, failure);
-    if (!user)
-        return failure;
+    const qint64 user = call.caller;
     const QList<qint64> requested = RouteHelpers::ids(call, "resourceids");
-    const QList<qint64> ids = owned(*user, requested, QStringLiteral("23"));
+    const QList<qint64> ids = owned(user, requested, QStringLiteral("23"));
     if (ids.isEmpty() || ids.size() != requested.size())
         return ServiceResult::fail(ServiceError::Failed, QStringLiteral("只能撤回已发布或已定向的资源"));
-    m_env.db.begin();
     for (qint64 id : ids)
         m_env.db.run(QStringLiteral("UPDATE resources SET status = 1, directed_to = NULL, directed_at = NULL,"
                                     " withdrawn_at = ? WHERE id = ?"),
                      {RouteHelpers::now(), id});
-    m_env.db.commit();
     return ServiceResult::ok(QVariantMap(), QStringLiteral("资源已撤回"));
 }
 
 ServiceResult ResourceRoutes::edit(const ServiceCall &call)
 {
-    ServiceResult failure;
-    const auto user = RouteHelpers::user(m_env, call, failure);
-    if (!user)
-        return failure;
+    const qint64 user = call.caller;
     for (const char *key : {"sortID", "nsortID", "provinceID", "cityID", "spec", "materials", "yieldly", "price",
                             "weight", "counttype", "cangku"}) {
         if (call.text(QString::fromLatin1(key)).trimmed().isEmpty())
@@ -190,7 +168,7 @@ ServiceResult ResourceRoutes::edit(const ServiceCall &call)
                               weight, price, call.decimal(QStringLiteral("discount"))};
     const qint64 id = call.number(QStringLiteral("resourceid"));
     if (id == 0) {
-        QVariantList params{*user};
+        QVariantList params{user};
         params << values;
         m_env.db.run(QStringLiteral("INSERT INTO resources(owner_id, category_id, kind_id, spec, materials, yieldly,"
                                     " province_id, city_id, cangku, count_type, weight, price, discount)"
@@ -199,7 +177,7 @@ ServiceResult ResourceRoutes::edit(const ServiceCall &call)
         return ServiceResult::ok(QVariantMap{{QStringLiteral("resourceId"), QString::number(m_env.db.lastInsertId())}},
                                  QStringLiteral("资源已保存到未发布资源中"));
     }
-    if (owned(*user, {id}, QStringLiteral("1")).isEmpty())
+    if (owned(user, {id}, QStringLiteral("1")).isEmpty())
         return ServiceResult::fail(ServiceError::Failed, QStringLiteral("只能修改您未发布的资源"));
     QVariantList params = values;
     params << id;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <functional>
 
@@ -19,4 +20,6 @@ struct RouteEnv
     const SessionKeys *keys = nullptr;
     /// Believe the user ids in the info blocks without a session key (clients that send none).
     bool trustUserIds = false;
+    /// Signs the article page addresses given to logged-in readers (random for each run).
+    QByteArray pageSecret;
 };

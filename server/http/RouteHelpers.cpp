@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "MarketDatabase.h"
-#include "SessionKeys.h"
 #include "core/util/Value.h"
 
 #include <QDateTime>
@@ -15,28 +14,6 @@ RouteHelpers::Page RouteHelpers::page(const ServiceCall &call, const char *index
     const qint64 index = std::clamp<qint64>(call.number(QString::fromLatin1(indexKey), 1), 1, 100000);
     const qint64 size = std::clamp<qint64>(call.number(QString::fromLatin1(sizeKey), 10), 1, maxSize);
     return Page{int(size), int((index - 1) * size)};
-}
-
-std::optional<qint64> RouteHelpers::user(const RouteEnv &env, const ServiceCall &call,
-                                         ServiceResult &failure, const char *key)
-{
-    const qint64 id = call.number(QString::fromLatin1(key), 0);
-    if (id <= 0 || !env.db.scalar(QStringLiteral("SELECT 1 FROM users WHERE id = ?"), {id}).isValid()) {
-        failure = ServiceResult::fail(ServiceError::NotLoggedIn, QStringLiteral("请先登录"));
-        return std::nullopt;
-    }
-    if (caller(env, call, id) != id) {
-        failure = notYourCall();
-        return std::nullopt;
-    }
-    return id;
-}
-
-qint64 RouteHelpers::caller(const RouteEnv &env, const ServiceCall &call, qint64 claimed)
-{
-    if (env.trustUserIds)
-        return claimed;
-    return env.keys ? env.keys->userFor(call.sessionKey) : 0;
 }
 
 ServiceResult RouteHelpers::notYourCall()

@@ -5,9 +5,8 @@
 #include "ServiceResult.h"
 
 #include <QVariantList>
-#include <optional>
 
-/// Small pieces every route-handler class shares: paging, the logged-in user, number and time
+/// Small pieces every route-handler class shares: paging, number and time
 /// texts, and the wire form of resource and order rows.
 class RouteHelpers
 {
@@ -21,12 +20,7 @@ public:
     static Page page(const ServiceCall &call, const char *indexKey = "pageIndex",
                      const char *sizeKey = "pageSize", int maxSize = 100);
 
-    /// The user named by "loginInfoID" (or another key), or nullopt with `failure` set. Unless
-    /// the service trusts user ids, the call's session key must belong to that user.
-    static std::optional<qint64> user(const RouteEnv &env, const ServiceCall &call,
-                                       ServiceResult &failure, const char *key = "loginInfoID");
-    /// The user whose session key the call carries (0 for none); with trusted user ids, `claimed`.
-    static qint64 caller(const RouteEnv &env, const ServiceCall &call, qint64 claimed);
+    /// The refusal of a call made with another user's key (or none).
     static ServiceResult notYourCall();
 
     /// Ids in a text such as "resourceids": separated by commas (also "|" or spaces). A part

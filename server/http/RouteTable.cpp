@@ -2,9 +2,11 @@
 
 #include <QStringList>
 
-void RouteTable::add(const QString &path, RouteHandler handler, RouteToken token)
+void RouteTable::add(const QString &path, RouteHandler handler, const RouteAccess &access, RouteToken token)
 {
-    m_routes.insert(path.toLower(), Route{token, std::move(handler)});
+    if (m_routes.contains(path.toLower()))
+        qFatal("route %s is registered twice", qPrintable(path));
+    m_routes.insert(path.toLower(), Route{access, token, std::move(handler)});
 }
 
 const Route *RouteTable::find(const QString &path) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RouteAccess.h"
 #include "ServiceCall.h"
 #include "ServiceResult.h"
 
@@ -19,27 +20,39 @@ using RouteHandler = std::function<ServiceResult(const ServiceCall &)>;
 
 struct Route
 {
+    RouteAccess access;
     RouteToken token = RouteToken::Service;
     RouteHandler handler;
 };
 
 /// Paths to handlers, matched without regard to case ("Market/Search" = "market/search").
+/// Every route declares who may call it (RouteAccess); the service checks that before the handler.
 class RouteTable
 {
 public:
-    void add(const QString &path, RouteHandler handler, RouteToken token = RouteToken::Service);
+    /// A second route for the same path stops the program: it is a mistake in a route table.
+    void add(const QString &path, RouteHandler handler, const RouteAccess &access,
+             RouteToken token = RouteToken::Service);
 
-    /// Adds a table of (path, member function) pairs of one route-handler object.
+    /// One line of a route table: path, member function of the handler object, access rule.
+    /// RouteAccess has no default, so a line without a rule does not compile.
     template<class T>
     using Member = ServiceResult (T::*)(const ServiceCall &);
     template<class T>
-    void addAll(T *handlers, std::initializer_list<std::pair<const char *, Member<T>>> table,
-                RouteToken token = RouteToken::Service)
+    struct Entry
     {
-        for (const auto &entry : table) {
-            const Member<T> member = entry.second;   // a lambda may not capture a structured binding (C++17)
-            add(QString::fromLatin1(entry.first),
-                [handlers, member](const ServiceCall &call) { return (handlers->*member)(call); }, token);
+        const char *path;
+        Member<T> member;
+        RouteAccess access;
+    };
+    template<class T>
+    void addAll(T *handlers, std::initializer_list<Entry<T>> table, RouteToken token = RouteToken::Service)
+    {
+        for (const Entry<T> &entry : table) {
+            const Member<T> member = entry.member;
+            add(QString::fromLatin1(entry.path),
+                [handlers, member](const ServiceCall &call) { return (handlers->*member)(call); }, entry.access,
+                token);
         }
     }
 

@@ -17,6 +17,7 @@ struct ServiceCall
     QString baseUrl;
     QByteArray sessionKey; ///< the session key header, empty when the client sent none
     QString peer;          ///< the client's address
+    qint64 caller = 0;     ///< the user the route's access rule found (0: nobody)
 
     /// The info member as text ("%@" of numbers, "" when missing).
     QString text(const QString &key) const;

@@ -94,6 +94,12 @@ private slots:
             QVERIFY2(stored.startsWith(QLatin1String("pbkdf2-sha256$")), qPrintable(stored));
             QVERIFY(PasswordHash::verify(QStringLiteral("demo123"), stored));
             QVERIFY(!PasswordHash::verify(QStringLiteral("demo124"), stored));
+            // A stored key that differs from the typed password's only in its first byte.
+            QStringList parts = stored.split(QLatin1Char('$'));
+            QByteArray key = QByteArray::fromBase64(parts[3].toLatin1());
+            key[0] = char(key[0] ^ 1);
+            parts[3] = QString::fromLatin1(key.toBase64());
+            QVERIFY(!PasswordHash::verify(QStringLiteral("demo123"), parts.join(QLatin1Char('$'))));
             QCOMPARE(db.scalar(QStringLiteral("PRAGMA user_version")).toInt(), MarketDatabase::kSchemaVersion);
             QCOMPARE(db.scalar(QStringLiteral("SELECT spec FROM spec_texts")).toString(), QStringLiteral("Φ8"));
             QVERIFY(db.execScript(QStringLiteral("PRAGMA user_version = 99")));
@@ -136,6 +142,9 @@ private slots:
         search("spec: nothing has it", QStringLiteral("zz"), 0);
         search("spec and category", QStringLiteral("1"), 1);
         search("rare spec and category", QStringLiteral("螺纹"), 1);
+        QTest::newRow("supermarket in a city") << QStringLiteral("Market/Search") << QVariantMap{{QStringLiteral("provinceID"), 3201}}
+            << QStringLiteral("SELECT id FROM resources WHERE status = 2 AND city_id = 3201 ORDER BY published_at DESC, id DESC")
+            << QStringLiteral("resourceId");
         QTest::newRow("auctions in a city's province") << QStringLiteral("auction/GetAuctionList")
             << QVariantMap{{QStringLiteral("provinceID"), 3201}}
             << QStringLiteral("SELECT code FROM auctions WHERE province_id = 32 ORDER BY begin_time DESC, code") << QStringLiteral("auctionCode");

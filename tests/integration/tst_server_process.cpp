@@ -46,7 +46,7 @@ private slots:
         QVERIFY2(server.start({QStringLiteral("--demo"), QStringLiteral("--trust-user-ids")}), qPrintable(server.errorText()));
         QCOMPARE(server.post(QStringLiteral("Market/Search"), all).value(QStringLiteral("total")).toInt(), total);
         const QVariantMap detail = server.post(QStringLiteral("ZhaoBiao/ZhaoBiaoDetail"),
-                                        "{\"id\":\"" + tender.toUtf8() + "\"}");
+                                        "{\"loginInfoID\":\"3\",\"id\":\"" + tender.toUtf8() + "\"}");
         QCOMPARE(detail.value(QStringLiteral("data")).toMap().value(QStringLiteral("spec")).toString(), QStringLiteral("Φ12"));
     }
 };
