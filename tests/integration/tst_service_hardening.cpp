@@ -1,5 +1,5 @@
 // The service under abuse, over its wire: values that do not parse, orders that must not be
-// placed (or placed twice), calls made with someone else's user id, bodies over the cap, idle
+// placed (or placed twice), bodies over the cap, idle
 // and flooding connections, guessing, forged log lines, private files, a large chat backlog.
 #include "MarketDatabase.h"
 #include "ServerProcess.h"
@@ -95,31 +95,6 @@ private slots:
         if (placed) // the same order again (Qt's resend) is answered with the first
             QCOMPARE(m_server->post(QStringLiteral("Market/ToOrder"), order(id, price, weight), key), reply);
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM orders")), before + (placed ? 1 : 0));
-    }
-
-    void callsActOnlyForTheKeyHolder_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("keyOf");
-        QTest::addColumn<bool>("accepted");
-        for (const char *path : {"Market/OrderHistoryDetail", "Market/ResourceOrderDetail"}) {
-            QTest::addRow("%s without a key", path) << QString::fromLatin1(path) << 0 << false;
-            QTest::addRow("%s with another's key", path) << QString::fromLatin1(path) << 3 << false;
-            QTest::addRow("%s with the party's key", path) << QString::fromLatin1(path) << 1 << true;
-        }
-        QTest::newRow("ChangePassWord with another's key") << QStringLiteral("User/ChangePassWord") << 3 << false;
-        QTest::newRow("ChangePassWord with the own key") << QStringLiteral("User/ChangePassWord") << 1 << true;
-    }
-    void callsActOnlyForTheKeyHolder()
-    {
-        QFETCH(QString, path);
-        QFETCH(int, keyOf);
-        QFETCH(bool, accepted);
-        QVERIFY(start());
-        const QByteArray key = keyOf ? this->keyOf(keyOf) : QByteArray();
-        const QByteArray orderId = m_peek->scalar(QStringLiteral("SELECT id FROM orders WHERE buyer_id = 1 LIMIT 1")).toString().toUtf8();
-        const QVariantMap reply = m_server->post(path, "{\"loginInfoID\":\"1\",\"id\":\"" + orderId + "\",\"newPwd\":\"n3w\"}", key);
-        QCOMPARE(code(reply) == 0, accepted);
     }
 
     void bodyOverTheCapRefusedWithoutKeepingIt()
