@@ -69,9 +69,6 @@ private slots:
         using D = RequestDelegate *;
         const QString nobody = QStringLiteral("");
 
-        // accounts
-        row("updatePassword by code", [](R r, D d) { r->updatePassword("13800000000", "a&b=c", "654321", d); },
-            "User/ChangePwdByPhone", R"({"mobile":"13800000000","newPwd":"a&b=c","captcha":"654321"})");
         // market lists and filters
         row("getFormatList number id as text", [](R r, D d) { r->getFormatList(1, "2", "33", 500, d); },
             "market/getspec", R"({"sortID":"1","nsortID":"2","provinceID":"33","pageSize":"500"})");
@@ -95,39 +92,16 @@ private slots:
             R"({"loginInfoID":"7001","ResourceID":"88","ProvinceID":"33","CityID":"3301","Yieldly":"沙钢","Price":"3450"})");
 
         // buyer and seller orders: objects pass unchanged, numbers stay numbers
-        row("orderListWithRole", [](R r, D d) { r->orderListWithRole("1", 2, 3, d); }, "Market/ToBeConfirmedOrder",
-            R"({"loginInfoID":"7001","pageIndex":"3","pageSize":"10","Status":"2","role":"1"})");
         row("orderDetailOfWaitPay number stays number", [](R r, D d) { r->orderDetailOfWaitPay(5566, d); },
             "Market/ResourceOrderDetail", R"({"id":5566})");
         row("orderDetailOfWaitPay none is empty text", [](R r, D d) { r->orderDetailOfWaitPay(QVariant(), d); },
             "Market/ResourceOrderDetail", R"({"id":""})");
-        row("confirmOrderWithDelegate", [](R r, D d) { r->confirmOrderWithDelegate(d, "o1", 777); },
-            "Market/ConfirmOrder", R"({"loginInfoID":"7001","id":"o1","resourceId":777})");
         row("tradeOrderListWithDelegate lower case", [](R r, D d) { r->tradeOrderListWithDelegate(d, "1", 3); },
             "Market/TradeOrderList", R"({"role":"1","pageindex":"3","pagesize":"10","loginInfoID":"7001"})");
         row("tradeOrderListWithDelegate nobody", [](R r, D d) { r->tradeOrderListWithDelegate(d, "1", 1); },
             "Market/TradeOrderList", R"({"role":"1","pageindex":"1","pagesize":"10","loginInfoID":""})", nobody);
 
-        // directed resources and the user's resources
-        row("editResourceWithDelegate",
-            [](R r, D d) {
-                r->editResourceWithDelegate(d, 1, "2", "33", "3301", "Φ12", "HRB400", "沙钢", "3450", 12.5, "理计",
-                                            "一号库", "", "0");
-            },
-            "Market/EditResource",
-            R"({"loginInfoID":"7001","sortID":1,"nsortID":"2","provinceID":"33","cityID":"3301","spec":"Φ12",)"
-            R"("materials":"HRB400","yieldly":"沙钢","price":"3450","weight":12.5,"counttype":"理计",)"
-            R"("cangku":"一号库","resourceid":"","discount":"0"})");
-
-        // tenders and bids
-        row("zhaobiaoAddAndEditorWithDelegate",
-            [](R r, D d) {
-                r->zhaobiaoAddAndEditorWithDelegate(d, "33", "3301", "1", "2", "Φ12", "100", "HRB400", "3400", "50",
-                                                    "1", "z1");
-            },
-            "ZhaoBiao/AddZhaoBiao",
-            R"({"loginInfoID":"7001","sortID":"1","nsortID":"2","provinceID":"33","cityID":"3301","maxnum":"100",)"
-            R"("spec":"Φ12","materials":"HRB400","price":"3400","weight":"50","id":"z1","paytype":"1"})");
+        // tenders
         row("zhaobiaoBackWithDelegate sends resourceid", [](R r, D d) { r->zhaobiaoBackWithDelegate(d, "z1"); },
             "ZhaoBiao/BackZhaoBiao", R"({"resourceid":"z1"})");
     }
