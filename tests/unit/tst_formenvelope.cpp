@@ -52,17 +52,15 @@ private slots:
         QFETCH(bool, advice);
         QFETCH(QString, path);
         QFETCH(JsonMembers, info);
-        QFETCH(QByteArray, expectedPath);
-        QFETCH(QByteArray, expectedBody);
         const QUrl url = advice ? FormEnvelope::adviceUrl(path) : FormEnvelope::serviceUrl(path);
         FormEnvelope::post(url, info.isEmpty() ? std::nullopt : std::optional<JsonMembers>(info),
                            advice ? ServiceToken::kReport : ServiceToken::kService, nullptr, {});
         QVERIFY(m_h->service().waitForRequests(1));
         const RecordedHttpRequest &got = m_h->service().last();
         QCOMPARE(got.method, QByteArray("POST"));
-        QCOMPARE(got.path, expectedPath);
+        QTEST(got.path, "expectedPath");
         QCOMPARE(got.header("Content-Type"), QByteArray("application/x-www-form-urlencoded; charset=utf-8"));
-        QCOMPARE(got.body, expectedBody);
+        QTEST(got.body, "expectedBody");
     }
 
     void outcome_data()
@@ -77,7 +75,6 @@ private slots:
     void outcome()
     {
         QFETCH(int, kind);
-        QFETCH(bool, failed);
         QFETCH(QString, message);
         if (kind == 0)
             m_h->service().setDefaultReply(ScriptedReply::json("{\"errorCode\":1,\r\n\"message\":\"好\\r\\n\"}", 500));
@@ -94,7 +91,7 @@ private slots:
                                ++calls;
                            });
         QTRY_VERIFY(got.has_value());
-        QCOMPARE(got->failed, failed);
+        QTEST(got->failed, "failed");
         QCOMPARE(Value::text(Value::member(got->result, "message")), message);
         QCOMPARE(calls, 1);
     }

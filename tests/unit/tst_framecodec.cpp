@@ -96,8 +96,7 @@ private slots:
     {
         QFETCH(int, type);
         QFETCH(QByteArray, body);
-        QFETCH(QByteArray, expected);
-        QCOMPARE(FrameCodec::encode(type, body), expected);
+        QTEST(FrameCodec::encode(type, body), "expected");
     }
 
     void decode_data()
@@ -131,14 +130,12 @@ private slots:
     void decode()
     {
         QFETCH(QByteArray, stream);
-        QFETCH(QList<Decoded>, expected);
-        QFETCH(qint64, skipped);
         FrameCodec codec;
         QList<Decoded> out;
         codec.append(stream);
         QVERIFY(drain(codec, out));
-        QCOMPARE(out, expected);
-        QCOMPARE(codec.skippedBytes(), skipped);
+        QTEST(out, "expected");
+        QTEST(codec.skippedBytes(), "skipped");
     }
 
     // Whatever the read boundaries, the decoded sequence is the one that was written.

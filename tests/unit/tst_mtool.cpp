@@ -45,10 +45,9 @@ private slots:
     void relativeTime()
     {
         QFETCH(double, ago);
-        QFETCH(QString, expected);
         TestContext ctx;
         ctx->clock().setFixed(kNow);
-        QCOMPARE(MTool::timeWithTimeInterval(kNow - ago), expected);
+        QTEST(MTool::timeWithTimeInterval(kNow - ago), "expected");
     }
 };
 
