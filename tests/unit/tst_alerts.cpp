@@ -45,17 +45,6 @@ private slots:
         QTRY_VERIFY(guard.isNull());
     }
 
-    void alertsStackNewestOnTop()
-    {
-        TestContext ctx;
-        Alerts *alerts = ctx->service<Alerts>();
-        PlatformAlert *first = alerts->messageWithString(QStringLiteral("一"));
-        PlatformAlert *second = alerts->messageWithString(QStringLiteral("二"));
-        QCOMPARE(alerts->topAlert(), second);
-        second->clickedButtonAtIndex(0);
-        QCOMPARE(alerts->topAlert(), first);
-    }
-
     void buttonIndices_data()
     {
         QTest::addColumn<bool>("sheet");
@@ -101,13 +90,18 @@ private slots:
         QVERIFY(!alerts->topAlert());
     }
 
-    void handlerMayShowAnotherAlert()
+    // Alerts stack newest on top; a handler may show another alert.
+    void alertsStackAndHandlerMayShowAnother()
     {
         TestContext ctx;
         Alerts *alerts = ctx->service<Alerts>();
         PlatformAlert *next = nullptr;
         PlatformAlert *first = alerts->showAlert({}, QStringLiteral("继续?"), {QStringLiteral("确定")},
                                                  [&](int) { next = alerts->messageWithString(QStringLiteral("完成")); });
+        PlatformAlert *second = alerts->messageWithString(QStringLiteral("二"));
+        QCOMPARE(alerts->topAlert(), second);
+        second->clickedButtonAtIndex(0);
+        QCOMPARE(alerts->topAlert(), first);
         first->clickedButtonAtIndex(0);
         QVERIFY(next);
         QCOMPARE(alerts->topAlert(), next);
