@@ -38,9 +38,9 @@ private slots:
         QTest::newRow("form characters and chinese unescaped")
             << JsonMembers{{"content", QStringLiteral("a&b=c+d 热轧")}}
             << QByteArray(R"({"content":"a&b=c+d 热轧"})");
-        QTest::newRow("escapes and solidus")
-            << JsonMembers{{"k", QStringLiteral("q\"b\\t\tn\nc\x01/")}}
-            << QByteArray("{\"k\":\"q\\\"b\\\\t\\tn\\nc\\u0001/\"}");
+        QTest::newRow("escapes, controls and solidus")
+            << JsonMembers{{"k", QStringLiteral("q\"b\\t\tn\nc\x01/\r\b\f\x1f") + QChar(0)}}
+            << QByteArray("{\"k\":\"q\\\"b\\\\t\\tn\\nc\\u0001/\\r\\b\\f\\u001f\\u0000\"}");
         QTest::newRow("unencodable half of a pair dropped, whole pair kept")
             << JsonMembers{{"t", QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b") + QString::fromUtf8("\xF0\x9F\x98\x80")}}
             << QByteArray("{\"t\":\"ab\xF0\x9F\x98\x80\"}");

@@ -75,20 +75,6 @@ private slots:
         QCOMPARE(Value::doubleValue(QStringLiteral("2e")), 2.0);
     }
 
-    void jsonEscapes_data()
-    {
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("named controls") << "\t\n\r\b\f" << QByteArray("\"\\t\\n\\r\\b\\f\"");
-        QTest::newRow("other control") << QString(QChar(0x01)) + QChar(0x1f) << QByteArray("\"\\u0001\\u001f\"");
-        QTest::newRow("nul") << QString(QChar(0)) << QByteArray("\"\\u0000\"");
-    }
-    void jsonEscapes()
-    {
-        QFETCH(QString, input);
-        QTEST(JsonWriter::quote(input), "expected");
-    }
-
     void jsonStructures()
     {
         JsonMembers ordered{{QStringLiteral("z"), QStringLiteral("1")}, {QStringLiteral("a"), 2},
