@@ -1,6 +1,5 @@
 #include "ScreenHarness.h"
 #include "ServerProcess.h"
-#include "SessionRelay.h"
 #include "SqlRows.h"
 #include "WarningLog.h"
 #include "WindowHarness.h"
@@ -57,10 +56,8 @@ QStringList screenClasses()
 }
 
 const QString kTel = QStringLiteral("13800000001");
-const QByteArray kLoginFrame = QByteArray::fromHex("0000000000000000")
-                               + R"({"Phone":"13800000001","Password":"demo123","Platform":"2"})";
 // Where the login and account pages put their controls, in window points.
-const QPoint kMobile(200, 101), kPassword(200, 145), kLoginButton(160, 207), kAccountTab(280, 543), kLogout(160, 212);
+const QPoint kMobile(200, 101), kPassword(200, 145), kLoginButton(160, 207), kAccountTab(280, 543);
 
 /// The first item under item for which is(item) holds.
 QQuickItem *find(QQuickItem *item, const std::function<bool(QQuickItem *)> &is)
@@ -75,13 +72,13 @@ QQuickItem *find(QQuickItem *item, const std::function<bool(QQuickItem *)> &is)
 }
 
 /// One start of the app over a data folder: the real shell and window against the local market
-/// service, its session channel through the recording relay.
+/// service.
 struct Start : WindowHarness
 {
-    Start(const QString &dataDir, const ServerProcess &server, const SessionRelay &relay) : WindowHarness(dataDir)
+    Start(const QString &dataDir, const ServerProcess &server) : WindowHarness(dataDir)
     {
         ctx->mutableConfig().serviceBaseUrl = server.baseUrl();
-        ctx->mutableConfig().sessionPort = relay.port();
+        ctx->mutableConfig().sessionPort = server.sessionPort();
         open();
         window()->requestActivate();
         if (!QTest::qWaitForWindowActive(window()))
@@ -207,53 +204,6 @@ private slots:
         WindowHarness::keep(qobject_cast<QQuickWindow *>(window.get())->grabWindow(), QStringLiteral("list-failed"));
     }
 
-    // Through the window against the local market service: a wrong password shows the service's
-    // message; the demo account logs in and the account tab shows it; the next start logs in by
-    // itself with one login frame; after a logout the start after that sends nothing and opens
-    // the login screen empty.
-    void loginRememberedAndForgotten()
-    {
-        ServerProcess server(QStringLiteral(VELMORA_SERVER_BIN));
-        QVERIFY2(server.start({QStringLiteral("--demo")}), qPrintable(server.errorText()));
-        SessionRelay relay(server.sessionPort());
-        QTemporaryDir data;
-        {
-            Start s(data.path(), server, relay);
-            s.login(QStringLiteral("wrong"));
-            QTRY_VERIFY(s.alert());
-            static const QRegularExpression message(QStringLiteral("\"Message\"\\s*:\\s*\"([^\"]+)\""));
-            QCOMPARE(s.alert()->message(), message.match(QString::fromUtf8(relay.fromServer())).captured(1));
-            s.alert()->clickedButtonAtIndex(0);
-            relay.clear();
-            s.type(kPassword, QString(5, QChar(u'\b')) + QStringLiteral("demo123"));
-            s.click(kLoginButton);
-            QTRY_COMPARE(s.shownTel(), kTel);
-            s.shoot(QStringLiteral("account-logged-in"));
-            QCOMPARE(relay.fromClient(), kLoginFrame);
-        }
-        relay.clear();
-        {
-            Start s(data.path(), server, relay);
-            // The account tab asks for a login until the client has applied the automatic one.
-            QTRY_VERIFY(s.ctx->service<UserInfo>()->isOnline());
-            s.click(kAccountTab);
-            QTRY_COMPARE(s.shownTel(), kTel);
-            QCOMPARE(relay.fromClient(), kLoginFrame);
-            s.click(kLogout);
-            QTRY_VERIFY(s.alert());
-            s.alert()->clickedButtonAtIndex(1);
-            QTRY_COMPARE(s.alert() ? s.alert()->message() : QString(), QStringLiteral("已经安全的退出您的账号！"));
-            s.alert()->clickedButtonAtIndex(0);
-            QTRY_VERIFY(s.top<UserLogin>());
-        }
-        relay.clear();
-        Start s(data.path(), server, relay);
-        s.click(kAccountTab);
-        QTRY_VERIFY(s.top<UserLogin>());
-        QCOMPARE(s.top<UserLogin>()->userText() + s.top<UserLogin>()->passText(), QString());
-        QCOMPARE(relay.connectionCount(), 0);
-    }
-
     // Through the window against the local market service: letters typed into the weight field
     // never appear; Return in the last field orders, Return closes the message, and the buy
     // button pressed again orders nothing more.
@@ -261,9 +211,8 @@ private slots:
     {
         ServerProcess server(QStringLiteral(VELMORA_SERVER_BIN));
         QVERIFY2(server.start({QStringLiteral("--demo")}), qPrintable(server.errorText()));
-        SessionRelay relay(server.sessionPort());
         QTemporaryDir data;
-        Start s(data.path(), server, relay);
+        Start s(data.path(), server);
         s.login(QStringLiteral("demo123"));
         QTRY_COMPARE(s.shownTel(), kTel);
         s.shell->pressedItemFromButtonTag(0);
