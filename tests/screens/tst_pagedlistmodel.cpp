@@ -153,24 +153,6 @@ private slots:
         QVERIFY(!l.model.failed());
     }
 
-    // Check marks: one row changes without a reset; the selected values come back in list order.
-    void selection()
-    {
-        List l;
-        l.model.setRows(QVariantList{QVariantMap{{"name", "a"}}, QVariantMap{{"name", "b"}}, QVariantMap{{"name", "c"}}});
-        int resets = 0;
-        QObject::connect(&l.model, &QAbstractItemModel::modelReset, [&] { ++resets; });
-        l.model.toggleSelected(2);
-        l.model.toggleSelected(0);
-        l.model.toggleSelected(1);
-        l.model.toggleSelected(1);
-        QCOMPARE(resets, 0);
-        QCOMPARE(l.model.selectedValues(QStringLiteral("name")), (QVariantList{"a", "c"}));
-        l.model.removeRowAt(0);
-        QCOMPARE(l.model.selectedCount(), 1);
-        QVERIFY(l.model.data(l.model.index(1), PagedListModel::kSelectedRole).toBool());
-    }
-
     void pageRules_data()
     {
         QTest::addColumn<int>("footerRule");
