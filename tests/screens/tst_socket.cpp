@@ -99,7 +99,6 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("qr reply") << frame("0000000024000000", "{\"Msg\":\"ok\"}") << QStringList{"erweima=ok"};
         QTest::newRow("type -1") << frame("00000000ffffffff", "{\"Msg\":\"ok\"}") << QStringList{};
         QTest::newRow("accepted") << frame("0000000001000000", "{\"a\":\"b\"}") << QStringList{"LoginSuccessInfo={\"a\":\"b\"}"};
         QTest::newRow("refused") << frame("0000000002000000", "{\"ErrorCode\":1}") << QStringList{"LoginFailedInfo={\"ErrorCode\":1}"};
