@@ -15,7 +15,6 @@
 #include "screens/im/AllMyfriendsViewController.h"
 #include "screens/im/FriendsDetail.h"
 #include "screens/im/FriendsInfo.h"
-#include "screens/im/MyFriends.h"
 #include "screens/im/StayWithFriendsViewController.h"
 
 #include <QDir>
@@ -198,15 +197,6 @@ private slots:
         auto *detail = qobject_cast<FriendsDetail *>(m_h->stack().topViewController());
         QVERIFY(detail);
         QCOMPARE(detail->phone(), QStringLiteral("13900000002"));
-    }
-
-    void friendsTabStartsOnItsMiddlePage()
-    {
-        auto *tab = m_h->open(new MyFriends);
-        QCOMPARE(tab->selectedIndex(), 1);
-        QCOMPARE(tab->titleButtons().at(1)->isSelected(), true);
-        tab->titleButtons().at(0)->press();
-        QCOMPARE(tab->selectedIndex(), 0);
     }
 };
 

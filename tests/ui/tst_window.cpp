@@ -88,9 +88,6 @@ private slots:
     void everyViewRenders_data()
     {
         QTest::addColumn<Action>("show");
-        QTest::newRow("message alert") << Action([](Window &w) {
-            w.ctx->service<Alerts>()->messageWithString(QStringLiteral("请输入正确的手机号码"));
-        });
         QTest::newRow("alert with two buttons") << Action([](Window &w) {
             w.ctx->service<Alerts>()->showAlert(QStringLiteral("友情提示"), QStringLiteral("确定要退出登录吗?"),
                                                 {QStringLiteral("取消"), QStringLiteral("确定")});
