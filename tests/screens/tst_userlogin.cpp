@@ -25,13 +25,11 @@ QByteArray loginFrame(const QString &tel, const QString &pass)
 struct Delegate : UserLoginDelegate
 {
     int finished = 0;
-    int cancelled = 0;
     void loginDidFinish(UserLogin *login) override
     {
         ++finished;
         LoginGate::close(login);
     }
-    void loginDidCancel() override { ++cancelled; }
 };
 
 /// A context talking to a fake session server, with recorded alerts and an opener screen on a
@@ -120,18 +118,6 @@ private slots:
         QTRY_COMPARE(f.h.alertTexts(), QStringList{kNetwork});
         QCOMPARE(login->requesting(), false);
         QVERIFY(!login->loading());
-    }
-
-    void backTellsTheOpener()
-    {
-        Fixture f;
-        Delegate delegate;
-        auto *login = new UserLogin;
-        login->setDelegate(&delegate);
-        f.stack.pushViewController(login);
-        login->popViewController();
-        QCOMPARE(delegate.cancelled, 1);
-        QCOMPARE(f.stack.topViewController(), f.opener);
     }
 
     // The gate opens the login screen, filled with the remembered credentials, unless online.
