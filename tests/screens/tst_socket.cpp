@@ -100,10 +100,6 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("type -1") << frame("00000000ffffffff", "{\"Msg\":\"ok\"}") << QStringList{};
-        QTest::newRow("accepted") << frame("0000000001000000", "{\"a\":\"b\"}") << QStringList{"LoginSuccessInfo={\"a\":\"b\"}"};
-        QTest::newRow("refused") << frame("0000000002000000", "{\"ErrorCode\":1}") << QStringList{"LoginFailedInfo={\"ErrorCode\":1}"};
-        QTest::newRow("friendship") << frame("0000000007000000", "{\"x\":1}")
-                                    << QStringList{"beijiahaoyou=beijiahaoyou", "bierentongyi=bierentongyi"};
         QTest::newRow("not json") << frame("0000000001000000", "{\"a\":}") << QStringList{"LoginSuccessInfo"};
         QTest::newRow("empty body") << frame("0000000007000000", "")
                                     << QStringList{"beijiahaoyou=beijiahaoyou", "bierentongyi=bierentongyi"};
