@@ -1,7 +1,6 @@
 // Find goods and the steel-mill grid.
 #include "ScreenHarness.h"
 #include "core/session/UserInfo.h"
-#include "core/platform/UserDefaults.h"
 #include "screens/market/BrandStore.h"
 #include "screens/market/FindItem.h"
 
@@ -61,13 +60,6 @@ private slots:
         for (const QVariantMap &m : store->mills()->rows())
             laid << QPoint(m.value(QStringLiteral("x")).toInt(), m.value(QStringLiteral("y")).toInt());
         QCOMPARE(laid, places);
-        if (mills == 0)
-            return;
-        store->xuanzegangchang(BrandStore::kFirstTag + mills - 1);
-        QCOMPARE(UserDefaults::standardUserDefaults()->stringForKey(QStringLiteral("shifougangchang")), "yes");
-        QCOMPARE(UserDefaults::standardUserDefaults()->stringForKey(QStringLiteral("gangchangname")),
-                 QStringLiteral("钢厂%1").arg(mills - 1));
-        QCOMPARE(h.screens().last(), "SuperMarket");
     }
 };
 
