@@ -69,22 +69,6 @@ private slots:
     void init() { WarningLog::clear(); }
     void cleanup() { QVERIFY2(WarningLog::isEmpty(), qPrintable(WarningLog::text())); }
 
-    void shellRenders()
-    {
-        Window w;
-        QVERIFY(w.open());
-        // The home page's first calls fail at once here, but under load after the first frame:
-        // its busy overlay must be gone before the background is looked at.
-        QTRY_VERIFY(w.ctx->findChildren<Request *>().isEmpty() && !static_cast<BaseScreen *>(w.home())->loading());
-        const QImage image = w.grab();
-        QCOMPARE(image.size(), QSize(320, 568));
-        Window::keep(image, QStringLiteral("shell"));
-        // The red marker under the first of four buttons, none under the second.
-        const QColor marker = image.pixelColor(40, 567);
-        QVERIFY2(marker.red() > 180 && marker.green() < 120, qPrintable(marker.name()));
-        QVERIFY(image.pixelColor(120, 567).green() > 180);
-    }
-
     void everyViewRenders_data()
     {
         QTest::addColumn<Action>("show");
