@@ -1,5 +1,6 @@
 // The tender market's paging and filters, and the bid form of the market and of a tender's detail.
 #include "ScreenHarness.h"
+#include "app/Form.h"
 #include "core/session/UserInfo.h"
 #include "screens/market/InfoSelector.h"
 #include "screens/trade/Bidding.h"
@@ -124,8 +125,8 @@ private slots:
             QCOMPARE(h.screens().last(), "UserLogin");
             return;
         }
-        form->setPrice(typed.at(0));
-        form->setMill(typed.at(1));
+        form->form()->field(QStringLiteral("price"))->setText(typed.at(0));
+        form->form()->field(QStringLiteral("mill"))->setText(typed.at(1));
         if (!typed.at(2).isEmpty()) {
             // Cancelling the picker brings the form back; the field opens the picker every time.
             form->choosePlace();
@@ -138,7 +139,7 @@ private slots:
             picker->didSelectRow(0);
             static_cast<InfoSelector *>(h.stack().topViewController())->didSelectRow(0);
             QVERIFY(form->shown());
-            QCOMPARE(form->place(), "北京 北京");
+            QCOMPARE(form->form()->text(QStringLiteral("place")), "北京 北京");
         }
         form->submit();
         if (!priceSent.isEmpty())

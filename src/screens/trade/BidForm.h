@@ -1,34 +1,29 @@
 #pragma once
 
-#include "screens/account/UserLoginDelegate.h"
 #include "screens/market/InfoSelectorDelegate.h"
 
 #include <QObject>
 #include <QPointer>
 
 class BaseScreen;
+class Form;
 
 /// A seller's bid on a tender (price, producing mill, delivery place), laid over the tender
 /// market and over a tender's detail. It opens for a logged-in user only; the delivery place is
 /// never typed, only chosen in the city picker, which hides the form while it is on screen.
 /// The texts stay after a bid, ready for the next tender.
-class BidForm : public QObject, public InfoSelectorDelegate, public UserLoginDelegate
+class BidForm : public QObject, public InfoSelectorDelegate
 {
     Q_OBJECT
     Q_PROPERTY(bool shown READ shown NOTIFY shownChanged)
-    Q_PROPERTY(QString price READ price WRITE setPrice NOTIFY textsChanged)
-    Q_PROPERTY(QString mill READ mill WRITE setMill NOTIFY textsChanged)
-    Q_PROPERTY(QString place READ place NOTIFY textsChanged)
+    /// "price", "mill" and "place" (never typed: the page shows it as a button to the picker).
+    Q_PROPERTY(Form *form READ form CONSTANT)
 public:
     explicit BidForm(BaseScreen *screen);
 
     bool shown() const { return m_shown; }
     QString tenderId() const { return m_tenderId; }
-    QString price() const { return m_price; }
-    void setPrice(const QString &text);
-    QString mill() const { return m_mill; }
-    void setMill(const QString &text);
-    QString place() const { return m_place; }
+    Form *form() const { return m_form; }
 
     /// Opens the form for one tender; a visitor is sent to the login screen instead.
     void open(const QString &tenderId);
@@ -45,21 +40,17 @@ public:
     bool implements(Operation operation) const override;
     void didSeletedCity(const QVariantMap &result) override;
     void cancelSelectCity() override;
-    void loginDidFinish(UserLogin *login) override;
 
 signals:
     void shownChanged();
-    void textsChanged();
 
 private:
     void setShown(bool shown);
 
     QPointer<BaseScreen> m_screen;
     bool m_shown = false;
+    Form *m_form;
     QString m_tenderId;
-    QString m_price;
-    QString m_mill;
-    QString m_place;
     QString m_provinceId;
     QString m_cityId;
 };

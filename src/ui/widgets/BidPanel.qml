@@ -29,24 +29,19 @@ Rectangle {
                 font.pixelSize: 15
                 color: "#333333"
             }
-            LabeledInput {
+            FormInput {
                 id: priceInput
-                label: "报价(元/吨)："
-                text: overlay.form.price
-                inputMethodHints: Qt.ImhFormattedNumbersOnly
-                onTextEdited: overlay.form.price = text
+                field: overlay.form.form.field("price")
                 KeyNavigation.tab: millInput
             }
-            LabeledInput {
+            FormInput {
                 id: millInput
-                label: "生产钢厂："
-                text: overlay.form.mill
-                onTextEdited: overlay.form.mill = text
-                onAccepted: overlay.form.submit()
+                field: overlay.form.form.field("mill")
                 KeyNavigation.tab: placeRow
             }
             Rectangle {
                 id: placeRow
+                readonly property FormField place: overlay.form.form.field("place")
                 width: parent.width
                 height: 44
                 color: activeFocus ? "#eeeeee" : "white"
@@ -57,7 +52,7 @@ Rectangle {
                 Text {
                     x: 10
                     anchors.verticalCenter: parent.verticalCenter
-                    text: "交货地：" + overlay.form.place
+                    text: placeRow.place.label + placeRow.place.text
                     font.pixelSize: 12
                     color: "#333333"
                 }
