@@ -18,6 +18,8 @@
 #include "screens/market/MoreBuy.h"
 #include "screens/market/SubClassSelector.h"
 #include "screens/market/SuperMarket.h"
+#include "screens/trade/Bidding.h"
+#include "screens/trade/HomeBiddingDetail.h"
 
 #include <QtQml/qqmlextensionplugin.h>
 #include <functional>
@@ -29,6 +31,24 @@ namespace {
 using Ready = std::function<bool()>;
 using Show = std::function<Ready(ViewController *home)>;
 const Ready kNothingMore = [] { return true; };
+/// The first visible item under root whose property has that value.
+QQuickItem *findItem(QQuickItem *root, const char *property, const QVariant &value)
+{
+    const auto children = root->childItems();
+    for (QQuickItem *c : children) {
+        if (!c->isVisible())
+            continue;
+        if (c->property(property) == value)
+            return c;
+        if (QQuickItem *found = findItem(c, property, value))
+            return found;
+    }
+    return nullptr;
+}
+void click(WindowHarness &w, QQuickItem *item)
+{
+    QTest::mouseClick(w.window(), Qt::LeftButton, {}, item->mapToScene({item->width() / 2, item->height() / 2}).toPoint());
+}
 } // namespace
 
 Q_DECLARE_METATYPE(Show)
@@ -111,6 +131,28 @@ private slots:
         const QImage image = w.grab();
         QVERIFY(!image.isNull());
         WindowHarness::keep(image, QStringLiteral("market-") + QString::fromUtf8(QTest::currentDataTag()));
+    }
+
+    // "招标" on the home page opens the tender market; a tender's row opens its detail.
+    void tenderMarketFromHome()
+    {
+        WindowHarness w;
+        w.ctx->mutableConfig().serviceBaseUrl = m_server->baseUrl();
+        QVERIFY(w.open());
+        const auto settled = [&w] { return w.ctx->findChildren<Request *>().isEmpty() && !w.busy(); };
+        QTRY_VERIFY(settled());
+        click(w, findItem(w.window()->contentItem(), "text", QStringLiteral("招标")));
+        auto *market = qobject_cast<Bidding *>(w.home()->navigationController()->topViewController());
+        QVERIFY(market);
+        QTRY_VERIFY_WITH_TIMEOUT(market->mainlist()->count() > 0 && settled(), 10000);
+        WindowHarness::keep(w.grab(), QStringLiteral("market-tenders"));
+        const QString kind = market->mainlist()->get(0).value(QStringLiteral("nsortName")).toString();
+        click(w, findItem(w.window()->contentItem(), "nsortName", kind));
+        auto *detail = qobject_cast<HomeBiddingDetail *>(w.home()->navigationController()->topViewController());
+        QVERIFY(detail);
+        QTRY_VERIFY_WITH_TIMEOUT(!detail->fields().isEmpty() && settled(), 10000);
+        QCOMPARE(detail->fields().value(QStringLiteral("nsortName")).toString(), kind);
+        WindowHarness::keep(w.grab(), QStringLiteral("market-tender-detail"));
     }
 };
 

@@ -18,6 +18,7 @@
 #include "screens/market/FindItem.h"
 #include "screens/market/MoreBuy.h"
 #include "screens/market/SuperMarket.h"
+#include "screens/trade/Bidding.h"
 
 #include <QDebug>
 
@@ -99,7 +100,7 @@ void HomePage::buttonPressed(int tag)
         pushViewController(new SuperMarket);
         break;
     case kBidding:
-        openUnavailable("Bidding");
+        pushViewController(new Bidding);
         break;
     case kAuction:
         pushViewController(new Auction);
