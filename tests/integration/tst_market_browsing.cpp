@@ -3,6 +3,8 @@
 #include "ScreenHarness.h"
 #include "ServerProcess.h"
 #include "SessionPeer.h"
+#include "app/Form.h"
+#include "app/FormField.h"
 #include "core/session/UserInfo.h"
 #include "screens/market/Auction.h"
 #include "screens/market/AuctionDetail.h"
@@ -78,9 +80,9 @@ private slots:
         QVERIFY(m_h->settle());
         auto *buy = top<GoBuy>();
         QVERIFY(buy && !buy->fields().value(QStringLiteral("kind")).toString().isEmpty());
-        buy->setWeightText(QStringLiteral("5"));
+        buy->form()->field(QStringLiteral("weight"))->setText(QStringLiteral("5"));
         if (buy->discuss())
-            buy->setPriceText(QStringLiteral("3000"));
+            buy->form()->field(QStringLiteral("price"))->setText(QStringLiteral("3000"));
         buy->submit();
         QVERIFY(m_h->settle());
         QCOMPARE(m_h->takeAlerts(), QStringList{GoBuy::orderPlacedText()});
