@@ -222,7 +222,10 @@ void PagedListModel::removeRowAt(int row)
 
 void PagedListModel::clear()
 {
+    // An emptied list has nothing more to load: its footer goes with its rows.
+    m_firstPageFull = m_lastPageFull = false;
     replaceRows({});
+    emit stateChanged();
 }
 
 void PagedListModel::setSelected(int row, bool selected)

@@ -42,6 +42,18 @@ struct WindowHarness
         return item->property("busy").toBool()
                || std::any_of(children.cbegin(), children.cend(), [](QQuickItem *c) { return busy(c); });
     }
+    /// The item named `name` in the visual tree under root (list rows have no object parent, so
+    /// findChild does not reach them).
+    static QQuickItem *itemNamed(QQuickItem *root, const QString &name)
+    {
+        if (root->objectName() == name)
+            return root;
+        const auto children = root->childItems();
+        for (QQuickItem *c : children)
+            if (QQuickItem *found = itemNamed(c, name))
+                return found;
+        return nullptr;
+    }
     /// The window drawn once what was posted and what was let go are done with.
     QImage grab() const
     {
