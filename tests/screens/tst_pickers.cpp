@@ -6,8 +6,12 @@
 #include "core/util/DataCache.h"
 #include "core/util/JsonReader.h"
 #include "core/util/Value.h"
+#include "screens/account/AccountInfoEditText.h"
 #include "screens/market/ClassSelector.h"
 #include "screens/market/FormatSelector.h"
+#include "screens/market/NumberSelectedVC.h"
+#include "screens/market/PickZhongLeiViewController.h"
+#include "screens/market/paytypeViewController.h"
 #include "screens/market/ProductsSelected.h"
 #include "screens/market/SubClassSelector.h"
 
@@ -15,7 +19,7 @@
 #include <QTest>
 
 /// The opener: records every choice as one line of text.
-class Opener : public SuperController, public InfoSelectorDelegate
+class Opener : public SuperController, public InfoSelectorDelegate, public AccountInfoEditTextDelegate
 {
     Q_OBJECT
 public:
@@ -35,6 +39,10 @@ public:
     }
     void didSeletedFormat(const QString &f) override { heard << QStringLiteral("format ") + f; }
     void didSeletedProducts(const QString &p) override { heard << QStringLiteral("products ") + p; }
+    void changeCaizhi(const QString &m) override { heard << QStringLiteral("material ") + m; }
+    void changeLabelText(const QString &t) override { heard << QStringLiteral("paytype ") + t; }
+    void numberSelected(const QString &n) override { heard << QStringLiteral("number ") + n; }
+    void infoEditDidFinish(const QString &t, int idx) override { heard << QStringLiteral("edit %1 %2").arg(t).arg(idx); }
 };
 
 namespace {
@@ -184,6 +192,63 @@ private slots:
         picker->popViewController();
         QCOMPARE(opener->heard, QStringList{"products 板卷类/管材类/型材类/优特钢/不锈钢"});
         QCOMPARE(h.screens(), QStringList{"Opener"});
+    }
+
+    // The tender form's pickers and its text editor: a row (or -1: the typed text confirmed, -2:
+    // back) hands one text back and the opener is on top again.
+    void formPickers_data()
+    {
+        QTest::addColumn<QString>("picker");
+        QTest::addColumn<QStringList>("materials");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("tap");
+        QTest::addColumn<QStringList>("heard");
+        QTest::newRow("payment: the second row") << "paytype" << QStringList{} << "" << 1 << QStringList{"paytype 非现款"};
+        QTest::newRow("sellers: the first row") << "number" << QStringList{} << "" << 0 << QStringList{"number 5"};
+        QTest::newRow("material from the kind's list") << "material" << QStringList{"Q235", "HRB400"} << "" << 1 << QStringList{"material HRB400"};
+        QTest::newRow("material listed: nothing typed goes") << "material" << QStringList{"Q235"} << "Q345" << -1 << QStringList{};
+        QTest::newRow("material typed when the kind has none") << "material" << QStringList{} << "Q345" << -1 << QStringList{"material Q345"};
+        QTest::newRow("material: an empty text goes too") << "material" << QStringList{} << "" << -1 << QStringList{"material "};
+        QTest::newRow("editor: 完成 hands back the text") << "editor" << QStringList{} << "3650.5" << -1 << QStringList{"edit 3650.5 4"};
+        QTest::newRow("editor: a letter in a weight is refused") << "editor" << QStringList{} << "3a" << -1 << QStringList{"edit  4"};
+        QTest::newRow("editor: back hands back nothing") << "editor" << QStringList{} << "12" << -2 << QStringList{};
+    }
+    void formPickers()
+    {
+        QFETCH(QString, picker);
+        QFETCH(QStringList, materials);
+        QFETCH(QString, typed);
+        QFETCH(int, tap);
+        QFETCH(QStringList, heard);
+        ScreenHarness h;
+        auto *opener = h.open(new Opener);
+        if (picker == "editor") {
+            auto *editor = new AccountInfoEditText(FormField::Decimal);
+            editor->setIdx(4);
+            editor->setDelegate(opener);
+            opener->presentViewController(editor);
+            editor->form()->field(QStringLiteral("text"))->setText(typed);
+            if (tap == -1)
+                editor->form()->lastEnabledField()->returnPressed();
+            else
+                editor->popViewController();
+            editor->finish(); // a second press after the first, or after back, hands back nothing more
+            QVERIFY(!h.stack().presentedStack());
+        } else {
+            InfoSelector *list = picker == "paytype" ? new paytypeViewController
+                                 : picker == "number"  ? static_cast<InfoSelector *>(new NumberSelectedVC)
+                                                       : new PickZhongLeiViewController;
+            if (auto *material = qobject_cast<MaterialPicker *>(list)) {
+                material->setMaterials(materials);
+                QCOMPARE(material->form()->field(QStringLiteral("material"))->isEnabled(), materials.isEmpty());
+                material->form()->field(QStringLiteral("material"))->setText(typed);
+            }
+            list->setDelegate(opener, opener);
+            opener->pushViewController(list);
+            tap >= 0 ? list->didSelectRow(tap) : qobject_cast<MaterialPicker *>(list)->confirm();
+            QCOMPARE(h.screens().size(), heard.isEmpty() ? 2 : 1); // a picker that sent nothing stays
+        }
+        QCOMPARE(opener->heard, heard);
     }
 };
 

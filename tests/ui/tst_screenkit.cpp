@@ -144,7 +144,9 @@ private slots:
         QStringList missing;
         for (const QString &screen : screens) {
             QQmlComponent probe(&engine);
-            probe.setData(QStringLiteral("import QtQml\nimport Velmora\nQtObject { property %1 c }").arg(screen).toUtf8(),
+            // QML type names start with a capital; a class named in lower case registers so.
+            const QString qmlName = screen.at(0).toUpper() + screen.mid(1);
+            probe.setData(QStringLiteral("import QtQml\nimport Velmora\nQtObject { property %1 c }").arg(qmlName).toUtf8(),
                           QUrl());
             if (probe.isError()) {
                 missing.append(screen + QStringLiteral(": not registered for QML"));

@@ -45,6 +45,14 @@ void InfoSelector::setList(const QVariantList &list)
         m_list->setSelected(i, Value::boolValue(m_list->get(i).value(kChecked)));
 }
 
+void InfoSelector::setTexts(const QStringList &texts)
+{
+    QVariantList rows;
+    for (const QString &text : texts)
+        rows.append(QVariantMap{{QStringLiteral("name"), text}});
+    setList(rows);
+}
+
 QVariantList InfoSelector::mainlist() const
 {
     QVariantList out;
@@ -67,6 +75,11 @@ QVariantMap InfoSelector::rowFor(const QVariantMap &entry) const
 QVariantMap InfoSelector::entryAt(int row) const
 {
     return Value::map(m_list->get(row).value(kEntry));
+}
+
+QString InfoSelector::textAt(int row) const
+{
+    return Value::text(entryAt(row).value(QStringLiteral("name")));
 }
 
 void InfoSelector::setHideRightView(bool hide)

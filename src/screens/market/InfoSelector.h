@@ -25,6 +25,8 @@ class InfoSelector : public SuperTableViewController
     Q_PROPERTY(int scrollRow READ scrollRow NOTIFY scrollRowChanged)
     Q_PROPERTY(QString rightButtonTitle READ rightButtonTitle NOTIFY rightButtonChanged)
     Q_PROPERTY(bool rightButtonShown READ rightButtonShown NOTIFY rightButtonChanged)
+    /// Each row's height in points.
+    Q_PROPERTY(int rowHeight READ rowHeight CONSTANT)
 public:
     explicit InfoSelector(QObject *parent = nullptr);
 
@@ -37,7 +39,10 @@ public:
     QVariantList mainlist() const;
     /// Shows the entries; those whose row says "checked" start selected.
     void setList(const QVariantList &list);
+    /// Plain texts, one row each (entries {"name": text}).
+    void setTexts(const QStringList &texts);
     PagedListModel *list() const { return m_list; }
+    int rowHeight() const { return m_rowHeight; }
     int count() const;
     int scrollRow() const { return m_scrollRow; }
 
@@ -64,6 +69,9 @@ protected:
     /// The row shown for an entry.
     virtual QVariantMap rowFor(const QVariantMap &entry) const;
     QVariantMap entryAt(int row) const;
+    /// The text a row shows.
+    QString textAt(int row) const;
+    void setRowHeight(int height) { m_rowHeight = height; }
     void setScrollRow(int row) { m_scrollRow = row; }
     bool delegateImplements(InfoSelectorDelegate::Operation operation) const;
     void setRightButtonTitle(const QString &title);
@@ -77,6 +85,7 @@ private:
     QPointer<ViewController> m_caller;
     PagedListModel *m_list;
     int m_scrollRow = -1;
+    int m_rowHeight = 44;
     QVariantMap m_provenice;
     bool m_hideRightView = false;
     bool m_hideHotCalss = false;

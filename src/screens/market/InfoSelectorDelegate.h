@@ -18,6 +18,9 @@ public:
         DidSeletedFormat,
         DidSeletedWeight,
         DidSeletedProducts,
+        ChangeCaizhi,
+        ChangeLabelText,
+        NumberSelected,
     };
 
     virtual ~InfoSelectorDelegate() = default;
@@ -37,4 +40,10 @@ public:
     virtual void didSeletedWeight(const QString &weight) { Q_UNUSED(weight) }
     /// The chosen products' values joined with "/".
     virtual void didSeletedProducts(const QString &products) { Q_UNUSED(products) }
+    /// A material, chosen from the list or typed when the kind offers none.
+    virtual void changeCaizhi(const QString &material) { Q_UNUSED(material) }
+    /// A payment method's text ("现款", "非现款").
+    virtual void changeLabelText(const QString &text) { Q_UNUSED(text) }
+    /// A number of sellers, as its text.
+    virtual void numberSelected(const QString &number) { Q_UNUSED(number) }
 };

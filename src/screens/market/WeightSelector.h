@@ -1,15 +1,11 @@
 #pragma once
 
-#include "screens/market/InfoSelector.h"
+#include "screens/market/TextPicker.h"
 
-/// The weighing-method picker: texts given by the caller, no right button.
-class WeightSelector : public InfoSelector
+/// The weighing-method picker: texts given by the caller.
+class WeightSelector : public TextPicker
 {
     Q_OBJECT
 public:
     explicit WeightSelector(QObject *parent = nullptr);
-
-    /// The texts, one row each.
-    void setTexts(const QStringList &texts);
-    void didSelectRow(int row) override;
 };

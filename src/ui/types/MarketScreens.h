@@ -14,12 +14,17 @@
 #include "screens/market/HomePage.h"
 #include "screens/market/InfoSelector.h"
 #include "screens/market/MarketFilter.h"
+#include "screens/market/MaterialPicker.h"
 #include "screens/market/MoreBuy.h"
+#include "screens/market/NumberSelectedVC.h"
+#include "screens/market/PickZhongLeiViewController.h"
 #include "screens/market/ProductsSelected.h"
 #include "screens/market/SubClassSelector.h"
 #include "screens/market/SuperMarket.h"
+#include "screens/market/TextPicker.h"
 #include "screens/market/WaitBuyFromSupermarket.h"
 #include "screens/market/WeightSelector.h"
+#include "screens/market/paytypeViewController.h"
 
 #include <QtQml/qqml.h>
 
@@ -90,4 +95,24 @@ struct ForeignMarketFilter
 struct ForeignAdvertStrip
 {
     Q_GADGET QML_FOREIGN(AdvertStrip) QML_NAMED_ELEMENT(AdvertStrip) QML_UNCREATABLE("made by its screen")
+};
+struct ForeignTextPicker
+{
+    Q_GADGET QML_FOREIGN(TextPicker) QML_NAMED_ELEMENT(TextPicker) QML_UNCREATABLE("made by its stack")
+};
+struct ForeignMaterialPicker
+{
+    Q_GADGET QML_FOREIGN(MaterialPicker) QML_NAMED_ELEMENT(MaterialPicker) QML_UNCREATABLE("made by its stack")
+};
+struct ForeignPickZhongLeiViewController
+{
+    Q_GADGET QML_FOREIGN(PickZhongLeiViewController) QML_NAMED_ELEMENT(PickZhongLeiViewController) QML_UNCREATABLE("made by its stack")
+};
+struct ForeignPaytypeViewController
+{
+    Q_GADGET QML_FOREIGN(paytypeViewController) QML_NAMED_ELEMENT(PaytypeViewController) QML_UNCREATABLE("made by its stack")
+};
+struct ForeignNumberSelectedVC
+{
+    Q_GADGET QML_FOREIGN(NumberSelectedVC) QML_NAMED_ELEMENT(NumberSelectedVC) QML_UNCREATABLE("made by its stack")
 };

@@ -22,7 +22,7 @@ PagedListView {
         required property bool disclosure
         required property string header
         required property bool selected
-        height: 44 + (header === "" ? 0 : 24)
+        height: list.picker.rowHeight + (header === "" ? 0 : 24)
         evenColor: Qt.rgba(248 / 255, 248 / 255, 248 / 255, 1)
         oddColor: "white"
         onActivated: list.picker.didSelectRow(row.index)
@@ -41,7 +41,7 @@ PagedListView {
         }
         Text {
             x: 15
-            y: row.height - 44 + (44 - height) / 2
+            y: row.height - list.picker.rowHeight + (list.picker.rowHeight - height) / 2
             text: row.text
             font.pixelSize: 15
             color: "#333333"
@@ -49,7 +49,7 @@ PagedListView {
         Text {
             anchors.right: parent.right
             anchors.rightMargin: 15
-            y: row.height - 44 + (44 - height) / 2
+            y: row.height - list.picker.rowHeight + (list.picker.rowHeight - height) / 2
             visible: row.disclosure || row.selected
             text: row.selected ? "✓" : "›"
             color: row.selected ? Theme.buttonBlue : "#b2b2b2"

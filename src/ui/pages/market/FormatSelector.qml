@@ -10,6 +10,7 @@ Item {
         anchors.fill: parent
         controller: page.controller
         rightItem: BarButton {
+            visible: page.controller.rightButtonShown
             text: page.controller.rightButtonTitle
             onClicked: page.controller.rightButtonPressed()
         }

@@ -1,0 +1,6 @@
+#include "screens/market/PickZhongLeiViewController.h"
+
+PickZhongLeiViewController::PickZhongLeiViewController(QObject *parent)
+    : MaterialPicker(InfoSelectorDelegate::ChangeCaizhi, parent)
+{
+}
