@@ -16,6 +16,7 @@
 #include "app/MainTabBarController.h"
 #include "app/MyBadgeView.h"
 #include "app/NavigationStack.h"
+#include "app/OrderAlertView.h"
 #include "app/OverlayView.h"
 #include "app/PagedListModel.h"
 #include "app/PlatformAlert.h"
@@ -110,4 +111,8 @@ struct ForeignMyBadgeView
 struct ForeignObjectList
 {
     Q_GADGET QML_FOREIGN(QList<QObject *>) QML_ANONYMOUS QML_SEQUENTIAL_CONTAINER(QObject *)
+};
+struct ForeignOrderAlertView
+{
+    Q_GADGET QML_FOREIGN(OrderAlertView) QML_NAMED_ELEMENT(OrderAlertView) QML_UNCREATABLE("made by its screen")
 };
