@@ -43,8 +43,12 @@ QStringList screenClasses()
     static const QStringList roots{QStringLiteral("ViewController"), QStringLiteral("BaseScreen"),
                                    QStringLiteral("SuperController"), QStringLiteral("SuperTableViewController"),
                                    QStringLiteral("BusinessTabBar")};
+    // A base of other screens is not a screen of its own: its screens are checked.
+    const QList<QString> bases = baseOf.values();
     QStringList screens;
     for (auto i = baseOf.cbegin(); i != baseOf.cend(); ++i) {
+        if (bases.contains(i.key()))
+            continue;
         QString base = i.value();
         for (int depth = 0; depth < 16 && !roots.contains(base) && baseOf.contains(base); ++depth)
             base = baseOf.value(base);

@@ -5,6 +5,7 @@
 
 #include "screens/market/AdvertStrip.h"
 #include "screens/market/Auction.h"
+#include "screens/market/FilteredMarketList.h"
 #include "screens/market/AuctionDetail.h"
 #include "screens/market/BrandStore.h"
 #include "screens/market/ClassSelector.h"
@@ -67,6 +68,10 @@ struct ForeignGoBuy
 struct ForeignWaitBuyFromSupermarket
 {
     Q_GADGET QML_FOREIGN(WaitBuyFromSupermarket) QML_NAMED_ELEMENT(WaitBuyFromSupermarket) QML_UNCREATABLE("made by its stack")
+};
+struct ForeignFilteredMarketList
+{
+    Q_GADGET QML_FOREIGN(FilteredMarketList) QML_NAMED_ELEMENT(FilteredMarketList) QML_UNCREATABLE("a base of market lists")
 };
 struct ForeignAuction
 {
