@@ -3,6 +3,7 @@
 // and store and prints each one it has shown; after the kill the store must pass SQLite's
 // integrity check, hold every message the child showed, and its conversation list must agree
 // with the messages (each peer's last message and unread count).
+#include "SqlRows.h"
 #include "TestContext.h"
 
 #include "core/platform/NotificationCenter.h"
@@ -12,7 +13,6 @@
 
 #include <QProcess>
 #include <QtTest>
-#include <sqlite3.h>
 
 namespace {
 
@@ -60,11 +60,7 @@ private slots:
             TestContext ctx(dir.path());
             ctx->service<UserInfo>()->setUserId(QStringLiteral("7"));
             SQLITE *store = ctx->service<SQLITE>();
-            sqlite3_stmt *check = nullptr;
-            QCOMPARE(sqlite3_prepare_v2(store->database(), "PRAGMA integrity_check", -1, &check, nullptr), SQLITE_OK);
-            QCOMPARE(sqlite3_step(check), SQLITE_ROW);
-            QCOMPARE(QByteArray(reinterpret_cast<const char *>(sqlite3_column_text(check, 0))), QByteArray("ok"));
-            sqlite3_finalize(check);
+            QCOMPARE(sqlRows(store->database(), "PRAGMA integrity_check"), QStringList{QStringLiteral("ok")});
 
             for (const QByteArray &line : shown.split('\n')) {
                 if (!line.startsWith("shown "))

@@ -1,6 +1,7 @@
 // Two clients of the local market service become friends through the friends screens and talk:
 // B's badge and recent conversations follow, and a message A writes while the session server
 // is away reaches B once both channels are back (each logs in again by itself).
+#include "NotificationRecorder.h"
 #include "ServerProcess.h"
 #include "TestContext.h"
 
@@ -95,10 +96,12 @@ private slots:
         QCOMPARE(pending->shujuArr()->get(0).value(QStringLiteral("subtitle")).toString(), QStringLiteral("(收到的) 点击加为商友"));
         auto *friends = new AllMyfriendsViewController;
         stack.pushViewController(friends);
+        NotificationRecorder toldA(a->ctx->notificationCenter());
         pending->didSelectRowAtIndex(0);
-        // The confirmation reloads B's friend list through "bierentongyi".
+        // The confirmation reloads B's friend list through "bierentongyi", and A is told too.
         QTRY_COMPARE_WITH_TIMEOUT(friends->shujuArr()->count(), 1, 10000);
         QCOMPARE(friends->shujuArr()->get(0).value(QStringLiteral("subtitle")).toString(), kPhoneA);
+        QTRY_VERIFY(toldA.names.contains(QStringLiteral("bierentongyi")));
 
         auto *recent = new RecentContactViewController;
         stack.pushViewController(recent);

@@ -1,6 +1,6 @@
 // The service under abuse, over its wire: values that do not parse, orders that must not be
-// placed (or placed twice), bodies over the cap, idle
-// and flooding connections, guessing, forged log lines, private files, a large chat backlog.
+// placed (or placed twice), bodies over the cap, idle and flooding connections, guessing, forged
+// log lines, private files, a large chat backlog for an offline user (delivered whole, in order, once).
 #include "MarketDatabase.h"
 #include "ServerProcess.h"
 #include "SessionPeer.h"
@@ -199,15 +199,20 @@ private slots:
         SessionPeer sender;
         QVERIFY(sender.connectTo(m_server->sessionPort()) && sender.login(mobileOf(1), kPass) == 1);
         const QString content(60 * 1024, QLatin1Char('x'));
-        const QByteArray frame = SessionPeer::frame(4, SessionPeer::json({{"Type", QStringLiteral("2")}, {"SenderID", QStringLiteral("1")},
-                                                                           {"ReceiverID", QStringLiteral("2")}, {"Content", content}}));
-        for (int i = 0; i < 200; ++i) // 12 MB for an offline receiver
-            sender.write(frame);
+        for (int i = 0; i < 200; ++i) // 12 MB for an offline receiver, each message numbered
+            sender.send(4, SessionPeer::json({{"Type", QStringLiteral("2")}, {"SenderID", QStringLiteral("1")},
+                                              {"ReceiverID", QStringLiteral("2")}, {"Content", QString::number(i) + content}}));
         QTRY_COMPARE_WITH_TIMEOUT(count(QStringLiteral("SELECT COUNT(*) FROM offline_messages")), 200, 60000);
         SessionPeer receiver;
         receiver.socket().setReadBufferSize(16 * 1024); // a slow reader
         QVERIFY(receiver.connectTo(m_server->sessionPort()) && receiver.login(mobileOf(2), kPass) == 1);
         QTRY_COMPARE_WITH_TIMEOUT(receiver.count(4), 200, 60000);
+        for (int i = 0; i < 200; ++i) { // in the order written
+            SessionPeer::Frame got;
+            QVERIFY(receiver.waitFor(4, &got));
+            const QString text = got.object().value(QStringLiteral("Content")).toString();
+            QCOMPARE(text.left(text.indexOf(u'x')), QString::number(i));
+        }
         QTRY_COMPARE_WITH_TIMEOUT(count(QStringLiteral("SELECT COUNT(*) FROM offline_messages")), 0, 10000);
     }
 };

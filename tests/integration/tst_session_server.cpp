@@ -8,7 +8,6 @@
 namespace {
 const QString kA = QStringLiteral("13800000001");
 const QString kB = QStringLiteral("13800000002");
-const QString kC = QStringLiteral("13800000003");
 const QString kPass = QStringLiteral("demo123");
 const QByteArray kQr = "{\"loginInfoID\":\"1\",\"deviceID\":\"x\"}";
 
@@ -111,65 +110,6 @@ private slots:
         QCOMPARE(m.value(QStringLiteral("SenderMobileNumber")).toString(), kA);
         QCOMPARE(m.value(QStringLiteral("ResourceID")).toString(), QStringLiteral("12"));
         QCOMPARE(m.value(QStringLiteral("SendTime")).toString(), QStringLiteral("1700000000"));
-    }
-
-    void chatToOfflineIsDeliveredAtNextLogin()
-    {
-        QString cId;
-        {
-            auto c = peer(kC);
-            QVERIFY(c);
-            cId = idOf(*c);
-            c->send(3, SessionPeer::json({{"Phone", kC}}));
-        }
-        auto a = peer(kA);
-        QVERIFY(a);
-        for (const char *text : {"第一条", "second"})
-            a->send(4, chatBody(idOf(*a), cId, QString::fromUtf8(text)));
-        // Round trip on A's connection so both chats are handled before C comes back.
-        a->send(32, kQr);
-        QVERIFY(a->waitFor(36));
-        auto c = peer(kC);
-        QVERIFY(c);
-        SessionPeer::Frame f1, f2;
-        QVERIFY(c->waitFor(4, &f1));
-        QVERIFY(c->waitFor(4, &f2));
-        QCOMPARE(f1.object().value(QStringLiteral("Content")).toString(), QStringLiteral("第一条"));
-        QCOMPARE(f2.object().value(QStringLiteral("Content")).toString(), QStringLiteral("second"));
-        // Delivered once only.
-        auto again = peer(kC);
-        QVERIFY(again);
-        again->send(32, kQr);
-        QVERIFY(again->waitFor(36));
-        QCOMPARE(again->count(4), 0);
-    }
-
-    void friendRequestAndAcceptance()
-    {
-        auto a = peer(kA);
-        QVERIFY(a);
-        const QString aId = idOf(*a);
-        auto c = peer(kC);
-        QVERIFY(c);
-        const QString cId = idOf(*c);
-        a->write(QByteArray::fromHex("0000000005000000")
-                 + SessionPeer::json({{"InviterID", aId}, {"Phone", kC}, {"TEAMID", QStringLiteral("0")},
-                                      {"Remark", QStringLiteral(" ")}}));
-        SessionPeer::Frame push;
-        QVERIFY(c->waitFor(50, &push));
-        QCOMPARE(push.body, QByteArray("{\"PushCode\":\"5\"}"));
-        QVERIFY(a->waitFor(6));
-        c->write(QByteArray::fromHex("0000000006000000")
-                 + SessionPeer::json({{"InviterID", aId}, {"InviteeID", cId}, {"InviterTeamID", QStringLiteral("0")},
-                                      {"InviteeTeamID", QStringLiteral("0")}, {"Agree", QStringLiteral("1")},
-                                      {"Remark", QStringLiteral(" ")}}));
-        QVERIFY(a->waitFor(7));
-        QVERIFY(c->waitFor(7));
-        // Accepting again is a no-op: there is no pending request any more.
-        c->send(6, SessionPeer::json({{"InviterID", aId}, {"InviteeID", cId}, {"Agree", QStringLiteral("1")}}));
-        c->send(32, kQr);
-        QVERIFY(c->waitFor(36));
-        QCOMPARE(c->count(7), 0);
     }
 
     // Random cuts are the decoder's own unit test; here the server keeps what it read across reads.

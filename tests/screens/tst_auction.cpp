@@ -1,19 +1,19 @@
-// The auction list's count line and paging, and the lot's bookmark.
+// The auction and tender lists' count line and paging, and the lot's bookmark.
 #include "ScreenHarness.h"
+#include "app/PagedListModel.h"
 #include "core/session/UserInfo.h"
 #include "screens/market/Auction.h"
 #include "screens/market/AuctionDetail.h"
+#include "screens/trade/Bidding.h"
 
 #include <QTest>
 
 namespace {
 QByteArray lots(int count)
 {
-    QByteArray rows;
-    for (int i = 0; i < count; ++i)
-        rows += (rows.isEmpty() ? "" : ",") + QByteArray(R"({"auctionCode":"PM)") + QByteArray::number(i)
-                + R"(","nsortName":"热轧板卷","price":3900})";
-    return R"({"errorCode":0,"total":"999","data":[)" + rows + "]}";
+    return ScreenHarness::listReply(0, count, [](int i) {
+        return R"({"auctionCode":"PM)" + QByteArray::number(i) + R"(","nsortName":"热轧板卷","price":3900})";
+    }, R"("total":"999",)");
 }
 const QString kList = QStringLiteral("auction/GetAuctionList");
 } // namespace
@@ -22,31 +22,45 @@ class TestAuction : public QObject
 {
     Q_OBJECT
 private slots:
-    void countLineCountsTheRowsHeld_data()
+    // The count line counts the rows held, whatever the total says. Each later number is one
+    // "加载更多" answered with that many rows; the next one asks for the page after those held.
+    void countLineAndPaging_data()
     {
+        QTest::addColumn<bool>("tenders");   // else the auctions
         QTest::addColumn<QList<int>>("pages");
-        QTest::addColumn<QString>("countLine");
+        QTest::addColumn<int>("rows");
         QTest::addColumn<int>("pageIndex");
-        QTest::newRow("two full pages") << QList<int>{10, 10} << "一共为您准备了20条资源" << 2;
-        QTest::newRow("an empty third page") << QList<int>{10, 10, 0} << "一共为您准备了20条资源" << 2;
-        QTest::newRow("nothing on the market") << QList<int>{0} << "一共为您准备了0条资源" << 1;
+        QTest::newRow("auctions: two full pages") << false << QList<int>{10, 10} << 20 << 2;
+        QTest::newRow("auctions: an empty third page") << false << QList<int>{10, 10, 0} << 20 << 2;
+        QTest::newRow("auctions: nothing on the market") << false << QList<int>{0} << 0 << 1;
+        QTest::newRow("tenders: two pages") << true << QList<int>{10, 4} << 14 << 2;
+        QTest::newRow("tenders: past the end asks for the same page again") << true << QList<int>{10, 0, 0} << 10 << 1;
     }
-    void countLineCountsTheRowsHeld()
+    void countLineAndPaging()
     {
+        QFETCH(bool, tenders);
         QFETCH(QList<int>, pages);
-        QFETCH(QString, countLine);
+        QFETCH(int, rows);
         QFETCH(int, pageIndex);
         ScreenHarness h;
-        h.reply(kList, lots(pages.first()));
-        auto *list = h.open(new Auction);
+        const QString path = tenders ? QStringLiteral("ZhaoBiao/Search") : kList;
+        const auto page = [](int n) {
+            return ScreenHarness::listReply(0, n, [](int i) { return "{\"id\":\"" + QByteArray::number(i) + "\"}"; }, R"("total":"999",)");
+        };
+        h.reply(path, page(pages.first()));
+        BaseScreen *screen = h.open(tenders ? static_cast<BaseScreen *>(new Bidding) : new Auction);
+        auto *list = screen->property("mainlist").value<PagedListModel *>();
         QVERIFY(h.settle());
         for (int more : pages.mid(1)) {
-            h.reply(kList, lots(more));
-            list->mainlist()->loadMore();
+            h.reply(path, page(more));
+            list->loadMore();
             QVERIFY(h.settle());
         }
-        QCOMPARE(list->mainLabel(), countLine);
-        QCOMPARE(list->mainlist()->pageIndex(), pageIndex);
+        QCOMPARE(screen->property("mainLabel").toString(), QStringLiteral("一共为您准备了%1条资源").arg(rows));
+        QCOMPARE(list->pageIndex(), pageIndex);
+        list->loadMore();
+        QVERIFY(h.settle());
+        QCOMPARE(h.sent(path).value(QStringLiteral("pageIndex")).toString(), QString::number(pageIndex + 1));
     }
 
     void bookmarkNeedsALogin_data()

@@ -1,4 +1,4 @@
-// The tender market's paging and filters, and the bid form of the market and of a tender's detail.
+// The tender market's filters, and the bid form of the market and of a tender's detail.
 #include "ScreenHarness.h"
 #include "app/Form.h"
 #include "core/session/UserInfo.h"
@@ -11,11 +11,9 @@
 namespace {
 QByteArray tenders(int count)
 {
-    QByteArray rows;
-    for (int i = 0; i < count; ++i)
-        rows += (rows.isEmpty() ? "" : ",") + QByteArray(R"({"id":")") + QByteArray::number(40 + i)
-                + R"(","nsortName":"螺纹钢","spec":"Φ25","weight":300,"cangku":"上海中储库"})";
-    return R"({"errorCode":0,"data":[)" + rows + "]}";
+    return ScreenHarness::listReply(40, count, [](int i) {
+        return R"({"id":")" + QByteArray::number(i) + R"(","nsortName":"螺纹钢","spec":"Φ25","weight":300,"cangku":"上海中储库"})";
+    });
 }
 const QString kList = QStringLiteral("ZhaoBiao/Search");
 const QString kBid = QStringLiteral("ZhaoBiao/OnlineYingBiao");
@@ -26,39 +24,6 @@ class TestBidding : public QObject
 {
     Q_OBJECT
 private slots:
-    // Each later number is one "加载更多" answered with that many tenders; then one more is asked.
-    void paging_data()
-    {
-        QTest::addColumn<QList<int>>("pages");
-        QTest::addColumn<QString>("countLine");
-        QTest::addColumn<int>("pageIndex");
-        QTest::addColumn<QString>("nextAsked");
-        QTest::newRow("empty first page") << QList<int>{0} << "一共为您准备了0条资源" << 1 << "2";
-        QTest::newRow("two pages") << QList<int>{10, 4} << "一共为您准备了14条资源" << 2 << "3";
-        QTest::newRow("past the end asks for the same page again") << QList<int>{10, 0, 0} << "一共为您准备了10条资源" << 1 << "2";
-    }
-    void paging()
-    {
-        QFETCH(QList<int>, pages);
-        QFETCH(QString, countLine);
-        QFETCH(int, pageIndex);
-        QFETCH(QString, nextAsked);
-        ScreenHarness h;
-        h.reply(kList, tenders(pages.first()));
-        auto *market = h.open(new Bidding);
-        QVERIFY(h.settle());
-        for (int more : pages.mid(1)) {
-            h.reply(kList, tenders(more));
-            market->mainlist()->loadMore();
-            QVERIFY(h.settle());
-        }
-        QCOMPARE(market->mainLabel(), countLine);
-        QCOMPARE(market->mainlist()->pageIndex(), pageIndex);
-        market->mainlist()->loadMore();
-        QVERIFY(h.settle());
-        QCOMPARE(sentPage(h), nextAsked);
-    }
-
     void filterChangeRestartsAtPageOne()
     {
         ScreenHarness h;

@@ -11,6 +11,7 @@
 #include "core/session/Socket.h"
 #include "core/session/UserInfo.h"
 #include "core/session/datamodel.h"
+#include "core/util/JsonReader.h"
 #include "screens/im/ChatOpener.h"
 #include "screens/im/RecentContactViewController.h"
 #include "screens/im/SteelChatViewController.h"
@@ -134,19 +135,6 @@ private slots:
             QCOMPARE(shown.at(i), QString::number(stored - shown.size() + i + 1));
     }
 
-    void apostropheGoesOutDoubledAndComesBackSingle()
-    {
-        QVERIFY(m_h->connectSession());
-        SteelChatViewController *chat = open();
-        chat->setInputText(QStringLiteral("it's"));
-        chat->sendButtonClicked();
-        QTRY_VERIFY(m_h->sessionServer().received().contains(R"("Content":"it''s")"));
-        QCOMPARE(chat->inputText(), QString());
-        QCOMPARE(contents(chat->chatDataArray()), QStringList{"it's"});
-        QCOMPARE(store()->selectSQLFromtable(kTable, {}, {}, 0, 0, 0).first().toMap().value("Content").toString(),
-                 QStringLiteral("it's"));
-    }
-
     void messageFromTheOpenPeerAppearsInTimeOrder()
     {
         storeMessages(2);
@@ -162,28 +150,45 @@ private slots:
         QCOMPARE(chat->chatDataArray()->count(), 4);
     }
 
+    // What a send leaves: the alert, the line shown and stored, the input; an apostrophe goes out
+    // doubled and comes back single.
     void sendRules_data()
     {
-        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        QTest::addColumn<bool>("sent");
-        QTest::newRow("1999 characters") << 1999 << QString() << true;
-        QTest::newRow("2000 characters") << 2000 << QStringLiteral("发送消息内容超长，请分条发送。") << false;
-        QTest::newRow("empty") << 0 << QString() << false;
+        QTest::addColumn<QByteArray>("wire");   // empty: nothing sent
+        QTest::newRow("1999 characters") << QString(1999, u'x') << QString() << "\"Content\":\"" + QByteArray(1999, 'x') + '"';
+        QTest::newRow("2000 characters") << QString(2000, u'x') << QStringLiteral("发送消息内容超长，请分条发送。") << QByteArray();
+        QTest::newRow("empty") << QString() << QString() << QByteArray();
+        QTest::newRow("apostrophe") << QStringLiteral("it's") << QString() << QByteArray(R"("Content":"it''s")");
     }
     void sendRules()
     {
-        QFETCH(int, length);
+        QFETCH(QString, text);
         QFETCH(QString, message);
-        QFETCH(bool, sent);
+        QFETCH(QByteArray, wire);
         QVERIFY(m_h->connectSession());
         SteelChatViewController *chat = open();
-        const QString text(length, QLatin1Char('x'));
         chat->setInputText(text);
         chat->sendButtonClicked();
         QCOMPARE(m_h->alertTexts(), message.isEmpty() ? QStringList() : QStringList{message});
-        QCOMPARE(chat->chatDataArray()->count(), sent ? 1 : 0);
-        QCOMPARE(chat->inputText(), sent ? QString() : text);
+        QCOMPARE(contents(chat->chatDataArray()), wire.isEmpty() ? QStringList() : QStringList{text});
+        QCOMPARE(chat->inputText(), wire.isEmpty() ? text : QString());
+        const QVariantList stored = store()->selectSQLFromtable(kTable, {}, {}, 0, 0, 0);
+        QCOMPARE(stored.size(), wire.isEmpty() ? 0 : 1);
+        if (wire.isEmpty())
+            return;
+        // Exactly what went out is stored; the conversation shows it, with nothing unread.
+        const FakeSessionServer &server = m_h->sessionServer();
+        QTRY_VERIFY(server.received().contains(wire) && server.received().endsWith('}'));
+        QVariantMap row = stored.first().toMap();
+        row.remove(QStringLiteral("id"));
+        QVariantMap sent = JsonReader::read(server.received().mid(8)).toMap();   // one frame: its header, then the body
+        sent.insert(QStringLiteral("Content"), text);   // only the wire doubles an apostrophe
+        QCOMPARE(row, sent);
+        const QVariantMap conversation = store()->selectSQLFromtable(QStringLiteral("historyMSG7"), {}, {}, 0, 0, 0).value(0).toMap();
+        QCOMPARE(conversation.value(QStringLiteral("message")).toString() + u'|' + conversation.value(QStringLiteral("unread")).toString(),
+                 text + u'|');
     }
 
     void sendingWhileDisconnectedOffersToReconnect()

@@ -19,12 +19,10 @@ enum Reply { Full, Short, Empty, Refused, Lost };
 // A page of n rows numbered from first; every other row lists its keys the other way round.
 QByteArray page(int first, int n)
 {
-    QByteArray rows;
-    for (int i = first; i < first + n; ++i) {
+    return ScreenHarness::listReply(first, n, [](int i) {
         const QByteArray name = "\"name\":\"r" + QByteArray::number(i) + "\"", price = "\"price\":" + QByteArray::number(i);
-        rows += (i > first ? "," : "") + ("{" + (i % 2 ? price + "," + name : name + "," + price) + "}");
-    }
-    return R"({"errorCode":0,"data":[)" + rows + "]}";
+        return "{" + (i % 2 ? price + "," + name : name + "," + price) + "}";
+    });
 }
 
 ScriptedReply scripted(Reply kind, int first)

@@ -1,3 +1,4 @@
+#include "NotificationRecorder.h"
 #include "RecordingAlertPort.h"
 #include "ScreenHarness.h"
 #include "TestContext.h"
@@ -5,7 +6,6 @@
 #include "core/platform/UserDefaults.h"
 #include "core/session/Socket.h"
 #include "core/session/UserInfo.h"
-#include "core/util/Value.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -17,31 +17,10 @@ using SocketOp = std::function<void(Socket *)>;
 Q_DECLARE_METATYPE(SocketOp)
 
 namespace {
-
 QByteArray frame(const char *headerHex, const QByteArray &body)
 {
     return QByteArray::fromHex(headerHex) + body;
 }
-
-/// Every notification posted in the context, as "name" or "name=object text".
-class Recorder : public QObject
-{
-public:
-    explicit Recorder(AppContext &ctx)
-    {
-        ctx.notificationCenter()->addObserver(this, {}, [this](const Notification &n) {
-            posts.append(Value::isNone(n.object) ? n.name : n.name + u'=' + Value::text(n.object));
-        });
-    }
-    int count(const QString &name) const
-    {
-        return int(std::count_if(posts.cbegin(), posts.cend(), [&](const QString &p) {
-            return p == name || p.startsWith(name + u'=');
-        }));
-    }
-    QStringList posts;
-};
-
 } // namespace
 
 /// A fresh context whose channel talks to its own fake server.
@@ -52,7 +31,7 @@ struct Session
     FakeSessionServer &server = h.sessionServer();
     TestContext &ctx = h.testContext();
     Socket *socket = Socket::socket();
-    Recorder recorder{ctx.context()};
+    NotificationRecorder recorder{ctx->notificationCenter(), {}, true};
 };
 
 class TestSocket : public QObject
@@ -123,16 +102,16 @@ private slots:
         QFETCH(QStringList, expected);
         Session s;
         QTRY_VERIFY(s.ready());
-        s.recorder.posts.clear();
+        s.recorder.names.clear();
         // A closing frame that every case posts, so that the wait ends on it. It comes in two
         // pieces, the second once the rest has been applied: a frame split across reads arrives whole.
         const QByteArray end = frame("0000000024000000", "{\"Msg\":\"end\"}");
         s.server.send(bytes + end.left(11));
-        QTRY_COMPARE(s.recorder.posts.size(), expected.size());
+        QTRY_COMPARE(s.recorder.names.size(), expected.size());
         s.server.send(end.mid(11));
-        QTRY_VERIFY(s.recorder.posts.contains(QStringLiteral("erweima=end")));
-        s.recorder.posts.removeLast();
-        QCOMPARE(s.recorder.posts, expected);
+        QTRY_VERIFY(s.recorder.names.contains(QStringLiteral("erweima=end")));
+        s.recorder.names.removeLast();
+        QCOMPARE(s.recorder.names, expected);
     }
 
     // The alert first, then the record is cleared, then the screens are told.
@@ -225,7 +204,7 @@ private slots:
         QTRY_COMPARE(s.server.connectionCount(), connections);
         QTRY_VERIFY(s.ready());
         s.server.send(frame("0000000024000000", "{\"Msg\":\"after\"}"));
-        QTRY_VERIFY(s.recorder.posts.contains(QStringLiteral("erweima=after")));
+        QTRY_VERIFY(s.recorder.names.contains(QStringLiteral("erweima=after")));
         QCOMPARE(s.recorder.count(QStringLiteral("LoginSuccessInfo")), 0);
     }
 
@@ -256,7 +235,7 @@ private slots:
         QTRY_VERIFY(!s.socket->asyncSocket() && s.socket->connectAttempts() == 2);
         if (serverBack)
             QVERIFY(s.server.listenAgain());
-        s.recorder.posts.clear();
+        s.recorder.names.clear();
         s.socket->startConnection(QStringLiteral("{\"n\":\"1\"}"), 4);
         s.socket->userlogin(QStringLiteral("13900001111"), QStringLiteral("pw"));
         s.socket->startConnection(QStringLiteral("{\"n\":\"2\"}"), 4);
@@ -269,7 +248,7 @@ private slots:
         QTRY_COMPARE(s.server.received(), expected);
         QCOMPARE(s.recorder.count(QStringLiteral("SocketDismissConnect")), dismissals);
         s.server.send(frame("0000000001000000", "{}"));
-        QTRY_VERIFY(s.recorder.posts.contains(QStringLiteral("LoginSuccessInfo={}")));
+        QTRY_VERIFY(s.recorder.names.contains(QStringLiteral("LoginSuccessInfo={}")));
     }
 
     // Frames with an empty body: one alone at the end of a read, one just before the server
@@ -304,38 +283,27 @@ private slots:
         QCOMPARE(alerts->texts(), QStringList(2, QStringLiteral("暂时无法连接到服务器，稍后重试")));
     }
 
-    // With nothing listening the channel keeps trying, but paced: growing delays, not a loop.
+    // With nothing listening the channel keeps trying, but paced: growing delays, not a loop. Once
+    // it has connected the pacing starts afresh: the next loss retries at once.
     void backoffWhileTheServerIsAway()
     {
+        const quint16 port = FakeSessionServer::unusedPort();
         TestContext ctx;
-        ctx->mutableConfig().sessionPort = FakeSessionServer::unusedPort();
-        const ReconnectBackoff::Policy policy{10, 80, 0.2};
+        ctx->mutableConfig().sessionPort = port;
         QElapsedTimer wall;
         wall.start();
         const std::clock_t cpuStart = std::clock();
         Socket *socket = Socket::socket();
-        socket->setBackoffPolicy(policy);
+        socket->setBackoffPolicy({10, 80, 0.2});
         QTRY_VERIFY_WITH_TIMEOUT(socket->connectAttempts() >= 7, 10000);
         const double cpuMs = 1000.0 * double(std::clock() - cpuStart) / CLOCKS_PER_SEC;
         // Start-up and the immediate retry, then at least 8, 16, 32, 64 and 64 ms apart.
         QVERIFY2(wall.elapsed() >= 8 + 16 + 32 + 64 + 64, qPrintable(QString::number(wall.elapsed())));
         QVERIFY2(cpuMs < 0.5 * double(wall.elapsed()) + 20, qPrintable(QStringLiteral("%1 ms CPU").arg(cpuMs)));
-    }
-
-    // A connect resets the pacing (the next loss retries at once); reConnect does not wait.
-    void backoffResetsAndForegroundRetriesAtOnce()
-    {
-        const quint16 port = FakeSessionServer::unusedPort();
-        TestContext ctx;
-        ctx->mutableConfig().sessionPort = port;
-        Socket *socket = Socket::socket();
-        socket->setBackoffPolicy({60000, 60000, 0});   // later retries would never come in time
-        QTRY_COMPARE(socket->connectAttempts(), 2);     // start-up, then the immediate retry
-        QTRY_VERIFY(!socket->asyncSocket());
         FakeSessionServer server(port);
         QVERIFY(server.isListening());
-        socket->reConnect();
         QTRY_VERIFY(socket->isConnected());
+        socket->setBackoffPolicy({60000, 60000, 0});   // a paced retry would never come in time
         server.dropConnection();
         QTRY_COMPARE(server.connectionCount(), 2);
         QTRY_VERIFY(socket->isConnected());
@@ -347,7 +315,7 @@ private slots:
         s.socket->setWriteTimeoutMs(300);
         QTRY_VERIFY(s.ready());
         s.server.stopReading();
-        s.recorder.posts.clear();
+        s.recorder.names.clear();
         s.socket->startConnection(QStringLiteral("{\"a\":\"%1\"}").arg(QString(16 << 20, u'x')), 4);
         QTRY_COMPARE_WITH_TIMEOUT(s.server.connectionCount(), 2, 10000);
         QCOMPARE(s.recorder.count(QStringLiteral("SocketDismissConnect")), 1);

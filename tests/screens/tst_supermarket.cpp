@@ -23,12 +23,10 @@ struct RecordingOpener : UrlOpener
 
 QByteArray page(int first, int count, int total)
 {
-    QByteArray rows;
-    for (int i = first; i < first + count; ++i)
-        rows += (rows.isEmpty() ? "" : ",") + QByteArray(R"({"resourceId":)") + QByteArray::number(i)
-                + R"(,"nsortName":"螺纹钢","spec":"Φ25","price":3650,"currentState":1,"YieldlyTel":"8)"
-                + QByteArray::number(i) + R"(","Tel":""})";
-    return R"({"errorCode":0,"total":")" + QByteArray::number(total) + R"(","data":[)" + rows + "]}";
+    return ScreenHarness::listReply(first, count, [](int i) {
+        return R"({"resourceId":)" + QByteArray::number(i) + R"(,"nsortName":"螺纹钢","spec":"Φ25","price":3650,"currentState":1,"YieldlyTel":"8)"
+               + QByteArray::number(i) + R"(","Tel":""})";
+    }, R"("total":")" + QByteArray::number(total) + R"(",)");
 }
 
 const QString kList = QStringLiteral("Market/Search");

@@ -41,12 +41,17 @@ void ScreenHarness::reply(const QString &path, const QByteArray &json)
     m_service.setReply(path, ScriptedReply::json(json));
 }
 
-void ScreenHarness::serveNamedRows(const QString &path, int count, PagedListModel &model)
+QByteArray ScreenHarness::listReply(int first, int count, const std::function<QByteArray(int)> &row, const QByteArray &head)
 {
     QByteArray rows;
-    for (int i = 0; i < count; ++i)
-        rows += (i ? ",{\"name\":\"行 " : "{\"name\":\"行 ") + QByteArray::number(i) + "\"}";
-    reply(path, R"({"errorCode":0,"data":[)" + rows + "]}");
+    for (int i = first; i < first + count; ++i)
+        rows += (i > first ? "," : "") + row(i);
+    return R"({"errorCode":0,)" + head + R"("data":[)" + rows + "]}";
+}
+
+void ScreenHarness::serveNamedRows(const QString &path, int count, PagedListModel &model)
+{
+    reply(path, listReply(0, count, [](int i) { return "{\"name\":\"行 " + QByteArray::number(i) + "\"}"; }));
     model.setPageSize(count);
     model.setFetch([path](Request *r, int, int) { r->startConnection(path); });
 }

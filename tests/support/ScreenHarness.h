@@ -8,6 +8,7 @@
 
 #include <QStringList>
 #include <QVariantMap>
+#include <functional>
 
 /// One screen under test without a window: a fresh context, a scripted fake service (path to
 /// reply, every request recorded), a navigation stack and the recorded alerts, so that a screen's
@@ -47,6 +48,8 @@ public:
 
     /// Scripts the JSON body the service answers on path (status 200).
     void reply(const QString &path, const QByteArray &json);
+    /// A list reply: {"errorCode":0,<head>"data":[row(first), ... row(first + count - 1)]}.
+    static QByteArray listReply(int first, int count, const std::function<QByteArray(int)> &row, const QByteArray &head = {});
     /// Scripts count rows {"name": "行 i"} on path and has model fetch them as its one page.
     void serveNamedRows(const QString &path, int count, PagedListModel &model);
     /// Runs the event loop until every request made so far has been answered and delivered.

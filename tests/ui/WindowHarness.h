@@ -10,6 +10,7 @@
 #include <QQuickWindow>
 #include <QTest>
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 /// The real tab shell in its window over a test context: what a window test drives and looks at.
@@ -42,17 +43,36 @@ struct WindowHarness
         return item->property("busy").toBool()
                || std::any_of(children.cbegin(), children.cend(), [](QQuickItem *c) { return busy(c); });
     }
-    /// The item named `name` in the visual tree under root (list rows have no object parent, so
-    /// findChild does not reach them).
-    static QQuickItem *itemNamed(QQuickItem *root, const QString &name)
+    /// The first item under root (root included) for which is(item) holds, through the visual
+    /// tree: list rows have no object parent, so findChild does not reach them.
+    static QQuickItem *find(QQuickItem *root, const std::function<bool(QQuickItem *)> &is)
     {
-        if (root->objectName() == name)
+        if (!root || is(root))
             return root;
         const auto children = root->childItems();
         for (QQuickItem *c : children)
-            if (QQuickItem *found = itemNamed(c, name))
+            if (QQuickItem *found = find(c, is))
                 return found;
         return nullptr;
+    }
+    static QQuickItem *itemNamed(QQuickItem *root, const QString &name)
+    {
+        return find(root, [&name](QQuickItem *i) { return i->objectName() == name; });
+    }
+    /// The first shown item in the window whose property has that value.
+    QQuickItem *shownWith(const char *property, const QVariant &value) const
+    {
+        return find(window()->contentItem(), [&](QQuickItem *i) { return i->isVisible() && i->property(property) == value; });
+    }
+    /// The page that controller drives.
+    QQuickItem *pageOf(QObject *controller) const
+    {
+        return find(window()->contentItem(),
+                    [controller](QQuickItem *i) { return i->property("controller").value<QObject *>() == controller; });
+    }
+    void click(QQuickItem *item) const
+    {
+        QTest::mouseClick(window(), Qt::LeftButton, {}, item->mapToScene(item->boundingRect().center()).toPoint());
     }
     /// The window drawn once what was posted and what was let go are done with.
     QImage grab() const

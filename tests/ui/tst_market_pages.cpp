@@ -31,24 +31,6 @@ namespace {
 using Ready = std::function<bool()>;
 using Show = std::function<Ready(ViewController *home)>;
 const Ready kNothingMore = [] { return true; };
-/// The first visible item under root whose property has that value.
-QQuickItem *findItem(QQuickItem *root, const char *property, const QVariant &value)
-{
-    const auto children = root->childItems();
-    for (QQuickItem *c : children) {
-        if (!c->isVisible())
-            continue;
-        if (c->property(property) == value)
-            return c;
-        if (QQuickItem *found = findItem(c, property, value))
-            return found;
-    }
-    return nullptr;
-}
-void click(WindowHarness &w, QQuickItem *item)
-{
-    QTest::mouseClick(w.window(), Qt::LeftButton, {}, item->mapToScene({item->width() / 2, item->height() / 2}).toPoint());
-}
 } // namespace
 
 Q_DECLARE_METATYPE(Show)
@@ -141,13 +123,13 @@ private slots:
         QVERIFY(w.open());
         const auto settled = [&w] { return w.ctx->findChildren<Request *>().isEmpty() && !w.busy(); };
         QTRY_VERIFY(settled());
-        click(w, findItem(w.window()->contentItem(), "text", QStringLiteral("招标")));
+        w.click(w.shownWith("text", QStringLiteral("招标")));
         auto *market = qobject_cast<Bidding *>(w.home()->navigationController()->topViewController());
         QVERIFY(market);
         QTRY_VERIFY_WITH_TIMEOUT(market->mainlist()->count() > 0 && settled(), 10000);
         WindowHarness::keep(w.grab(), QStringLiteral("market-tenders"));
         const QString kind = market->mainlist()->get(0).value(QStringLiteral("nsortName")).toString();
-        click(w, findItem(w.window()->contentItem(), "nsortName", kind));
+        w.click(w.shownWith("nsortName", kind));
         auto *detail = qobject_cast<HomeBiddingDetail *>(w.home()->navigationController()->topViewController());
         QVERIFY(detail);
         QTRY_VERIFY_WITH_TIMEOUT(!detail->fields().isEmpty() && settled(), 10000);

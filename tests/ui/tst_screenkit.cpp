@@ -63,18 +63,6 @@ const QString kTel = QStringLiteral("13800000001");
 // Where the login and account pages put their controls, in window points.
 const QPoint kMobile(200, 101), kPassword(200, 145), kLoginButton(160, 207), kAccountTab(280, 543);
 
-/// The first item under item for which is(item) holds.
-QQuickItem *find(QQuickItem *item, const std::function<bool(QQuickItem *)> &is)
-{
-    if (is(item))
-        return item;
-    const auto children = item->childItems();
-    for (QQuickItem *c : children)
-        if (QQuickItem *found = find(c, is))
-            return found;
-    return nullptr;
-}
-
 /// One start of the app over a data folder: the real shell and window against the local market
 /// service.
 struct Start : WindowHarness
@@ -97,6 +85,7 @@ struct Start : WindowHarness
     /// The number the account page shows, or nothing while another page is on top.
     QString shownTel() const { return top<MyAccount>() ? top<MyAccount>()->property("userTel").toString() : QString(); }
     PlatformAlert *alert() { return ctx->service<Alerts>()->topAlert(); }
+    using WindowHarness::click;
     // A stack view ignores input while it moves: wait for it to stand still.
     void click(QPoint at)
     {
@@ -230,7 +219,7 @@ private slots:
         QTRY_VERIFY(!buy->fields().isEmpty() && !s.busy());
         const auto input = [&](const char *key) {
             FormField *field = buy->form()->field(QString::fromLatin1(key));
-            return find(s.window()->contentItem(), [field](QQuickItem *i) { return i->property("field").value<FormField *>() == field; });
+            return s.find(s.window()->contentItem(), [field](QQuickItem *i) { return i->property("field").value<FormField *>() == field; });
         };
         const auto keys = [&](const char *text) {
             for (; *text; ++text)
@@ -256,9 +245,9 @@ private slots:
         QTRY_COMPARE(s.alert() ? s.alert()->message() : QString(), GoBuy::orderPlacedText());
         QTest::keyClick(s.window(), Qt::Key_Return);
         QTRY_VERIFY(!s.alert());
-        QQuickItem *button = find(s.window()->contentItem(), [](QQuickItem *i) { return i->property("text").toString() == u"订单已提交"; });
+        QQuickItem *button = s.find(s.window()->contentItem(), [](QQuickItem *i) { return i->property("text").toString() == u"订单已提交"; });
         QVERIFY(button && !button->isEnabled());
-        QTest::mouseClick(s.window(), Qt::LeftButton, {}, button->mapToScene(button->boundingRect().center()).toPoint());
+        s.click(button);
         s.shoot(QStringLiteral("buying-ordered"));
         QCOMPARE(orders(), before + 1);
     }

@@ -10,7 +10,6 @@
 #include "core/session/SQLITE.h"
 #include "core/session/UserInfo.h"
 
-#include <QTcpServer>
 #include <QTest>
 #include <memory>
 
@@ -126,34 +125,6 @@ private slots:
         QCOMPARE(unread(hostile), QStringLiteral("1"));
         QCOMPARE(unread(QStringLiteral("12")), QStringLiteral("2"));
         QCOMPARE(badge()->number(), QStringLiteral("4"));
-    }
-
-    void ownSendLeavesEmptyUnread()
-    {
-        QTcpServer session;
-        QVERIFY(session.listen(QHostAddress::LocalHost, 0));
-        ctx().mutableConfig().sessionPort = session.serverPort();
-        receive(incoming(QStringLiteral("9")));
-        receive(incoming(QStringLiteral("9")));
-        m_posted->take();
-
-        const QVariantMap sent = manager()->socketSendMessage(QStringLiteral("报价 4300"), QStringLiteral("9"),
-                                                              QStringLiteral("15"));
-        QCOMPARE(unread(QStringLiteral("9")), QString(""));
-        QCOMPARE(row(QStringLiteral("9")).value("message").toString(), QStringLiteral("报价 4300"));
-        // The badge is not recounted by a send.
-        QCOMPARE(badge()->number(), QStringLiteral("2"));
-        manager()->updateBadgeValue();
-        QVERIFY(badge()->isHidden());
-
-        // Exactly what went out is stored, after the two received messages.
-        const QVariantList stored = store()->selectSQLFromtable(QStringLiteral("chat7to9"), QString(), QVariant(), 0, 0, 0);
-        QCOMPARE(stored.size(), 3);
-        QVariantMap last = stored.last().toMap();
-        last.remove(QStringLiteral("id"));
-        for (auto it = sent.cbegin(); it != sent.cend(); ++it)
-            QCOMPARE(last.value(it.key()).toString(), it.value().toString());
-        QVERIFY(m_posted->take().isEmpty());
     }
 
     void soundsAndOpenConversation_data()

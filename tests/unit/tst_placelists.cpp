@@ -1,6 +1,4 @@
-#include "core/util/Custom.h"
 #include "core/util/PlaceLists.h"
-#include "core/util/Value.h"
 
 #include "TestContext.h"
 
@@ -10,36 +8,6 @@ class TestPlaceLists : public QObject
 {
     Q_OBJECT
 private slots:
-    void listsKeyedByDivisionCodes_data()
-    {
-        QTest::addColumn<QString>("list");
-        QTest::addColumn<QString>("cityIdKey");
-        QTest::newRow("market filters") << "Province" << "provinceID";
-        QTest::newRow("delivery places") << "AllCity" << "cityId";
-    }
-    void listsKeyedByDivisionCodes()
-    {
-        QFETCH(QString, list);
-        QFETCH(QString, cityIdKey);
-        TestContext ctx;
-        const QVariantList provinces = Value::list(Custom::loadPlistName(list));
-        QCOMPARE(provinces.size(), 34);
-        int cities = 0;
-        for (const QVariant &p : provinces) {
-            const QVariantMap province = p.toMap();
-            const QString id = province.value(QStringLiteral("provinceID")).toString();
-            QCOMPARE(id.size(), 2);
-            for (const QVariant &c : Value::list(province.value(QStringLiteral("citys")))) {
-                const QVariantMap city = c.toMap();
-                const QString cityId = city.value(cityIdKey).toString();
-                QVERIFY2(cityId.size() == 4 && cityId.startsWith(id), qPrintable(cityId));
-                QVERIFY(city.contains(QStringLiteral("lat")) && city.contains(QStringLiteral("lng")));
-                ++cities;
-            }
-        }
-        QCOMPARE(cities, 337);
-    }
-
     void nearestPlace_data()
     {
         QTest::addColumn<double>("lat");

@@ -35,12 +35,10 @@ private slots:
         QTest::newRow("spaces and sign") << QVariant(QStringLiteral("  -42x")) << -42;
         QTest::newRow("overflow clamps") << QVariant(QStringLiteral("99999999999")) << INT_MAX;
         QTest::newRow("underflow clamps") << QVariant(QStringLiteral("-99999999999")) << INT_MIN;
-        QTest::newRow("decimal text") << QVariant(QStringLiteral("3.9")) << 3;
         QTest::newRow("double") << QVariant(3.9) << 3;
         QTest::newRow("negative double") << QVariant(-3.9) << -3;
         QTest::newRow("none") << QVariant() << 0;
         QTest::newRow("bool") << QVariant(true) << 1;
-        QTest::newRow("empty") << QVariant(QStringLiteral("")) << 0;
     }
     void intValue()
     {
