@@ -4,6 +4,7 @@
 #include "core/session/UserInfo.h"
 #include "core/util/Custom.h"
 #include "core/util/Value.h"
+#include "screens/account/AccountInfoEditText.h"
 #include "screens/market/InfoSelector.h"
 #include "screens/market/ProductsSelected.h"
 
@@ -73,7 +74,13 @@ void AccountInfo::didSelectRow(int index)
 {
     if (!m_editing || index <= Mobile || index >= RowCount)
         return;
-    if (index == Place) {
+    if (index == Contact || index == Company) {
+        auto *editor = new AccountInfoEditText;
+        editor->setTitle(index == Contact ? QStringLiteral("输入联系人") : QStringLiteral("请入公司名称"));
+        editor->setIdx(index);
+        editor->setDelegate(this);
+        presentViewController(editor);
+    } else if (index == Place) {
         auto *picker = new InfoSelector;
         picker->setTitle(QStringLiteral("城市选择"));
         picker->setHideRightView(true);
@@ -91,7 +98,6 @@ void AccountInfo::didSelectRow(int index)
         picker->setDelegate(this, this);
         pushViewController(picker);
     }
-    // The contact person and the company name are typed in the text editor.
 }
 
 void AccountInfo::infoEditDidFinish(const QString &text, int index)

@@ -2,6 +2,7 @@
 
 #include "app/SubmitGuard.h"
 #include "app/SuperController.h"
+#include "screens/account/AccountInfoEditTextDelegate.h"
 #include "screens/market/InfoSelectorDelegate.h"
 
 #include <QVariantList>
@@ -9,7 +10,7 @@
 /// The company profile: mobile number, contact person, company name, place and standing
 /// supply/demand. "编辑" (only for a company not yet certified) makes rows 1 to 4 editable;
 /// "保存" sends the working copy, which reaches the user record once the service accepted it.
-class AccountInfo : public SuperController, public InfoSelectorDelegate
+class AccountInfo : public SuperController, public InfoSelectorDelegate, public AccountInfoEditTextDelegate
 {
     Q_OBJECT
     Q_PROPERTY(bool editShown READ editShown CONSTANT)
@@ -33,7 +34,7 @@ public:
     /// A row by its index (0 to 4); only while editing, and never the mobile number.
     Q_INVOKABLE void didSelectRow(int index);
     /// The text editor's "完成": the typed text (possibly empty) replaces the row's value.
-    void infoEditDidFinish(const QString &text, int index);
+    void infoEditDidFinish(const QString &text, int index) override;
 
     /// A place as shown: "province city", or the city alone when the two are the same.
     static QString placeText(const QString &province, const QString &city);
