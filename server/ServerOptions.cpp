@@ -34,8 +34,9 @@ ServerOptions ServerOptions::parse(const QStringList &arguments)
     const QCommandLineOption trust(QStringLiteral("trust-user-ids"), QStringLiteral("Accept service calls that carry no session key."));
     const QCommandLineOption maxConnections(QStringLiteral("max-connections"), QStringLiteral("Open connections per port (default: from the descriptor limit)."), QStringLiteral("N"));
     const QCommandLineOption idle(QStringLiteral("idle-timeout"), QStringLiteral("Seconds an idle HTTP connection, or a session without a login, stays open (default 30)."), QStringLiteral("S"));
+    const QCommandLineOption printCodes(QStringLiteral("print-codes"), QStringLiteral("Write the verification codes into the log, for testers (there is no SMS gateway)."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Print this help and exit."));
-    parser.addOptions({help, httpPort, sessionPort, dataDir, listen, demo, demoUsers, demoScale, trust, maxConnections, idle});
+    parser.addOptions({help, httpPort, sessionPort, dataDir, listen, demo, demoUsers, demoScale, trust, printCodes, maxConnections, idle});
     o.usage = QStringLiteral("usage: ") + parser.helpText().section(QLatin1String("Usage: "), 1);
 
     if (!parser.parse(arguments)) {
@@ -74,6 +75,7 @@ ServerOptions ServerOptions::parse(const QStringList &arguments)
     if (parser.isSet(demoScale) && !readInt(parser.value(demoScale), 1, 1000, o.demoScale))
         o.error = QStringLiteral("--demo-scale needs a factor from 1 to 1000");
     o.trustUserIds = parser.isSet(trust);
+    o.printCodes = parser.isSet(printCodes);
     if (parser.isSet(maxConnections) && !readInt(parser.value(maxConnections), 1, 100000, o.maxConnections))
         o.error = QStringLiteral("--max-connections needs a count from 1 to 100000");
     if (parser.isSet(idle) && !readInt(parser.value(idle), 1, 86400, o.idleSeconds))

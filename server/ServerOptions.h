@@ -15,6 +15,7 @@ struct ServerOptions
     int demoUsers = 0;          ///< extra demo accounts 14000000000 + i (load tests), with --demo
     int demoScale = 1;          ///< with --demo: the market this many times the demo's size
     bool trustUserIds = false;  ///< accept service calls without a session key
+    bool printCodes = false;    ///< write verification codes into the log (there is no SMS gateway)
     int maxConnections = 0;     ///< per listener; 0 = from the descriptor limit
     int idleSeconds = 30;       ///< idle HTTP connections and session connections without a login
     QString error;              ///< set when the command line could not be read

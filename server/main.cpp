@@ -76,6 +76,7 @@ int main(int argc, char *argv[])
     HttpService http(db, dataDir, keys, HttpService::Limits{16 * 1024 * 1024, options.idleSeconds * 1000, cap});
     SessionServer session(db, keys, cap, options.idleSeconds * 1000);
     http.setTrustUserIds(options.trustUserIds);
+    http.setPrintCodes(options.printCodes);
     QObject::connect(&http, &HttpService::pushNotice, &session, &SessionServer::sendPushNotice);
     http.setOnlineCheck([&session](qint64 userId) { return session.isOnline(userId); });
 

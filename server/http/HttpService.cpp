@@ -50,7 +50,7 @@ HttpService::HttpService(MarketDatabase &db, const QString &dataDir, const Sessi
     : QObject(parent),
       m_env{db, QDir(dataDir).filePath(QStringLiteral("pictures")),
             [this](qint64 userId, int code) { m_pendingPushes.append({userId, code}); },
-            [](qint64) { return false; }, &keys, false, {}},
+            [](qint64) { return false; }, &keys, false, false, {}},
       m_limits(limits),
       m_server(new BoundedTcpServer(QStringLiteral("http"), limits.maxConnections, this))
 {
@@ -90,6 +90,10 @@ HttpResponse HttpService::respond(const HttpRequest &request)
     if (request.method == "GET") {
         if (path.startsWith(QLatin1String("pictures/"), Qt::CaseInsensitive))
             return picture(path.mid(9));
+        // The application store's version lookup, played for the app's "检查新版本": the latest
+        // release is the one the app is built as.
+        if (path.compare(QLatin1String("lookup"), Qt::CaseInsensitive) == 0)
+            return {200, "application/json; charset=utf-8", R"({"resultCount":1,"results":[{"version":"1.0.0"}]})"};
         if (path.startsWith(QLatin1String("articles/"), Qt::CaseInsensitive)) {
             const qint64 article = path.mid(9).toLongLong();
             const QByteArray ticket = QUrlQuery(QString::fromLatin1(request.query)).queryItemValue(QStringLiteral("t")).toLatin1();

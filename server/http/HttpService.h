@@ -37,6 +37,7 @@ public:
     /// Lets replies tell whether a user is online on the session server.
     void setOnlineCheck(std::function<bool(qint64)> isOnline);
     void setTrustUserIds(bool trust) { m_env.trustUserIds = trust; }
+    void setPrintCodes(bool print) { m_env.printCodes = print; }
     const RouteTable &routes() const { return m_routes; }
 
     /// The answer to one complete request.

@@ -20,6 +20,8 @@ struct RouteEnv
     const SessionKeys *keys = nullptr;
     /// Believe the user ids in the info blocks without a session key (clients that send none).
     bool trustUserIds = false;
+    /// Write verification codes into the log; off, the log only says that one was sent.
+    bool printCodes = false;
     /// Signs the article page addresses given to logged-in readers (random for each run).
     QByteArray pageSecret;
 };

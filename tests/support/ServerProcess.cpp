@@ -21,7 +21,7 @@ bool ServerProcess::start(const QStringList &extraArguments, int timeoutMs)
 {
     QStringList args{QStringLiteral("--http-port"), QStringLiteral("0"),
                      QStringLiteral("--session-port"), QStringLiteral("0"),
-                     QStringLiteral("--data-dir"), m_dir.path()};
+                     QStringLiteral("--data-dir"), m_dir.path(), QStringLiteral("--print-codes")};
     args << extraArguments;
     // A restart must read the new process's ports, not the old line.
     m_stdout.clear();

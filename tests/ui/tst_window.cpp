@@ -14,7 +14,10 @@
 #include "core/session/SQLITE.h"
 #include "core/session/UserInfo.h"
 #include "core/session/datamodel.h"
+#include "screens/account/MyAccount.h"
 #include "screens/account/UserLogin.h"
+#include "screens/info/ArticleList.h"
+#include "screens/info/OpenWebsite.h"
 #include "app/PagedListModel.h"
 #include "screens/im/AddFriendsWithContacts.h"
 #include "screens/im/AllMyfriendsViewController.h"
@@ -148,6 +151,49 @@ private slots:
             for (const char *name : {"李娜", "王强", "赵敏"})
                 rows.append({{"title", QString::fromUtf8(name)}, {"subtitle", "13800000002"}, {"marked", false}});
             all->shujuArr()->setRows(rows);
+        });
+        // The account tab and one of its sections, as a logged-in user sees them.
+        const auto account = [](Window &w) {
+            UserInfo *user = w.ctx->service<UserInfo>();
+            user->setUserName(QStringLiteral("王建国"));
+            user->setUserTel(QStringLiteral("13800000001"));
+            user->setCompanyName(QStringLiteral("上海申钢贸易有限公司"));
+            user->setProvince(QStringLiteral("上海"));
+            user->setCity(QStringLiteral("上海"));
+            user->setIsOnline(true);
+            w.shell->pressedItemFromButtonTag(3);
+            return static_cast<MyAccount *>(w.shell->getViewControllerWithIndex(3));
+        };
+        QTest::newRow("account tab") << Action([account](Window &w) { account(w); });
+        QTest::newRow("account tab, profile") << Action([account](Window &w) {
+            account(w)->didSelectSection(MyAccount::Profile);
+        });
+        QTest::newRow("registration") << Action([](Window &w) {
+            auto *login = new UserLogin;
+            w.home()->pushViewController(login);
+            login->didSelectRow(0);
+        });
+        QTest::newRow("information centre") << Action([](Window &w) {
+            auto *list = new ArticleList;
+            w.home()->presentViewController(list);
+            QTRY_VERIFY(!list->mainlist()->loading());   // nobody answers in this test
+            QList<QVariantMap> rows;
+            for (const char *title : {"国内钢市：螺纹钢期货高位震荡，现货成交一般", "铁矿石港口库存连续三周回升",
+                                      "发改委：稳步推进钢铁行业产能置换", "华东地区热轧板卷价格小幅上涨"})
+                rows.append({{"title", QString::fromUtf8(title)}, {"image", QString()}, {"url", "http://127.0.0.1/"}});
+            list->mainlist()->setRows(rows);
+        });
+        QTest::newRow("paid article") << Action([](Window &w) {
+            auto *reader = new OpenWebsite;
+            reader->setUrlString(QStringLiteral("http://127.0.0.1:9/articles/1"));
+            reader->setSiteInfo({{"Description", "本周钢市回顾：需求端走弱，库存去化放缓，后市以震荡为主，建议贸易商控制库存、快进快出。"},
+                                 {"ChargeMoney", "5"}, {"ArticleId", "1"}});
+            w.home()->pushViewController(reader);
+        });
+        QTest::newRow("terms in the reader") << Action([](Window &w) {
+            auto *reader = new OpenWebsite;
+            reader->setUrlString(OpenWebsite::termsPage());
+            w.home()->pushViewController(reader);
         });
     }
     void everyViewRenders()

@@ -38,6 +38,7 @@ void Config::addOptions(QCommandLineParser &parser)
         {QStringLiteral("data-dir"), QStringLiteral("Folder for the user's data."), QStringLiteral("dir")},
         {QStringLiteral("contacts-dir"), QStringLiteral("Folder of the address book's vCard files."), QStringLiteral("dir")},
         {QStringLiteral("call-centre"), QStringLiteral("The market's call-centre number."), QStringLiteral("number")},
+        {QStringLiteral("version-url"), QStringLiteral("Lookup address of the version check."), QStringLiteral("url")},
     });
 }
 
@@ -62,13 +63,15 @@ Config Config::fromParser(const QCommandLineParser &parser, const QProcessEnviro
             c.contactsDir = QDir(value).absolutePath();
         } else if (key == u"call-centre") {
             c.callCentreNumber = value.trimmed();
+        } else if (key == u"version-url") {
+            c.versionLookupUrl = QUrl(value.trimmed());
         }
     };
     const struct { const char *env; const char *key; } vars[] = {
         {"VELMORA_SERVICE_URL", "service-url"}, {"VELMORA_ADVICE_URL", "advice-url"},
         {"VELMORA_SESSION_HOST", "session-host"}, {"VELMORA_SESSION_PORT", "session-port"},
         {"VELMORA_DATA_DIR", "data-dir"}, {"VELMORA_CONTACTS_DIR", "contacts-dir"},
-        {"VELMORA_CALL_CENTRE", "call-centre"},
+        {"VELMORA_CALL_CENTRE", "call-centre"}, {"VELMORA_VERSION_URL", "version-url"},
     };
     // The environment first, then the command line over it.
     for (const auto &v : vars) {

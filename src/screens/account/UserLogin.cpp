@@ -1,4 +1,5 @@
 #include "screens/account/UserLogin.h"
+#include "screens/account/ResetPass.h"
 
 #include "app/NavigationStack.h"
 #include "core/platform/AppContext.h"
@@ -150,7 +151,10 @@ void UserLogin::popViewController()
 void UserLogin::didSelectRow(int row)
 {
     textFieldInputDidFinish();
-    // The registration and password-reset screens come with the account screens; each is
-    // pushed here with this screen as its delegate.
-    (void)row;
+    Registration *next = row == 0 ? new Registration : row == 1 ? new ResetPass : nullptr;
+    if (!next)
+        return;
+    // Both flows end back on this screen.
+    next->setDelegate(this);
+    pushViewController(next);
 }

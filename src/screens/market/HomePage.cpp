@@ -5,12 +5,14 @@
 #include "core/platform/AppContext.h"
 #include "core/platform/Logging.h"
 #include "core/platform/ScreenMetrics.h"
-#include "core/platform/UrlOpener.h"
 #include "core/platform/UserDefaults.h"
 #include "core/session/AccountSession.h"
 #include "core/session/UserInfo.h"
 #include "core/util/Value.h"
 #include "screens/account/LoginGate.h"
+#include "screens/info/ArticleList.h"
+#include "screens/info/OpenWebsite.h"
+#include "screens/info/contactUsViewController.h"
 #include "screens/market/AdvertStrip.h"
 #include "screens/market/Auction.h"
 #include "screens/market/BrandStore.h"
@@ -116,10 +118,11 @@ void HomePage::buttonPressed(int tag)
             openUnavailable("UploadEvidence");
         break;
     case kArticleList:
-        openUnavailable("ArticleList");
+        // The information centre is a stack of its own; its back button closes it.
+        presentViewController(new ArticleList);
         break;
     case kContactUs:
-        openUnavailable("contactUsViewController");
+        pushViewController(new contactUsViewController);
         break;
     default:
         break;
@@ -139,10 +142,13 @@ void HomePage::touchesBackground()
 
 void HomePage::touchUpInsideAtImageView(int index)
 {
-    // Until the app has its own web page screen, the advert's page opens in the browser.
+    // The advert's page opens in the reader, which offers the browser from there.
     const QString link = Value::text(m_strip->advertAt(index).value(QStringLiteral("linkUrl")));
-    if (!link.isEmpty() && link != QLatin1String("(null)"))
-        UrlOpener::opener()->openURL(QUrl(link));
+    if (link.isEmpty() || link == QLatin1String("(null)"))
+        return;
+    auto *reader = new OpenWebsite;
+    reader->setUrlString(link);
+    pushViewController(reader);
 }
 
 void HomePage::logout()

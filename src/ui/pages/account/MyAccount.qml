@@ -1,7 +1,9 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Velmora
 
-// Root of the account tab: the user's card (name, mobile number, company) and the logout row.
+// Root of the account tab: the user's card (name, mobile number, company, certify button) and
+// the five section rows, 8 points apart.
 Item {
     id: page
     required property MyAccount controller
@@ -10,41 +12,51 @@ Item {
         anchors.fill: parent
         controller: page.controller
 
-        Rectangle {
-            id: card
-            y: 8
-            width: parent.width
-            height: 112
-            color: "white"
+        Flickable {
+            anchors.fill: parent
+            contentHeight: rows.height + 16
+            boundsBehavior: Flickable.StopAtBounds
             Column {
-                x: 15
-                anchors.verticalCenter: parent.verticalCenter
+                id: rows
+                y: 8
+                width: parent.width
                 spacing: 8
-                Text {
-                    text: page.controller.userName
-                    font.pixelSize: 16
-                    color: "#333333"
+                Rectangle {
+                    width: parent.width
+                    height: 112
+                    color: "white"
+                    Column {
+                        x: 15
+                        anchors.verticalCenter: parent.verticalCenter
+                        spacing: 8
+                        Text { text: page.controller.userName; font.pixelSize: 16; color: "#333333" }
+                        Text { text: page.controller.userTel; font.pixelSize: 13; color: Theme.titleGrey }
+                        Text { text: page.controller.companyName; font.pixelSize: 13; color: Theme.titleGrey }
+                    }
+                    ActionButton {
+                        anchors.right: parent.right
+                        anchors.rightMargin: 15
+                        anchors.verticalCenter: parent.verticalCenter
+                        width: 80
+                        height: 30
+                        title: page.controller.certifyTitle
+                        enabled: !page.controller.certified
+                        opacity: page.controller.certified ? 0.6 : 1
+                        onClicked: page.controller.certifyPressed()
+                    }
                 }
-                Text {
-                    text: page.controller.userTel
-                    font.pixelSize: 13
-                    color: Theme.titleGrey
-                }
-                Text {
-                    text: page.controller.companyName
-                    font.pixelSize: 13
-                    color: Theme.titleGrey
+                Repeater {
+                    model: page.controller.sections
+                    PictureRow {
+                        required property var modelData
+                        required property int index
+                        height: 40
+                        title: modelData.title
+                        picture: modelData.picture
+                        onClicked: page.controller.didSelectSection(index + 1)
+                    }
                 }
             }
-        }
-
-        PictureRow {
-            anchors.top: card.bottom
-            anchors.topMargin: 8
-            height: 40
-            title: page.controller.logoutTitle
-            picture: page.controller.logoutPicture
-            onClicked: page.controller.logoutPressed()
         }
     }
 }
