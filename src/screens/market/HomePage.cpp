@@ -19,6 +19,7 @@
 #include "screens/market/MoreBuy.h"
 #include "screens/market/SuperMarket.h"
 #include "screens/trade/Bidding.h"
+#include "screens/trade/UploadEvidence.h"
 
 #include <QDebug>
 
@@ -113,7 +114,7 @@ void HomePage::buttonPressed(int tag)
         break;
     case kUploadEvidence:
         if (LoginGate::requireLogin(this))
-            openUnavailable("UploadEvidence");
+            pushViewController(new UploadEvidence);
         break;
     case kArticleList:
         openUnavailable("ArticleList");
