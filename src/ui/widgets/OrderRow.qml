@@ -22,10 +22,22 @@ ListRow {
         x: 6
         anchors.verticalCenter: parent.verticalCenter
         spacing: 4
+        // The time (date and clock) takes two lines of its narrow column.
+        Text {
+            width: 66
+            anchors.verticalCenter: parent.verticalCenter
+            text: row.time
+            font.pixelSize: 11
+            color: Theme.titleGrey
+            wrapMode: Text.WordWrap
+            maximumLineCount: 2
+            elide: Text.ElideRight
+        }
         Repeater {
-            model: [[row.time, 70], [row.nsortName, 54], [row.spec, 66], [row.price, row.price ? 44 : 0]]
+            model: [[row.nsortName, 54], [row.spec, 66], [row.price, row.price ? 50 : 0]]
             Text {
                 required property var modelData
+                anchors.verticalCenter: parent.verticalCenter
                 visible: modelData[1] > 0
                 width: modelData[1]
                 text: modelData[0]
@@ -37,7 +49,7 @@ ListRow {
     }
     Text {
         visible: row.mark !== ""
-        x: 258
+        x: row.hasCard ? 200 : 258
         width: 58
         anchors.verticalCenter: parent.verticalCenter
         horizontalAlignment: Text.AlignHCenter
@@ -46,7 +58,8 @@ ListRow {
     }
     SmallButton {
         visible: row.hasCard
-        x: row.actionTitle ? 200 : 258
+        x: row.actionTitle && !row.mark ? 204 : 258
+        width: 48
         anchors.verticalCenter: parent.verticalCenter
         text: "公司"
         onClicked: row.card()
