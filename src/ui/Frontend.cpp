@@ -4,6 +4,7 @@
 #include "app/MainTabBarController.h"
 #include "app/WindowAlertPort.h"
 #include "ui/DesktopUrlOpener.h"
+#include "ui/FileImagePickerPort.h"
 #include "core/platform/AppContext.h"
 #include "ui/QtTextMetrics.h"
 
@@ -57,6 +58,7 @@ void Frontend::installPorts(AppContext &context)
     context.setService<TextMetrics>(std::make_unique<QtTextMetrics>());
     WindowAlertPort::install(context);
     context.setService<UrlOpener>(std::make_unique<DesktopUrlOpener>());
+    context.setService<ImagePickerPort>(std::make_unique<FileImagePickerPort>());
 }
 
 bool Frontend::load(double scale)

@@ -136,6 +136,20 @@ private slots:
         QCOMPARE(code(call(QStringLiteral("2"), [&](Request *r, RequestDelegate *d) {
                      r->toTradeOrderWithDelegate(d, orderId, QStringLiteral("0"), QStringLiteral("sell")); })), 0);
         QCOMPARE(tradeStatus(QStringLiteral("1"), QStringLiteral("buy")), QStringLiteral("9"));
+
+        // A second order the seller gives up leaves both waiting lists for the buyer's given-up one.
+        QCOMPARE(code(call(QStringLiteral("1"), [&](Request *r, RequestDelegate *d) {
+                     r->buyItemFromSuperMark(QStringLiteral("1"), resourceId, 3450.6, 1, d); })), 0);
+        const QString second = rowWhere(call(QStringLiteral("2"), [](Request *r, RequestDelegate *d) {
+            r->orderListWithRole(QStringLiteral("sell"), 1, 1, d); }), QStringLiteral("weight"), QStringLiteral("1")).value(QStringLiteral("id")).toString();
+        QVERIFY(!second.isEmpty());
+        QCOMPARE(code(call(QStringLiteral("2"), [&](Request *r, RequestDelegate *d) { r->giveOrderWithDelegate(d, second, resourceId); })), 0);
+        const auto listed = [&](const QString &user, const QString &role, int status) {
+            return !rowWhere(call(user, [&](Request *r, RequestDelegate *d) { r->orderListWithRole(role, status, 1, d); }),
+                             QStringLiteral("id"), second).isEmpty();
+        };
+        QVERIFY(listed(QStringLiteral("1"), QStringLiteral("buy"), 3));
+        QVERIFY(!listed(QStringLiteral("1"), QStringLiteral("buy"), 1) && !listed(QStringLiteral("2"), QStringLiteral("sell"), 1));
     }
 
     void resourceLifecycle()

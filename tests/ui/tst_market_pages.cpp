@@ -1,6 +1,7 @@
 // The market pages drawn against the local market service with its demo market: each loads
 // without a QML warning once its data has arrived, and its picture is kept.
 #include "ServerProcess.h"
+#include "SessionPeer.h"
 #include "WarningLog.h"
 #include "WindowHarness.h"
 
@@ -20,6 +21,10 @@
 #include "screens/market/SuperMarket.h"
 #include "screens/trade/Bidding.h"
 #include "screens/trade/HomeBiddingDetail.h"
+#include "core/session/UserInfo.h"
+#include "screens/trade/BuyersDidPay.h"
+#include "screens/trade/OrderDetail.h"
+#include "screens/trade/UploadEvidence.h"
 
 #include <QtQml/qqmlextensionplugin.h>
 #include <functional>
@@ -135,6 +140,38 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!detail->fields().isEmpty() && settled(), 10000);
         QCOMPARE(detail->fields().value(QStringLiteral("nsortName")).toString(), kind);
         WindowHarness::keep(w.grab(), QStringLiteral("market-tender-detail"));
+    }
+
+    // 我的业务 after a login: its 已完成的订单 row opens the buyer's completed orders, a row the
+    // order's detail; the evidence screen is pictured from there.
+    void businessHubOpensOrders()
+    {
+        WindowHarness w;
+        w.ctx->mutableConfig().serviceBaseUrl = m_server->baseUrl();
+        auto buyer = SessionPeer::open(m_server->sessionPort(), QStringLiteral("13800000001"), QStringLiteral("demo123"));
+        QVERIFY(buyer);
+        w.ctx->service<UserInfo>()->setBaseInfo(buyer->lastFrame().object());
+        w.ctx->service<UserInfo>()->setIsOnline(true);
+        QVERIFY(w.open());
+        const auto settled = [&w] { return w.ctx->findChildren<Request *>().isEmpty() && !w.busy(); };
+        w.shell->pressedItemFromButtonTag(1);
+        QTRY_VERIFY(settled());
+        WindowHarness::keep(w.grab(), QStringLiteral("orders-hub"));
+        NavigationStack *stack = w.shell->viewControllers().at(1);
+        click(w, findItem(w.window()->contentItem(), "text", QStringLiteral("已完成的订单")));
+        auto *list = qobject_cast<BuyersDidPay *>(stack->topViewController());
+        QVERIFY(list);
+        QTRY_VERIFY_WITH_TIMEOUT(list->dataArray()->count() > 0 && settled(), 10000);
+        WindowHarness::keep(w.grab(), QStringLiteral("orders-completed"));
+        click(w, findItem(w.window()->contentItem(), "time", list->dataArray()->get(0).value(QStringLiteral("time"))));
+        auto *detail = qobject_cast<OrderDetail *>(stack->topViewController());
+        QVERIFY(detail);
+        QTRY_VERIFY_WITH_TIMEOUT(!detail->orderDetailId().isEmpty() && settled(), 10000);
+        WindowHarness::keep(w.grab(), QStringLiteral("orders-detail"));
+        detail->upload();
+        QVERIFY(qobject_cast<UploadEvidence *>(stack->topViewController()));
+        QTRY_VERIFY(settled());
+        WindowHarness::keep(w.grab(), QStringLiteral("orders-evidence"));
     }
 };
 

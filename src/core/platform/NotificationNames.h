@@ -46,6 +46,5 @@ inline const QStringList forOutsideListeners{
     UserLoginInfo, ResponseAddFriendInfo, erweima,   // frames nothing in the client reads
     shoudaoliaotian4,                                // the recent list follows datamodel instead
     RefreshHistoryMSGList, RefreshGetPreFriendList, RefreshAllFrinedsList,
-    MyBusinessPush,                                  // for the business hub, not built yet
 };
 } // namespace NotificationNames

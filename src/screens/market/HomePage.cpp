@@ -21,6 +21,7 @@
 #include "screens/market/MoreBuy.h"
 #include "screens/market/SuperMarket.h"
 #include "screens/trade/Bidding.h"
+#include "screens/trade/UploadEvidence.h"
 
 #include <QDebug>
 
@@ -115,7 +116,7 @@ void HomePage::buttonPressed(int tag)
         break;
     case kUploadEvidence:
         if (LoginGate::requireLogin(this))
-            openUnavailable("UploadEvidence");
+            pushViewController(new UploadEvidence);
         break;
     case kArticleList:
         // The information centre is a stack of its own; its back button closes it.

@@ -5,7 +5,24 @@
 
 #include "screens/trade/BidForm.h"
 #include "screens/trade/Bidding.h"
+#include "screens/trade/BuyerGiveup.h"
+#include "screens/trade/BuyersDealTabBar.h"
+#include "screens/trade/BuyersDealing.h"
+#include "screens/trade/BuyersDealingDetail.h"
+#include "screens/trade/BuyersDidPay.h"
+#include "screens/trade/BuyersUNPay.h"
+#include "screens/trade/BuyersUNPayDetail.h"
 #include "screens/trade/HomeBiddingDetail.h"
+#include "screens/trade/OrderDetail.h"
+#include "screens/trade/OrderList.h"
+#include "screens/trade/OrderSheet.h"
+#include "screens/trade/SellerDidPay.h"
+#include "screens/trade/SellerUNPay.h"
+#include "screens/trade/SellerUNPayDetail.h"
+#include "screens/trade/UploadEvidence.h"
+#include "screens/trade/WaitBuyDetail.h"
+#include "screens/trade/WaitBuyOrder.h"
+#include "screens/trade/WaitBuyTabBar.h"
 
 #include <QtQml/qqml.h>
 
@@ -20,4 +37,74 @@ struct ForeignHomeBiddingDetail
 struct ForeignBidForm
 {
     Q_GADGET QML_FOREIGN(BidForm) QML_NAMED_ELEMENT(BidForm) QML_UNCREATABLE("made by its screen")
+};
+// Every order list and the directed offers are drawn by OrderList's page, every order detail
+// by OrderSheet's.
+struct ForeignOrderList
+{
+    Q_GADGET QML_FOREIGN(OrderList) QML_NAMED_ELEMENT(OrderList) QML_UNCREATABLE("made by its stack")
+};
+struct ForeignOrderSheet
+{
+    Q_GADGET QML_FOREIGN(OrderSheet) QML_NAMED_ELEMENT(OrderSheet) QML_UNCREATABLE("made by its stack")
+};
+struct ForeignBuyersDealTabBar
+{
+    Q_GADGET QML_FOREIGN(BuyersDealTabBar) QML_NAMED_ELEMENT(BuyersDealTabBar) QML_UNCREATABLE("made by its stack")
+};
+struct ForeignWaitBuyTabBar
+{
+    Q_GADGET QML_FOREIGN(WaitBuyTabBar) QML_NAMED_ELEMENT(WaitBuyTabBar) QML_UNCREATABLE("made by its stack")
+};
+struct ForeignUploadEvidence
+{
+    Q_GADGET QML_FOREIGN(UploadEvidence) QML_NAMED_ELEMENT(UploadEvidence) QML_UNCREATABLE("made by its stack")
+};
+struct ForeignBuyersUNPay
+{
+    Q_GADGET QML_FOREIGN(BuyersUNPay) QML_NAMED_ELEMENT(BuyersUNPay) QML_UNCREATABLE("made by its stack")
+};
+struct ForeignBuyersUNPayDetail
+{
+    Q_GADGET QML_FOREIGN(BuyersUNPayDetail) QML_NAMED_ELEMENT(BuyersUNPayDetail) QML_UNCREATABLE("made by its stack")
+};
+struct ForeignBuyersDealing
+{
+    Q_GADGET QML_FOREIGN(BuyersDealing) QML_NAMED_ELEMENT(BuyersDealing) QML_UNCREATABLE("made by its stack")
+};
+struct ForeignBuyersDealingDetail
+{
+    Q_GADGET QML_FOREIGN(BuyersDealingDetail) QML_NAMED_ELEMENT(BuyersDealingDetail) QML_UNCREATABLE("made by its stack")
+};
+struct ForeignBuyerGiveup
+{
+    Q_GADGET QML_FOREIGN(BuyerGiveup) QML_NAMED_ELEMENT(BuyerGiveup) QML_UNCREATABLE("made by its stack")
+};
+struct ForeignBuyersDidPay
+{
+    Q_GADGET QML_FOREIGN(BuyersDidPay) QML_NAMED_ELEMENT(BuyersDidPay) QML_UNCREATABLE("made by its stack")
+};
+struct ForeignSellerUNPay
+{
+    Q_GADGET QML_FOREIGN(SellerUNPay) QML_NAMED_ELEMENT(SellerUNPay) QML_UNCREATABLE("made by its stack")
+};
+struct ForeignSellerUNPayDetail
+{
+    Q_GADGET QML_FOREIGN(SellerUNPayDetail) QML_NAMED_ELEMENT(SellerUNPayDetail) QML_UNCREATABLE("made by its stack")
+};
+struct ForeignSellerDidPay
+{
+    Q_GADGET QML_FOREIGN(SellerDidPay) QML_NAMED_ELEMENT(SellerDidPay) QML_UNCREATABLE("made by its stack")
+};
+struct ForeignWaitBuyOrder
+{
+    Q_GADGET QML_FOREIGN(WaitBuyOrder) QML_NAMED_ELEMENT(WaitBuyOrder) QML_UNCREATABLE("made by its stack")
+};
+struct ForeignWaitBuyDetail
+{
+    Q_GADGET QML_FOREIGN(WaitBuyDetail) QML_NAMED_ELEMENT(WaitBuyDetail) QML_UNCREATABLE("made by its stack")
+};
+struct ForeignOrderDetail
+{
+    Q_GADGET QML_FOREIGN(OrderDetail) QML_NAMED_ELEMENT(OrderDetail) QML_UNCREATABLE("made by its stack")
 };

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class AppContext;
+
+/// The phone's picture sources for a voucher: the photo library (a picture file the user chose)
+/// and the camera. The port turns what was chosen into PNG bytes ready for upload. The default
+/// port has no camera and cannot read pictures (the core has no image codecs); the window's
+/// port reads files with the platform's codecs and looks for a camera where it can.
+class ImagePickerPort
+{
+public:
+    using Picked = std::function<void(const QByteArray &png)>;
+
+    ImagePickerPort() = default;
+    explicit ImagePickerPort(AppContext &) {}
+    virtual ~ImagePickerPort() = default;
+
+    /// Whether a camera can take the picture; when not, the camera button says so.
+    virtual bool hasCamera() const { return false; }
+    /// Takes one picture; picked runs once with its PNG bytes, or empty when none was taken.
+    virtual void takePicture(QObject *receiver, Picked picked)
+    {
+        Q_UNUSED(receiver)
+        if (picked)
+            picked({});
+    }
+    /// The picture in the file as PNG, scaled down to a size fit for upload; empty when the
+    /// file is not a picture.
+    virtual QByteArray pngOfFile(const QString &path) const
+    {
+        Q_UNUSED(path)
+        return {};
+    }
+};

@@ -1,0 +1,48 @@
+#include "screens/trade/OrderSheet.h"
+
+#include "core/util/Value.h"
+
+OrderSheet::OrderSheet(QObject *parent) : SuperController(parent) {}
+
+QString OrderSheet::shown(const QVariantMap &data, const char *key)
+{
+    const QVariant v = data.value(QString::fromLatin1(key));
+    return Value::isNone(v) ? QString() : Value::text(v);
+}
+
+QString OrderSheet::lineValue(const QString &caption) const
+{
+    for (const QVariant &line : m_lines) {
+        const QVariantMap m = line.toMap();
+        if (m.value(QStringLiteral("caption")).toString() == caption)
+            return m.value(QStringLiteral("value")).toString();
+    }
+    return {};
+}
+
+void OrderSheet::setLines(const QList<std::pair<const char *, QString>> &lines)
+{
+    m_lines.clear();
+    for (const auto &[caption, value] : lines)
+        m_lines.append(QVariantMap{{QStringLiteral("caption"), QString::fromUtf8(caption)}, {QStringLiteral("value"), value}});
+    emit linesChanged();
+}
+
+ButtonModel *OrderSheet::addButton(const QString &title)
+{
+    auto *button = new ButtonModel(int(m_buttons.size()), title, this);
+    m_buttons.append(button);
+    return button;
+}
+
+ButtonModel *OrderSheet::addChoice(int tag, const QString &title)
+{
+    auto *choice = new ButtonModel(tag, title, this);
+    m_choices.append(choice);
+    // One of the pair is selected at a time.
+    connect(choice, &ButtonModel::clicked, this, [this](ButtonModel *pressed) {
+        for (ButtonModel *c : std::as_const(m_choices))
+            c->setSelected(c == pressed);
+    });
+    return choice;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "app/ButtonModel.h"
+#include "app/SuperController.h"
+
+#include <QVariantList>
+
+/// Base of the order and offer detail screens, drawn by one page: captioned lines filled from
+/// the service, an optional pair of outcome buttons of which one is selected, and the screen's
+/// action buttons.
+class OrderSheet : public SuperController
+{
+    Q_OBJECT
+    Q_CLASSINFO("familyPage", "OrderSheet")
+    /// {"caption", "value"} maps, top to bottom.
+    Q_PROPERTY(QVariantList lines READ lines NOTIFY linesChanged)
+    Q_PROPERTY(QList<QObject *> choices READ choiceObjects CONSTANT)
+    Q_PROPERTY(QList<QObject *> buttons READ buttonObjects CONSTANT)
+public:
+    explicit OrderSheet(QObject *parent = nullptr);
+
+    QVariantList lines() const { return m_lines; }
+    /// The value of the line with that caption (tests and the screens' own checks).
+    QString lineValue(const QString &caption) const;
+    QList<QObject *> choiceObjects() const { return {m_choices.cbegin(), m_choices.cend()}; }
+    QList<QObject *> buttonObjects() const { return {m_buttons.cbegin(), m_buttons.cend()}; }
+    QList<ButtonModel *> buttons() const { return m_buttons; }
+
+    /// A value as shown: a missing one is empty.
+    static QString shown(const QVariantMap &data, const char *key);
+
+signals:
+    void linesChanged();
+
+protected:
+    /// Captions paired with the data's keys, each value shown as received.
+    void setLines(const QList<std::pair<const char *, QString>> &lines);
+    ButtonModel *addButton(const QString &title);
+    ButtonModel *addChoice(int tag, const QString &title);
+    QList<ButtonModel *> choices() const { return m_choices; }
+
+private:
+    QVariantList m_lines;
+    QList<ButtonModel *> m_choices;
+    QList<ButtonModel *> m_buttons;
+};

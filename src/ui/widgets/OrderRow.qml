@@ -1,0 +1,81 @@
+import QtQuick
+import Velmora
+
+// A row of the order lists: time, kind, specification and price in 13-point type, then the
+// row's state text or its button, and the company button where the row has one.
+ListRow {
+    id: row
+    required property string time
+    required property string nsortName
+    required property string spec
+    required property string price
+    required property string mark
+    required property string actionTitle
+    required property bool actionEnabled
+    required property bool hasCard
+    signal action()
+    signal card()
+
+    height: 45
+
+    Row {
+        x: 6
+        anchors.verticalCenter: parent.verticalCenter
+        spacing: 4
+        // The time (date and clock) takes two lines of its narrow column.
+        Text {
+            width: 66
+            anchors.verticalCenter: parent.verticalCenter
+            text: row.time
+            font.pixelSize: 11
+            color: Theme.titleGrey
+            wrapMode: Text.WordWrap
+            maximumLineCount: 2
+            elide: Text.ElideRight
+        }
+        Repeater {
+            model: [[row.nsortName, 54], [row.spec, 66], [row.price, row.price ? 50 : 0]]
+            Text {
+                required property var modelData
+                anchors.verticalCenter: parent.verticalCenter
+                visible: modelData[1] > 0
+                width: modelData[1]
+                text: modelData[0]
+                font.pixelSize: 13
+                color: "#333333"
+                elide: Text.ElideRight
+            }
+        }
+    }
+    Text {
+        visible: row.mark !== ""
+        x: row.hasCard ? 200 : 258
+        width: 58
+        anchors.verticalCenter: parent.verticalCenter
+        horizontalAlignment: Text.AlignHCenter
+        text: row.mark
+        font.pixelSize: 12
+    }
+    SmallButton {
+        visible: row.hasCard
+        x: row.actionTitle && !row.mark ? 204 : 258
+        width: 48
+        anchors.verticalCenter: parent.verticalCenter
+        text: "公司"
+        onClicked: row.card()
+    }
+    SmallButton {
+        visible: row.actionTitle !== "" && row.mark === ""
+        x: 258
+        anchors.verticalCenter: parent.verticalCenter
+        text: row.actionTitle
+        enabled: row.actionEnabled
+        onClicked: row.action()
+    }
+    Rectangle {
+        anchors.bottom: parent.bottom
+        width: parent.width
+        height: 0.5
+        color: Qt.rgba(228 / 255, 228 / 255, 228 / 255, 1)
+    }
+}
