@@ -234,9 +234,12 @@ void DemoSeeder::seedTenders()
         const auto &kind = *kindInfo.at(kindIndex);
         const auto &province = DemoCatalog::provinces().at(pick(int(DemoCatalog::provinces().size())));
         const auto &city = province.cities.at(pick(int(province.cities.size())));
-        // The first demo account owns a handful in each state; the market holds the rest.
-        const qint64 owner = i < 9 ? m_demo.at(0) : m_traders.at(3 + pick(int(m_traders.size()) - 3));
-        const int status = i < 9 ? 1 + i % 3 : (pick(10) == 0 ? 3 : 2);
+        // The first demo account owns a handful in each state, the other two one in each, so
+        // every demo user finds the others' tenders in the market; traders hold the rest.
+        const int demoOwned = 9 + 3 * int(m_demo.size() - 1);
+        const qint64 owner = i < 9 ? m_demo.at(0) : i < demoOwned ? m_demo.at(1 + (i - 9) / 3)
+                                                   : m_traders.at(3 + pick(int(m_traders.size()) - 3));
+        const int status = i < demoOwned ? 1 + i % 3 : (pick(10) == 0 ? 3 : 2);
         const qint64 created = ago(15);
         m_db.run(QStringLiteral("INSERT INTO tenders(owner_id, category_id, kind_id, spec, materials, province_id, city_id,"
                                 " cangku, maxnum, price, weight, paytype, status, created, published_at)"

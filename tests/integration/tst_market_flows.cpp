@@ -199,6 +199,9 @@ private slots:
         QVERIFY(SessionPeer::open(m_server->sessionPort(), mobile, QStringLiteral("s3cret&=x")));
     }
 
+    // One buyer's tender through the market: saved, published, found and bid on by another
+    // user, seen with its bid by its owner, withdrawn; a third user's own key neither
+    // publishes nor withdraws it.
     void tenderAndBid()
     {
         const QVariantMap saved = call(QStringLiteral("1"), [](Request *r, RequestDelegate *d) {
@@ -209,22 +212,46 @@ private slots:
         });
         QCOMPARE(code(saved), 0);
         const QString id = saved.value(QStringLiteral("data")).toMap().value(QStringLiteral("id")).toString();
-        // Not published yet: no bids.
         auto bid = [&](const QString &user) {
             return code(call(user, [&](Request *r, RequestDelegate *d) {
                 r->buyItemFromBidding(user, id, QStringLiteral("32"), QStringLiteral("3201"), QStringLiteral("沙钢"), 3580.4, d); }));
         };
-        QVERIFY(bid(QStringLiteral("3")) != 0);
-        QCOMPARE(code(call(QStringLiteral("1"), [&](Request *r, RequestDelegate *d) { r->zhaobiaoFabuWithDelegate(d, id); })), 0);
+        auto publish = [&](const QString &user) {
+            return code(call(user, [&](Request *r, RequestDelegate *d) { r->zhaobiaoFabuWithDelegate(d, id); }));
+        };
+        auto withdraw = [&](const QString &user) {
+            return code(call(user, [&](Request *r, RequestDelegate *d) { r->zhaobiaoBackWithDelegate(d, id); }));
+        };
+        auto market = [&] {
+            return rowWhere(call(QStringLiteral("3"), [](Request *r, RequestDelegate *d) {
+                r->getBiddingList(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), 1, 10, d); }),
+                QStringLiteral("id"), id);
+        };
+        auto mine = [&](int status) {
+            return rowWhere(call(QStringLiteral("1"), [&](Request *r, RequestDelegate *d) { r->zhaobiaoListWithDelegate(d, status, 1); }),
+                            QStringLiteral("id"), id);
+        };
+        QVERIFY(bid(QStringLiteral("3")) != 0);      // not published yet
+        QVERIFY(publish(QStringLiteral("2")) != 0);  // not hers
+        QVERIFY(market().isEmpty());
+        QCOMPARE(publish(QStringLiteral("1")), 0);
+        QCOMPARE(market().value(QStringLiteral("nsortName")).toString().isEmpty(), false);
         QVERIFY(bid(QStringLiteral("1")) != 0);      // own tender
         QCOMPARE(bid(QStringLiteral("3")), 0);
+        QVERIFY(bid(QStringLiteral("3")) != 0);      // once per seller
         QVERIFY(bid(QStringLiteral("2")) != 0);      // maxnum 1 reached
-        const QVariantMap mine = call(QStringLiteral("3"), [](Request *r, RequestDelegate *d) { r->yingbiaoListWithDelegate(d, 1); });
-        const QVariantMap first = rows(mine).first().toMap();
+        QCOMPARE(mine(2).value(QStringLiteral("bidCount")).toString(), QStringLiteral("1"));
+        const QVariantMap bids = call(QStringLiteral("3"), [](Request *r, RequestDelegate *d) { r->yingbiaoListWithDelegate(d, 1); });
+        const QVariantMap first = rows(bids).first().toMap();
         QCOMPARE(first.value(QStringLiteral("ybPrice")).toString(), QStringLiteral("3580"));
         const QVariantMap card = call(QStringLiteral("3"), [&](Request *r, RequestDelegate *d) {
             r->buyerInfoWithDelegate(d, first.value(QStringLiteral("id"))); });
         QCOMPARE(card.value(QStringLiteral("data")).toMap().value(QStringLiteral("mobile")).toString(), kBuyer);
+        QVERIFY(withdraw(QStringLiteral("2")) != 0);
+        QCOMPARE(withdraw(QStringLiteral("1")), 0);
+        QVERIFY(market().isEmpty());
+        QVERIFY(mine(2).isEmpty());
+        QCOMPARE(mine(1).value(QStringLiteral("status")).toString(), QStringLiteral("1"));
     }
 
     void paidArticle()

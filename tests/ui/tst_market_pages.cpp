@@ -19,7 +19,13 @@
 #include "screens/market/MoreBuy.h"
 #include "screens/market/SubClassSelector.h"
 #include "screens/market/SuperMarket.h"
+#include "core/session/UserInfo.h"
+#include "screens/trade/AddBidding.h"
 #include "screens/trade/Bidding.h"
+#include "screens/trade/BiddingDetail.h"
+#include "screens/trade/BiddingTabBar.h"
+#include "screens/trade/MyBidding.h"
+#include "screens/trade/MyTenderList.h"
 #include "screens/trade/HomeBiddingDetail.h"
 #include "core/session/UserInfo.h"
 #include "screens/trade/BuyersDidPay.h"
@@ -51,7 +57,7 @@ private slots:
         Frontend::prepareApplication();
         WarningLog::install();
         m_server = std::make_unique<ServerProcess>(QStringLiteral(VELMORA_SERVER_BIN));
-        QVERIFY2(m_server->start({QStringLiteral("--demo")}), qPrintable(m_server->errorText()));
+        QVERIFY2(m_server->start({QStringLiteral("--demo"), QStringLiteral("--trust-user-ids")}), qPrintable(m_server->errorText()));
     }
     void cleanupTestCase() { m_server.reset(); }
     void init() { WarningLog::clear(); }
@@ -105,6 +111,42 @@ private slots:
         });
         QTest::newRow("find goods") << Show([](ViewController *home) { home->pushViewController(new FindItem); return kNothingMore; });
         QTest::newRow("latest deals") << Show([](ViewController *home) { home->pushViewController(new MoreBuy); return kNothingMore; });
+        // The buyer's and the seller's own tender screens, as the first demo user (the service
+        // trusts the user id here: no session is opened).
+        const auto asDemoUser = [](const char *id = "1") {
+            UserInfo::info()->setUserId(QString::fromLatin1(id));
+            UserInfo::info()->setIsOnline(true);
+        };
+        QTest::newRow("my tenders") << Show([asDemoUser](ViewController *home) -> Ready {
+            asDemoUser();
+            auto *tabs = new BiddingTabBar;
+            home->pushViewController(tabs);
+            auto *list = static_cast<MyTenderList *>(tabs->viewControllers().first());
+            return [list] { return list->dataArray()->count() > 0; };
+        });
+        QTest::newRow("my tender") << Show([asDemoUser](ViewController *home) -> Ready {
+            asDemoUser();
+            auto *detail = new BiddingDetail; // a published one: the service opens no draft without the owner's key
+            detail->setType(BiddingDetail::Published);
+            detail->setZhaobiaoID(QStringLiteral("2"));
+            home->pushViewController(detail);
+            return [detail] { return !detail->fields().isEmpty(); };
+        });
+        QTest::newRow("tender form") << Show([asDemoUser](ViewController *home) -> Ready {
+            asDemoUser();
+            auto *form = new AddBidding;
+            form->infoEditDidFinish(QStringLiteral("300"), 4);
+            form->infoEditDidFinish(QStringLiteral("3600"), 5);
+            form->changeLabelText(QStringLiteral("现款"));
+            home->pushViewController(form);
+            return kNothingMore;
+        });
+        QTest::newRow("my bids") << Show([asDemoUser](ViewController *home) -> Ready {
+            asDemoUser("2");
+            auto *bids = new MyBidding;
+            home->pushViewController(bids);
+            return [bids] { return bids->dataArray()->count() > 0; };
+        });
     }
     void pageRenders()
     {

@@ -25,6 +25,7 @@
 #include "screens/im/MyFriends.h"
 #include "screens/im/RecentContactViewController.h"
 #include "screens/im/SteelChatViewController.h"
+#include "screens/trade/HomeBiddingDetail.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -240,6 +241,12 @@ private slots:
             push(w);
             w.ctx->service<Alerts>()->showAlert(QStringLiteral("友情提示"), QStringLiteral("确定删除该资源吗?"), {QStringLiteral("否"), QStringLiteral("是")});
         }) << 2 << true << esc;
+        QTest::newRow("bid form over a tender: the form goes, the screen stays") << Action([](Window &w) {
+            w.ctx->service<UserInfo>()->setIsOnline(true);
+            auto *detail = new HomeBiddingDetail;
+            w.home()->pushViewController(detail);
+            detail->buttonPressed();
+        }) << 2 << false << esc;
         QTest::newRow("back button by Tab and Space") << Action(push) << 1 << false << QList<int>{Qt::Key_Tab, Qt::Key_Space};
     }
     void escapeGoesBack()

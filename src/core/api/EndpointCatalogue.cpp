@@ -201,6 +201,9 @@ QList<Endpoint> entries()
         {Op::getFriendListWithDelegate, "getFriendListWithDelegate:", "IM/GetFriendList", Guarded, {user()}, Envelope},
         {Op::getPreFriendListWithDelegate, "getPreFriendListWithDelegate:", "IM/GetPreFriendList", Guarded,
          {user()}, Envelope},
+        // the tender form's category tree, with its materials: the authentication field alone
+        {Op::getQueryConditionWithDelegate, "getQueryConditionWithDelegate:", "steel/GetQueryCondition", Open, {},
+         Envelope},
     };
 }
 

@@ -44,6 +44,7 @@ public:
         yingbiaoDetailWithDelegate, buyerInfoWithDelegate,
         // posted in the form envelope (percent-encoded "info" then "auth")
         getYieldlyWithDelegate, getFriendListWithDelegate, getPreFriendListWithDelegate,
+        getQueryConditionWithDelegate,
         Count
     };
 

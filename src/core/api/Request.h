@@ -199,10 +199,12 @@ public:
     void yingbiaoDetailWithDelegate(RequestDelegate *delegate, const QVariant &ybId);
     void buyerInfoWithDelegate(RequestDelegate *delegate, const QVariant &buyerId);
 
-    // form-envelope calls: the steel mills, the user's friends, pending friend requests
+    // form-envelope calls: the steel mills, the user's friends, pending friend requests, the
+    // category tree with each kind's materials
     void getYieldlyWithDelegate(RequestDelegate *delegate);
     void getFriendListWithDelegate(RequestDelegate *delegate);
     void getPreFriendListWithDelegate(RequestDelegate *delegate);
+    void getQueryConditionWithDelegate(RequestDelegate *delegate);
 
 private:
     explicit Request(int requestId);

@@ -30,7 +30,11 @@ void Request::call(Op operation, D *delegate, const QVariantList &args)
     http.setTransferTimeout(m_timeoutMs);
     const QLatin1String type = FormEnvelope::kContentType;
     http.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray(type.data(), type.size()));
-    post(http, FormEnvelope::body(EndpointCatalogue::info(operation, args), ServiceToken::kService), true);
+    // A call without an info block posts the authentication field alone.
+    std::optional<JsonMembers> info;
+    if (!endpoint.info.isEmpty())
+        info = EndpointCatalogue::info(operation, args);
+    post(http, FormEnvelope::body(info, ServiceToken::kService), true);
 }
 
 // accounts
@@ -175,5 +179,6 @@ void Request::buyerInfoWithDelegate(D *d, const V &buyerId) { call(Op::buyerInfo
 
 // form-envelope calls
 void Request::getYieldlyWithDelegate(D *d) { call(Op::getYieldlyWithDelegate, d, {}); }
+void Request::getQueryConditionWithDelegate(D *d) { call(Op::getQueryConditionWithDelegate, d, {}); }
 void Request::getFriendListWithDelegate(D *d) { call(Op::getFriendListWithDelegate, d, {}); }
 void Request::getPreFriendListWithDelegate(D *d) { call(Op::getPreFriendListWithDelegate, d, {}); }

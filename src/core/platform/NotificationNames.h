@@ -37,6 +37,8 @@ inline const QString RefreshAllFrinedsList = QStringLiteral("RefreshAllFrinedsLi
 
 // Shell and screens.
 inline const QString setBadgeValue = QStringLiteral("setBadgeValue");
+// A tender was published from the unpublished list: the published list reloads.
+inline const QString RefreshBiddingDidOnline = QStringLiteral("RefreshBiddingDidOnline");
 
 /// Posted for listeners outside the client's own screens, so observed by nothing in it: the
 /// session channel publishes frames no screen acts on, and the chat side announces its changes

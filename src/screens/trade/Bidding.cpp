@@ -40,3 +40,11 @@ void Bidding::cellDidSelected(int row)
     if (const auto tender = rowAt(row))
         m_bidForm->open(Value::text(tender->value(QStringLiteral("id"))));
 }
+
+void Bidding::popViewController()
+{
+    if (m_bidForm->shown())
+        m_bidForm->close();
+    else
+        FilteredMarketList::popViewController();
+}

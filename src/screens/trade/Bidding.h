@@ -20,6 +20,9 @@ public:
     /// A row's bid button: the bid form for that tender.
     Q_INVOKABLE void cellDidSelected(int row);
 
+    /// Back (and Escape): closes the bid form when it is open, else leaves the screen.
+    Q_INVOKABLE void popViewController() override;
+
 protected:
     void viewDidLoad() override;
 

@@ -36,3 +36,11 @@ void HomeBiddingDetail::buttonPressed()
 {
     m_bidForm->open(m_biddingId);
 }
+
+void HomeBiddingDetail::popViewController()
+{
+    if (m_bidForm->shown())
+        m_bidForm->close();
+    else
+        SuperController::popViewController();
+}

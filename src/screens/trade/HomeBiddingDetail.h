@@ -24,6 +24,9 @@ public:
     /// The bid button.
     Q_INVOKABLE void buttonPressed();
 
+    /// Back (and Escape): closes the bid form when it is open, else leaves the screen.
+    Q_INVOKABLE void popViewController() override;
+
 signals:
     void fieldsChanged();
 

@@ -12,6 +12,14 @@
 #include "screens/trade/BuyersDidPay.h"
 #include "screens/trade/BuyersUNPay.h"
 #include "screens/trade/BuyersUNPayDetail.h"
+#include "screens/trade/AddBidding.h"
+#include "screens/trade/BiddingDetail.h"
+#include "screens/trade/BiddingDidOnline.h"
+#include "screens/trade/BiddingTabBar.h"
+#include "screens/trade/BiddingUnDidOnline.h"
+#include "screens/trade/MyBidding.h"
+#include "screens/trade/MyBiddingDetail.h"
+#include "screens/trade/MyTenderList.h"
 #include "screens/trade/HomeBiddingDetail.h"
 #include "screens/trade/OrderDetail.h"
 #include "screens/trade/OrderList.h"
@@ -107,4 +115,35 @@ struct ForeignWaitBuyDetail
 struct ForeignOrderDetail
 {
     Q_GADGET QML_FOREIGN(OrderDetail) QML_NAMED_ELEMENT(OrderDetail) QML_UNCREATABLE("made by its stack")
+struct ForeignAddBidding
+{
+    Q_GADGET QML_FOREIGN(AddBidding) QML_NAMED_ELEMENT(AddBidding) QML_UNCREATABLE("made by its stack")
+};
+struct ForeignBiddingDetail
+{
+    Q_GADGET QML_FOREIGN(BiddingDetail) QML_NAMED_ELEMENT(BiddingDetail) QML_UNCREATABLE("made by its stack")
+};
+struct ForeignBiddingDidOnline
+{
+    Q_GADGET QML_FOREIGN(BiddingDidOnline) QML_NAMED_ELEMENT(BiddingDidOnline) QML_UNCREATABLE("made by its stack")
+};
+struct ForeignBiddingTabBar
+{
+    Q_GADGET QML_FOREIGN(BiddingTabBar) QML_NAMED_ELEMENT(BiddingTabBar) QML_UNCREATABLE("made by its stack")
+};
+struct ForeignBiddingUnDidOnline
+{
+    Q_GADGET QML_FOREIGN(BiddingUnDidOnline) QML_NAMED_ELEMENT(BiddingUnDidOnline) QML_UNCREATABLE("made by its stack")
+};
+struct ForeignMyBidding
+{
+    Q_GADGET QML_FOREIGN(MyBidding) QML_NAMED_ELEMENT(MyBidding) QML_UNCREATABLE("made by its stack")
+};
+struct ForeignMyBiddingDetail
+{
+    Q_GADGET QML_FOREIGN(MyBiddingDetail) QML_NAMED_ELEMENT(MyBiddingDetail) QML_UNCREATABLE("made by its stack")
+};
+struct ForeignMyTenderList
+{
+    Q_GADGET QML_FOREIGN(MyTenderList) QML_NAMED_ELEMENT(MyTenderList) QML_UNCREATABLE("made by its stack")
 };
