@@ -7,9 +7,11 @@
 #include "core/session/SQLITE.h"
 #include "core/session/UserInfo.h"
 #include "screens/account/LoginGate.h"
+#include "screens/trade/BiddingTabBar.h"
 #include "screens/trade/BuyersDealTabBar.h"
 #include "screens/trade/BuyersDidPay.h"
 #include "screens/trade/BuyersUNPay.h"
+#include "screens/trade/MyBidding.h"
 #include "screens/trade/SellerDidPay.h"
 #include "screens/trade/SellerUNPay.h"
 #include "screens/trade/WaitBuyTabBar.h"
@@ -27,11 +29,11 @@ const QList<MyBusiness::Entry> &MyBusiness::entries()
         {"交易中的订单", "34", "订单", [] { return new BuyersDealTabBar(QStringLiteral("buy")); }},
         {"已完成的订单", "", "", [] { return new BuyersDidPay; }},
         {"等待认购的资源", "2", "资源", [] { return new WaitBuyTabBar; }},
-        {"我的招标管理", "", "", {}},
+        {"我的招标管理", "", "", [] { return new BiddingTabBar; }},
         {"等待买家确认的订单", "1", "订单", [] { return new SellerUNPay; }},
         {"交易中的订单", "", "", [] { return new BuyersDealTabBar(QStringLiteral("sell")); }},
         {"已完成的订单", "", "", [] { return new SellerDidPay; }},
-        {"我参加的应标", "", "", {}},
+        {"我参加的应标", "", "", [] { return new MyBidding; }},
         {"我的资源管理", "", "", {}},
     };
     return list;
