@@ -115,6 +115,7 @@ struct ForeignWaitBuyDetail
 struct ForeignOrderDetail
 {
     Q_GADGET QML_FOREIGN(OrderDetail) QML_NAMED_ELEMENT(OrderDetail) QML_UNCREATABLE("made by its stack")
+};
 struct ForeignAddBidding
 {
     Q_GADGET QML_FOREIGN(AddBidding) QML_NAMED_ELEMENT(AddBidding) QML_UNCREATABLE("made by its stack")
