@@ -200,12 +200,12 @@ private slots:
         QTRY_VERIFY(settled());
         WindowHarness::keep(w.grab(), QStringLiteral("orders-hub"));
         NavigationStack *stack = w.shell->viewControllers().at(1);
-        click(w, findItem(w.window()->contentItem(), "text", QStringLiteral("已完成的订单")));
+        w.click(w.shownWith("text", QStringLiteral("已完成的订单")));
         auto *list = qobject_cast<BuyersDidPay *>(stack->topViewController());
         QVERIFY(list);
         QTRY_VERIFY_WITH_TIMEOUT(list->dataArray()->count() > 0 && settled(), 10000);
         WindowHarness::keep(w.grab(), QStringLiteral("orders-completed"));
-        click(w, findItem(w.window()->contentItem(), "time", list->dataArray()->get(0).value(QStringLiteral("time"))));
+        w.click(w.shownWith("time", list->dataArray()->get(0).value(QStringLiteral("time"))));
         auto *detail = qobject_cast<OrderDetail *>(stack->topViewController());
         QVERIFY(detail);
         QTRY_VERIFY_WITH_TIMEOUT(!detail->orderDetailId().isEmpty() && settled(), 10000);
