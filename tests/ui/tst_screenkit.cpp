@@ -153,7 +153,8 @@ private slots:
             for (const QMetaObject *m = meta; m && !takes; m = m->superClass())
                 takes = taker == QString::fromLatin1(m->className());
             if (!takes || !page.open(QIODevice::ReadOnly)
-                || !page.readAll().contains(QStringLiteral("required property %1 controller").arg(taker).toUtf8()))
+                || !page.readAll().contains(
+                    QStringLiteral("required property %1%2 controller").arg(taker.at(0).toUpper(), taker.mid(1)).toUtf8()))
                 missing.append(screen + QStringLiteral(": no page taking it as its controller"));
         }
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u'\n')));
