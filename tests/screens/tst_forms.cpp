@@ -15,6 +15,9 @@
 #include "screens/market/FindItem.h"
 #include "screens/market/GoBuy.h"
 #include "screens/market/RememberedResources.h"
+#include "screens/resources/AddResure.h"
+#include "screens/resources/Pickcaizhi2ViewController.h"
+#include "app/AlertStyleValue1.h"
 
 #include <QTest>
 
@@ -51,6 +54,45 @@ const QMap<QString, FormScreen> kScreens{
     {"AddFriendsWithPhone", {[](ScreenHarness &h) { h.connectSession(); return h.open(new AddFriendsWithPhone); }, "sure",
                              [](ScreenHarness &h, BaseScreen *) { return int(h.context().service<Alerts>()->topAlert() != nullptr); }}},
 };
+
+/// The resource form's opener: counts what it is told.
+struct ResourceOpener : SuperController, AddResureDelegate
+{
+    int heard = 0;
+    void resureEditorDidFinished(AddResure *) override { ++heard; }
+};
+
+// One step of a resource form row: "cat/kind/mat <name>" picks by name (a material is typed when
+// the kind lists none), "count" and "city" the first entries, "key=text" types, "other" is the
+// category picker under another title, "save", "sure" and "cancel" answer the result.
+void resourceStep(ScreenHarness &h, AddResure *f, const QString &step)
+{
+    const auto top = [&h] { return qobject_cast<InfoSelector *>(h.stack().topViewController()); };
+    const auto choose = [&](const QString &name) {
+        const QList<QVariantMap> rows = top()->list()->rows();
+        for (int i = 0; i < rows.size(); ++i)
+            if (rows.at(i).value(QStringLiteral("text")) == name)
+                return top()->didSelectRow(i);
+        top()->form()->field(QStringLiteral("material"))->setText(name);
+        qobject_cast<Pickcaizhi2ViewController *>(top())->confirm();
+    };
+    const QString arg = step.section(u' ', 1), verb = step.section(u' ', 0, 0);
+    auto *choice = qobject_cast<AlertStyleValue1 *>(f->viewWithTag(FerroxAlert::kTag));
+    if (step.contains(u'='))
+        f->form()->field(step.section(u'=', 0, 0))->setText(step.section(u'=', 1));
+    else if (verb == u"save")
+        f->save(), h.settle();
+    else if (verb == u"sure" || verb == u"cancel")
+        verb == u"sure" ? choice->sure() : choice->close();
+    else {
+        QMetaObject::invokeMethod(f, QStringLiteral("choose%1").arg(QMap<QString, QString>{{"cat", "Category"}, {"other", "Category"}, {"kind", "Kind"}, {"mat", "Material"}, {"count", "CountType"}, {"city", "City"}}[verb]).toLatin1());
+        if (verb == u"other")
+            top()->setTitle(QStringLiteral("选择资源"));
+        if (verb == u"city")
+            top()->didSelectRow(2);
+        arg.isEmpty() ? top()->didSelectRow(0) : choose(arg);
+    }
+}
 } // namespace
 
 class TestForms : public QObject
@@ -124,6 +166,60 @@ private slots:
             const QString path = QString::fromUtf8(m_h->service().last().path);
             QCOMPARE(m_h->sent(path).value(sentValue.section(u'=', 0, 0)).toString(), sentValue.section(u'=', 1));
         }
+    }
+
+    // The resource form: the picks it records from the category tree, its checks, what a save
+    // sends and what each answer to the result does. A new category drops the recorded kind too.
+    void resourceForm_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("alert");
+        QTest::addColumn<QStringList>("sent");   // key=value of the one save; none: nothing sent
+        QTest::addColumn<QString>("shown");      // category/kind/material/weighing/city/spec
+        QTest::addColumn<int>("heard");
+        const QStringList full{"cat 板材", "kind 热轧板卷", "mat SPHC", "count", "city", "spec=2.0*1250", "yieldly=宝钢", "weight=30", "price=3600", "cangku=一号库"};
+        const QString missing = AddResure::incompleteText();
+        QTest::newRow("resource: no warehouse") << full.mid(0, 9) + QStringList{"save"} << missing << QStringList{} << "板材/热轧板卷/SPHC/理计/河北 石家庄/2.0*1250" << 0;
+        QTest::newRow("resource: typed material, 现在就去发布")
+            << QStringList{"cat 板材", "kind 冷轧板卷", "mat Q345"} + full.mid(3) + QStringList{"save", "sure"} << "" << QStringList{"sortID=12", "nsortID=5", "materials=Q345", "counttype=理计", "cityID=1301", "resourceid=0", "discount=0"} << "板材/冷轧板卷/Q345/理计/河北 石家庄/2.0*1250" << 1;
+        QTest::newRow("resource: a new category empties kind and material") << full + QStringList{"cat 型材", "save"} << missing << QStringList{} << "型材///理计/河北 石家庄/2.0*1250" << 0;
+        QTest::newRow("resource: another title tells no one") << QStringList{"other"} << "" << QStringList{} << "/////" << 0;
+        QTest::newRow("resource: 继续添加 clears everything") << full + QStringList{"save", "cancel", "save"} << missing << QStringList{"spec=2.0*1250"} << "/////" << 0;
+        QTest::newRow("resource: edit, 回资源首页") << QStringList{"edit", "save", "cancel"} << "" << QStringList{"resourceid=88", "discount=0", "nsortID=4", "provinceID=13", "counttype=过磅", "materials=Q235"} << "板材/热轧板卷/Q235/过磅/河北 石家庄/2.0" << 1;
+    }
+    void resourceForm()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, alert);
+        QFETCH(QStringList, sent);
+        QFETCH(QString, shown);
+        QFETCH(int, heard);
+        const QString save = QStringLiteral("Market/EditResource");
+        m_h->reply(QStringLiteral("steel/GetQueryCondition"), R"({"errorCode":0,"data":[{"sortID":"0","sortName":"热门种类","nsort":[]},
+            {"sortID":12,"sortName":"板材","nsort":[{"nsortID":4,"nsortName":"热轧板卷","MaterialsRule":[{"Materials":"Q235"},{"Materials":"SPHC"}]},{"nsortID":5,"nsortName":"冷轧板卷"}]},
+            {"sortID":13,"sortName":"型材","nsort":[{"nsortID":7,"nsortName":"工字钢"}]}]})");
+        m_h->reply(save, R"({"errorCode":0,"message":"资源已保存"})");
+        m_h->open(new SuperController);
+        auto *opener = m_h->open(new ResourceOpener);
+        const QVariantMap detail{{"sortID", 12}, {"sortName", "板材"}, {"nsortID", 4}, {"nsortName", "热轧板卷"}, {"countType", "过磅"},
+                                 {"provinceID", 13}, {"cityID", 1301}, {"provinceName", "河北"}, {"cityName", "石家庄"}, {"spec", "2.0"},
+                                 {"materials", "Q235"}, {"yieldly", "宝钢"}, {"weight", 30}, {"price", 3600}, {"discount", 50}, {"cangku", "一号库"}};
+        auto *f = steps.value(0) == u"edit" ? AddResure::toEdit(QStringLiteral("88"), detail) : new AddResure;
+        f->setDelegate(opener);
+        m_h->open(f);
+        QVERIFY(m_h->settle());
+        QCOMPARE(f->dalei(), QStringList({"板材", "型材"}));
+        for (const QString &step : std::as_const(steps))
+            if (step != u"edit")
+                resourceStep(*m_h, f, step);
+        QCOMPARE(m_h->alertTexts(), alert.isEmpty() ? QStringList() : QStringList{alert});
+        QCOMPARE(m_h->count(save), sent.isEmpty() ? 0 : 1);
+        for (const QString &kv : std::as_const(sent))
+            QCOMPARE(m_h->sent(save).value(kv.section(u'=', 0, 0)).toString(), kv.section(u'=', 1));
+        QCOMPARE(opener->heard, heard);
+        QCOMPARE(QStringList({f->categoryTitle(), f->kindTitle(), f->material(), f->countTypeTitle(), f->cityTitle(),
+                              f->form()->text(QStringLiteral("spec"))}).join(u'/'), shown);
+        QCOMPARE(m_h->stack().topViewController() == opener, heard == 1);
     }
 
     // One order per opening of a lot: not while it is on its way, not once placed; a refusal

@@ -20,6 +20,7 @@
 #include "screens/market/SubClassSelector.h"
 #include "screens/market/SuperMarket.h"
 #include "core/session/UserInfo.h"
+#include "screens/resources/AddResure.h"
 #include "screens/trade/AddBidding.h"
 #include "screens/trade/Bidding.h"
 #include "screens/trade/BiddingDetail.h"
@@ -141,6 +142,18 @@ private slots:
             home->pushViewController(form);
             return kNothingMore;
         });
+        // The resource form as an edit opens it, its category picker and its typed material.
+        QTest::newRow("resource form") << Show([](ViewController *home) {
+            home->pushViewController(AddResure::toEdit(QStringLiteral("1"), {{"sortName", "板材"}, {"nsortName", "热轧板卷"}, {"countType", "理计"}, {"provinceName", "江苏"},
+                {"cityName", "南京"}, {"spec", "2.0*1250"}, {"materials", "Q235"}, {"yieldly", "宝钢"}, {"weight", "30"}, {"price", "3600"}, {"cangku", "一号库"}}));
+            return kNothingMore;
+        });
+        QTest::newRow("resource categories") << Show([](ViewController *home) -> Ready {
+            auto *form = new AddResure;
+            home->pushViewController(form);
+            return [form, opened = false]() mutable { return opened || (!form->dalei().isEmpty() && (form->chooseCategory(), opened = true)); };
+        });
+        QTest::newRow("resource material typed") << Show([](ViewController *home) { auto *form = new AddResure; home->pushViewController(form); form->chooseMaterial(); return kNothingMore; });
         QTest::newRow("my bids") << Show([asDemoUser](ViewController *home) -> Ready {
             asDemoUser("2");
             auto *bids = new MyBidding;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariantList>
 #include <QVariantMap>
 
 /// What a filter picker hands back to the screen that opened it. Every operation is optional:
@@ -21,6 +22,8 @@ public:
         ChangeCaizhi,
         ChangeLabelText,
         NumberSelected,
+        ChangeDalei,
+        ChangePingming,
     };
 
     virtual ~InfoSelectorDelegate() = default;
@@ -46,4 +49,8 @@ public:
     virtual void changeLabelText(const QString &text) { Q_UNUSED(text) }
     /// A number of sellers, as its text.
     virtual void numberSelected(const QString &number) { Q_UNUSED(number) }
+    /// A resource category's name, with the category tree the picker carried.
+    virtual void changedalei(const QString &name, const QVariantList &tree) { Q_UNUSED(name) Q_UNUSED(tree) }
+    /// A resource kind's name, with the category tree the picker carried.
+    virtual void changepingming(const QString &name, const QVariantList &tree) { Q_UNUSED(name) Q_UNUSED(tree) }
 };
