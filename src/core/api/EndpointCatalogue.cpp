@@ -18,7 +18,8 @@ using Endpoint = EndpointCatalogue::Endpoint;
 
 constexpr bool Guarded = true;
 constexpr bool Open = false;
-constexpr bool Envelope = true;
+constexpr auto Envelope = EndpointCatalogue::Post::Envelope;
+constexpr auto Advice = EndpointCatalogue::Post::Advice;
 
 Member text(const char *key, int arg) { return {key, Rule::Text, arg}; }
 Member integer(const char *key, int arg) { return {key, Rule::Integer, arg}; }
@@ -204,6 +205,8 @@ QList<Endpoint> entries()
         // the tender form's category tree, with its materials: the authentication field alone
         {Op::getQueryConditionWithDelegate, "getQueryConditionWithDelegate:", "steel/GetQueryCondition", Open, {},
          Envelope},
+        {Op::addAdviceWithContent, "addAdviceWithContent:delegate:", "app/addAdvice", Open, {text("content", 0)},
+         Advice},
     };
 }
 

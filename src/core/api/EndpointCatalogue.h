@@ -45,6 +45,8 @@ public:
         // posted in the form envelope (percent-encoded "info" then "auth")
         getYieldlyWithDelegate, getFriendListWithDelegate, getPreFriendListWithDelegate,
         getQueryConditionWithDelegate,
+        // the user's advice, to the advice service
+        addAdviceWithContent,
         Count
     };
 
@@ -58,6 +60,12 @@ public:
         Fixed,     ///< a fixed text
         UserId,    ///< the logged-in user's id
         SteelMill, ///< the chosen steel mill, present only while steel-mill mode is on
+    };
+
+    enum class Post {
+        Body,     ///< the ordinary "auth=…&info=…" body to the service
+        Envelope, ///< the form envelope (FormEnvelope::body) to the service
+        Advice,   ///< the form envelope to the advice service, with the report token
     };
 
     struct Member
@@ -75,9 +83,8 @@ public:
         const char *path;     ///< appended to the service base URL as it is
         bool guarded;         ///< needs a logged-in user: without one nothing happens at all
         QList<Member> info;   ///< in the order the service documents them
-        /// Posted in the form envelope (FormEnvelope::body) rather than the ordinary body; the
-        /// reply is read the same way.
-        bool envelope = false;
+        /// How the call is posted; the reply is read the same way whatever the body.
+        Post post = Post::Body;
     };
 
     static const Endpoint &endpoint(Operation operation);

@@ -206,6 +206,9 @@ public:
     void getPreFriendListWithDelegate(RequestDelegate *delegate);
     void getQueryConditionWithDelegate(RequestDelegate *delegate);
 
+    // the user's advice, posted to the advice service in the form envelope
+    void addAdviceWithContent(const QVariant &content, RequestDelegate *delegate);
+
 private:
     explicit Request(int requestId);
     /// Sends one catalogue operation, or (guarded, nobody logged in) drops the request unsent.

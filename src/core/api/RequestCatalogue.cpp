@@ -22,11 +22,12 @@ void Request::call(Op operation, D *delegate, const QVariantList &args)
     setDelegate(delegate);
     const EndpointCatalogue::Endpoint &endpoint = EndpointCatalogue::endpoint(operation);
     const QString path = QString::fromLatin1(endpoint.path);
-    if (!endpoint.envelope) {
+    if (endpoint.post == EndpointCatalogue::Post::Body) {
         startConnection(path, EndpointCatalogue::info(operation, args));
         return;
     }
-    QNetworkRequest http(serviceUrl(path));
+    const bool advice = endpoint.post == EndpointCatalogue::Post::Advice;
+    QNetworkRequest http(advice ? FormEnvelope::adviceUrl(path) : serviceUrl(path));
     http.setTransferTimeout(m_timeoutMs);
     const QLatin1String type = FormEnvelope::kContentType;
     http.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray(type.data(), type.size()));
@@ -34,7 +35,7 @@ void Request::call(Op operation, D *delegate, const QVariantList &args)
     std::optional<JsonMembers> info;
     if (!endpoint.info.isEmpty())
         info = EndpointCatalogue::info(operation, args);
-    post(http, FormEnvelope::body(info, ServiceToken::kService), true);
+    post(http, FormEnvelope::body(info, advice ? ServiceToken::kReport : ServiceToken::kService), true);
 }
 
 // accounts
@@ -182,3 +183,6 @@ void Request::getYieldlyWithDelegate(D *d) { call(Op::getYieldlyWithDelegate, d,
 void Request::getQueryConditionWithDelegate(D *d) { call(Op::getQueryConditionWithDelegate, d, {}); }
 void Request::getFriendListWithDelegate(D *d) { call(Op::getFriendListWithDelegate, d, {}); }
 void Request::getPreFriendListWithDelegate(D *d) { call(Op::getPreFriendListWithDelegate, d, {}); }
+
+// the advice service
+void Request::addAdviceWithContent(const V &content, D *d) { call(Op::addAdviceWithContent, d, {content}); }

@@ -1,9 +1,8 @@
 #include "screens/info/FeedbackViewController.h"
 
 #include "app/Alerts.h"
-#include "core/api/FormEnvelope.h"
+#include "core/api/Request.h"
 #include "core/api/ServiceReply.h"
-#include "core/api/ServiceToken.h"
 #include "core/platform/AppContext.h"
 
 #include <QPointer>
@@ -43,21 +42,25 @@ void FeedbackViewController::sendbutton()
     if (m_sending)
         return;
     m_sending = true;
-    showActivity();
-    const JsonMembers info{{QStringLiteral("content"), m_text}};
-    FormEnvelope::post(FormEnvelope::adviceUrl(QStringLiteral("app/addAdvice")), info, ServiceToken::kReport, this,
-                       [this](const FormEnvelope::Reply &reply) {
-                           m_sending = false;
-                           hideActivity();
-                           const ServiceReply answer = ServiceReply::unwrap(reply.result);
-                           // A refusal is not a success, whatever the service's text says.
-                           if (reply.failed || !reply.result.isValid())
-                               answered(QStringLiteral("提交失败"), QString());
-                           else if (!answer.ok())
-                               answered(QStringLiteral("提交失败"), answer.message);
-                           else
-                               answered(QStringLiteral("提交成功"), answer.message);
-                       });
+    Request::request()
+        ->onReply(this,
+                  [this](const ServiceReply &answer) {
+                      m_sending = false;
+                      // A refusal is not a success, whatever the service's text says; nor is an
+                      // answer that is not the service's JSON (an error page, say).
+                      if (!answer.result.isValid())
+                          answered(QStringLiteral("提交失败"), QString());
+                      else if (answer.ok())
+                          answered(QStringLiteral("提交成功"), answer.message);
+                      else
+                          answered(QStringLiteral("提交失败"), answer.message);
+                  })
+        ->onFailure(this,
+                    [this](const RequestError &) {
+                        m_sending = false;
+                        answered(QStringLiteral("提交失败"), QString());
+                    })
+        ->addAdviceWithContent(m_text, this);
 }
 
 void FeedbackViewController::answered(const QString &title, const QString &message)

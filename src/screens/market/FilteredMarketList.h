@@ -9,7 +9,8 @@ class Request;
 /// A market list filtered by category, kind, province and specification and paged: the
 /// supermarket, the auctions and the tenders. A filter change starts again at page 1; an empty
 /// later page steps back, so the next "加载更多" asks for the same page again; the count line
-/// says how many rows there are.
+/// says how many rows there are. A base only, never shown by itself: each list has its own page
+/// (its rows differ) built on the shared MarketListFrame.
 class FilteredMarketList : public SuperController
 {
     Q_OBJECT
@@ -23,8 +24,6 @@ public:
     /// What the count line counts: the rows shown, or the total the service reports.
     enum class Counts { Rows, ServiceTotal };
 
-    FilteredMarketList(const QStringList &roles, ListCall call, Counts counts, QObject *parent = nullptr);
-
     MarketFilter *filter() const { return m_filter; }
     PagedListModel *mainlist() const { return m_mainlist; }
     QString mainLabel() const;
@@ -33,6 +32,7 @@ signals:
     void mainLabelChanged();
 
 protected:
+    FilteredMarketList(const QStringList &roles, ListCall call, Counts counts, QObject *parent = nullptr);
     void viewDidLoad() override;
     /// The row at `row`, or nothing when the index is out of the list.
     std::optional<QVariantMap> rowAt(int row) const;
