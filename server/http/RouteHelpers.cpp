@@ -113,7 +113,9 @@ QVariantMap RouteHelpers::resource(const QVariantMap &r, bool sellerOnline)
         {QStringLiteral("Tel"), millTel},
         {QStringLiteral("YieldlyTel"), millTel.isEmpty() ? QString() : QStringLiteral("8%1").arg(millTel.right(3))},
         {QStringLiteral("status"), s("status")},
-        {QStringLiteral("publishTime"), time(r.value(QStringLiteral("published_at")))},
+        // A directed offer was published to its one buyer when it was directed.
+        {QStringLiteral("publishTime"), time(r.value(s("status") == QLatin1String("3") ? QStringLiteral("directed_at")
+                                                                                        : QStringLiteral("published_at")))},
         {QStringLiteral("addTime"), time(r.value(QStringLiteral("directed_at")))},
     };
 }

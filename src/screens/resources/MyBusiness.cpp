@@ -7,6 +7,7 @@
 #include "core/session/SQLITE.h"
 #include "core/session/UserInfo.h"
 #include "screens/account/LoginGate.h"
+#include "screens/resources/MyResureTabBar.h"
 #include "screens/trade/BiddingTabBar.h"
 #include "screens/trade/BuyersDealTabBar.h"
 #include "screens/trade/BuyersDidPay.h"
@@ -34,7 +35,7 @@ const QList<MyBusiness::Entry> &MyBusiness::entries()
         {"交易中的订单", "", "", [] { return new BuyersDealTabBar(QStringLiteral("sell")); }},
         {"已完成的订单", "", "", [] { return new SellerDidPay; }},
         {"我参加的应标", "", "", [] { return new MyBidding; }},
-        {"我的资源管理", "", "", {}},
+        {"我的资源管理", "", "", [] { return new MyResureTabBar; }},
     };
     return list;
 }

@@ -1,0 +1,123 @@
+#include "screens/resources/ResureDetail.h"
+
+#include "app/FerroxAlert.h"
+#include "core/api/Request.h"
+#include "core/util/Custom.h"
+#include "core/util/Value.h"
+#include "screens/resources/ResureWithPush.h"
+
+ResureDetail::ResureDetail(QObject *parent) : SuperController(parent) {}
+
+void ResureDetail::viewDidLoad()
+{
+    SuperController::viewDidLoad();
+    setTitle(QStringLiteral("资源详情"));
+    load();
+}
+
+void ResureDetail::setIsRevoked(bool revoked)
+{
+    if (m_isRevoked == revoked)
+        return;
+    m_isRevoked = revoked;
+    emit isRevokedChanged();
+}
+
+void ResureDetail::load()
+{
+    Request::request(1002)
+        ->onSuccess(this, [this](const QVariant &data) { showDetail(Value::map(data)); })
+        ->resourceDetailWithId(m_resourceId, this);
+}
+
+void ResureDetail::showDetail(const QVariantMap &detail)
+{
+    m_resureDict = detail;
+    m_resureID = Value::text(detail.value(QStringLiteral("ID")));
+    const auto v = [&detail](const char *key) { return Value::text(detail.value(QString::fromLatin1(key))); };
+    m_fields = {
+        {QStringLiteral("nsortName"), v("nsortName")},
+        {QStringLiteral("spec"), v("spec")},
+        {QStringLiteral("materials"), v("materials")},
+        {QStringLiteral("yieldly"), v("yieldly")},
+        {QStringLiteral("place"), QStringLiteral("%1 %2").arg(v("cityName"), v("cangku"))},
+        {QStringLiteral("weight"), QStringLiteral("%1 吨 (%2)").arg(v("weight"), v("countType"))},
+        {QStringLiteral("price"), QStringLiteral("%1 元").arg(v("price"))},
+        {QStringLiteral("discount"), QStringLiteral("%1 元").arg(v("discount"))},
+    };
+    emit fieldsChanged();
+}
+
+void ResureDetail::publish()
+{
+    // Nothing to publish before the resource's id has come.
+    if (m_resureID.isEmpty()) {
+        Custom::messageWithString(QStringLiteral("数据加载出错"));
+        return;
+    }
+    changeState(1000);
+}
+
+void ResureDetail::withdraw()
+{
+    if (m_resureID.isEmpty()) {
+        Custom::messageWithString(QStringLiteral("请求失败"));
+        return;
+    }
+    changeState(1003);
+}
+
+void ResureDetail::changeState(int tag)
+{
+    // One call at a time: a second tap while the first is on its way sends nothing.
+    if (m_sending)
+        return;
+    m_sending = true;
+    auto *request = Request::request(tag);
+    request->onReply(this, [this, tag](const ServiceReply &reply) {
+        m_sending = false;
+        if (!reply.alertUnlessOk())
+            return;
+        if (m_delegate) {
+            if (tag == 1000) {
+                m_isDirectFabu = false;
+                m_delegate->resureDetailFabuDidFinished(this);
+            } else {
+                m_delegate->resureEditorDidFinished(this);
+            }
+        }
+        auto *alert = new FerroxAlert(this);
+        alert->setSDelegate(this);
+        alert->showInView(this, reply.message);
+    });
+    request->onFailure(this, [this](const RequestError &) { m_sending = false; });
+    if (tag == 1000)
+        request->releaseResourceWithDelegate(this, m_resureID);
+    else
+        request->backResourceWithResourceids(m_resureID, this);
+}
+
+void ResureDetail::push()
+{
+    if (m_resureID.isEmpty()) {
+        Custom::messageWithString(QStringLiteral("数据加载出错"));
+        return;
+    }
+    auto *screen = new ResureWithPush;
+    screen->setResourceids(m_resureID);
+    screen->setDelegate(this);
+    pushViewController(screen);
+}
+
+void ResureDetail::directResourceFabuWithPush(ResureWithPush *)
+{
+    if (m_delegate) {
+        m_isDirectFabu = true;
+        m_delegate->resureDetailFabuDidFinished(this);
+    }
+}
+
+void ResureDetail::steelViewWillDisappear(FerroxAlert *)
+{
+    popViewController();
+}

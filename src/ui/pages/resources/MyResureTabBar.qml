@@ -1,0 +1,9 @@
+import QtQuick
+import Velmora
+
+// The seller's resources: listed, directed and unpublished, switched by the buttons in the bar.
+Item {
+    id: page
+    required property MyResureTabBar controller
+    TabBarFrame { anchors.fill: parent; controller: page.controller }
+}

@@ -1,0 +1,59 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import Velmora
+
+// One of the seller's resources: its values, then withdraw (listed or directed) or publish and
+// push (unpublished).
+Item {
+    id: page
+    required property ResureDetail controller
+    ScreenFrame {
+        anchors.fill: parent
+        controller: page.controller
+        Column {
+            y: 10
+            width: parent.width
+            Rectangle {
+                width: parent.width
+                height: details.height + 12
+                color: "white"
+                Column {
+                    id: details
+                    y: 6
+                    width: parent.width
+                    Repeater {
+                        model: [["品名", "nsortName"], ["规格", "spec"], ["材质", "materials"], ["产地", "yieldly"],
+                            ["所在地", "place"], ["重量", "weight"], ["价格", "price"], ["优惠", "discount"]]
+                        FieldLine {
+                            required property var modelData
+                            caption: modelData[0]
+                            value: page.controller.fields[modelData[1]] || ""
+                        }
+                    }
+                }
+            }
+            Item { width: 1; height: 20 }
+            ActionButton {
+                visible: page.controller.isRevoked
+                anchors.horizontalCenter: parent.horizontalCenter
+                title: "撤回资源"
+                onClicked: page.controller.withdraw()
+            }
+            Row {
+                visible: !page.controller.isRevoked
+                anchors.horizontalCenter: parent.horizontalCenter
+                spacing: 16
+                ActionButton {
+                    width: 130
+                    title: "发布到超市"
+                    onClicked: page.controller.publish()
+                }
+                ActionButton {
+                    width: 130
+                    title: "定向推送"
+                    onClicked: page.controller.push()
+                }
+            }
+        }
+    }
+}
