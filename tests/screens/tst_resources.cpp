@@ -4,6 +4,7 @@
 #include "app/FerroxAlert.h"
 #include "app/Form.h"
 #include "core/session/UserInfo.h"
+#include "screens/resources/AddResure.h"
 #include "screens/resources/MyResureTabBar.h"
 #include "screens/resources/ResureDetail.h"
 #include "screens/resources/ResureList.h"
@@ -108,6 +109,7 @@ private slots:
         QTest::addColumn<QStringList>("alerts");
         QTest::addColumn<int>("reloaded");
         QTest::newRow("not loaded: withdraw") << 0 << false << "withdraw" << QStringList{"该资源不存在", "请求失败"} << 0;
+        QTest::newRow("not loaded: edit") << 2 << false << "gotoEditor" << QStringList{"该资源不存在", "数据加载失败"} << 0;
         QTest::newRow("not loaded: push") << 2 << false << "push" << QStringList{"该资源不存在", "数据加载出错"} << 0;
         QTest::newRow("listed: withdraw") << 0 << true << "withdraw" << QStringList{} << 20;
         QTest::newRow("unpublished: publish") << 2 << true << "publish" << QStringList{} << 20;
@@ -148,6 +150,33 @@ private slots:
         QVERIFY(noticeOn(noticed)->text().startsWith(action == "push" ? "定向资源已经成功推送给：13800000003" : "好了"));
         noticeOn(noticed)->close();
         QCOMPARE(h.screens(), QStringList{"MyResureTabBar"});
+    }
+
+    // The resource form after a save: from a detail it reloads the unpublished list and the
+    // detail, the tab kept; from the add button it brings the unpublished tab to the front.
+    void formSaved()
+    {
+        ScreenHarness h;
+        MyResureTabBar *tabs = opened(h, 1);
+        h.reply(QStringLiteral("Market/Details"), R"({"errorCode":0,"data":{"ID":"1"}})");
+        QVERIFY(h.settle());
+        tabs->thirdController()->didSelectRow(0);
+        auto *detail = static_cast<ResureDetail *>(h.stack().topViewController());
+        QVERIFY(h.settle());
+        detail->gotoEditor();
+        auto *form = qobject_cast<AddResure *>(h.stack().topViewController());
+        QCOMPARE(form->resourceid(), "1");
+        int before = reloads(h);
+        detail->resureEditorDidFinished(form);
+        QVERIFY(h.settle());
+        QCOMPARE(h.count(QStringLiteral("Market/Details")) * 100 + (reloads(h) - before) + tabs->selectedIndex(), 210);
+        tabs->addBtnPressed();
+        form = qobject_cast<AddResure *>(h.stack().topViewController());
+        before = reloads(h);
+        tabs->resureEditorDidFinished(form);
+        QVERIFY(h.settle());
+        QCOMPARE((reloads(h) - before) + tabs->selectedIndex(), 12);
+        QVERIFY(tabs->titleButtons().at(2)->isSelected() && !tabs->titleButtons().at(0)->isSelected());
     }
 };
 

@@ -1,6 +1,7 @@
 #include "screens/resources/MyResureTabBar.h"
 
 #include "screens/account/LoginGate.h"
+#include "screens/resources/AddResure.h"
 #include "screens/resources/ResureFirst.h"
 #include "screens/resources/ResureThird.h"
 #include "screens/resources/RuperSecond.h"
@@ -38,6 +39,20 @@ void MyResureTabBar::reload(int index)
 {
     if (ResureList *l = list(index))
         l->resetTableViewData();
+}
+
+void MyResureTabBar::addBtnPressed()
+{
+    auto *form = new AddResure;
+    form->setDelegate(this);
+    pushViewController(form);
+}
+
+void MyResureTabBar::resureEditorDidFinished(AddResure *)
+{
+    if (titleButtons().size() > 2)
+        titleButtonPressed(titleButtons().at(2));
+    reload(2);
 }
 
 void MyResureTabBar::resourceBackDidFinished(ResureList *)

@@ -4,6 +4,7 @@
 #include "core/api/Request.h"
 #include "core/util/Custom.h"
 #include "core/util/Value.h"
+#include "screens/resources/AddResure.h"
 #include "screens/resources/ResureWithPush.h"
 
 ResureDetail::ResureDetail(QObject *parent) : SuperController(parent) {}
@@ -46,6 +47,24 @@ void ResureDetail::showDetail(const QVariantMap &detail)
         {QStringLiteral("discount"), QStringLiteral("%1 元").arg(v("discount"))},
     };
     emit fieldsChanged();
+}
+
+void ResureDetail::gotoEditor()
+{
+    if (m_resureID.isEmpty() || m_resureDict.isEmpty()) {
+        Custom::messageWithString(QStringLiteral("数据加载失败"));
+        return;
+    }
+    auto *form = AddResure::toEdit(m_resureID, m_resureDict);
+    form->setDelegate(this);
+    pushViewController(form);
+}
+
+void ResureDetail::resureEditorDidFinished(AddResure *)
+{
+    if (m_delegate)
+        m_delegate->resureEditorDidFinished(this);
+    load();
 }
 
 void ResureDetail::publish()

@@ -3,6 +3,7 @@
 #include "app/DelegatePointer.h"
 #include "app/FerroxAlertDelegate.h"
 #include "app/SuperController.h"
+#include "screens/resources/AddResureDelegate.h"
 #include "screens/resources/ResureDetailDelegate.h"
 #include "screens/resources/ResureWithPushDelegate.h"
 
@@ -11,7 +12,8 @@
 /// One of the seller's resources ("资源详情"). Opened from a listed or directed resource it offers
 /// the withdraw button; from an unpublished one the publish and push buttons and "修改". The
 /// outcome of a publish or withdraw shows in a notice; closing it closes the detail.
-class ResureDetail : public SuperController, public FerroxAlertDelegate, public ResureWithPushDelegate
+class ResureDetail : public SuperController, public FerroxAlertDelegate, public ResureWithPushDelegate,
+                     public AddResureDelegate
 {
     Q_OBJECT
     /// The detail as shown: "nsortName", "spec", "materials", "yieldly", "place", "weight",
@@ -32,6 +34,8 @@ public:
     QString resureID() const { return m_resureID; }
     QVariantMap fields() const { return m_fields; }
 
+    /// "修改": the resource form with this resource's values.
+    Q_INVOKABLE void gotoEditor();
     /// Publishes the resource to the market.
     Q_INVOKABLE void publish();
     /// Opens the push to one buyer's mobile number.
@@ -41,6 +45,8 @@ public:
 
     void steelViewWillDisappear(FerroxAlert *alert) override;
     void directResourceFabuWithPush(ResureWithPush *push) override;
+    /// Saved from the form: the opener hears of it and the detail is asked for again.
+    void resureEditorDidFinished(AddResure *form) override;
 
 signals:
     void fieldsChanged();

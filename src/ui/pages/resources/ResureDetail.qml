@@ -3,13 +3,18 @@ import QtQuick
 import Velmora
 
 // One of the seller's resources: its values, then withdraw (listed or directed) or publish and
-// push (unpublished).
+// push (unpublished), with "修改" on the right of the bar.
 Item {
     id: page
     required property ResureDetail controller
     ScreenFrame {
         anchors.fill: parent
         controller: page.controller
+        rightItem: BarButton {
+            visible: !page.controller.isRevoked
+            text: "修改"
+            onClicked: page.controller.gotoEditor()
+        }
         Column {
             y: 10
             width: parent.width
