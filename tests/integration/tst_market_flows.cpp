@@ -180,8 +180,7 @@ private slots:
         QCOMPARE(code(call(QStringLiteral("2"), [&](Request *r, RequestDelegate *d) { r->backResourceWithResourceids(id, d); })), 0);
         QCOMPARE(statusOf(), QStringLiteral("1"));
         QVERIFY(code(call(QStringLiteral("2"), [&](Request *r, RequestDelegate *d) { r->backResourceWithResourceids(id, d); })) != 0);
-        // Another user's key neither withdraws nor directs it; published, it is at once the
-        // first listing of another user's supermarket.
+        // Another user's key neither publishes, directs nor withdraws it; published, it heads the supermarket.
         QVERIFY(code(call(QStringLiteral("3"), [&](Request *r, RequestDelegate *d) { r->releaseResourceWithDelegate(d, id); })) != 0);
         QVERIFY(code(call(QStringLiteral("3"), [&](Request *r, RequestDelegate *d) { r->releaseDirectResourceWithDelegate(d, id, kBuyer); })) != 0);
         QCOMPARE(code(call(QStringLiteral("2"), [&](Request *r, RequestDelegate *d) { r->releaseResourceWithDelegate(d, id); })), 0);

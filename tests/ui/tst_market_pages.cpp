@@ -32,10 +32,6 @@
 #include "screens/trade/BuyersDidPay.h"
 #include "screens/trade/OrderDetail.h"
 #include "screens/trade/UploadEvidence.h"
-#include "screens/resources/MyBusiness.h"
-#include "screens/resources/MyResureTabBar.h"
-#include "screens/resources/ResureDetail.h"
-#include "screens/resources/ResureList.h"
 
 #include <QtQml/qqmlextensionplugin.h>
 #include <functional>
@@ -55,21 +51,6 @@ class TestMarketPages : public QObject
 {
     Q_OBJECT
     std::unique_ptr<ServerProcess> m_server;
-
-    // The window, its user logged in by mobile number (the peer holds the session), on 我的业务.
-    std::unique_ptr<SessionPeer> openBusinessTab(WindowHarness &w, const char *mobile)
-    {
-        w.ctx->mutableConfig().serviceBaseUrl = m_server->baseUrl();
-        auto peer = SessionPeer::open(m_server->sessionPort(), QString::fromLatin1(mobile), QStringLiteral("demo123"));
-        if (!peer)
-            return peer;
-        w.ctx->service<UserInfo>()->setBaseInfo(peer->lastFrame().object());
-        w.ctx->service<UserInfo>()->setIsOnline(true);
-        if (!w.open())
-            return nullptr;
-        w.shell->pressedItemFromButtonTag(1);
-        return peer;
-    }
 
 private slots:
     void initTestCase()
@@ -221,9 +202,14 @@ private slots:
     void businessHubOpensOrders()
     {
         WindowHarness w;
-        const auto settled = [&w] { return w.ctx->findChildren<Request *>().isEmpty() && !w.busy(); };
-        auto buyer = openBusinessTab(w, "13800000001");
+        w.ctx->mutableConfig().serviceBaseUrl = m_server->baseUrl();
+        auto buyer = SessionPeer::open(m_server->sessionPort(), QStringLiteral("13800000001"), QStringLiteral("demo123"));
         QVERIFY(buyer);
+        w.ctx->service<UserInfo>()->setBaseInfo(buyer->lastFrame().object());
+        w.ctx->service<UserInfo>()->setIsOnline(true);
+        QVERIFY(w.open());
+        const auto settled = [&w] { return w.ctx->findChildren<Request *>().isEmpty() && !w.busy(); };
+        w.shell->pressedItemFromButtonTag(1);
         QTRY_VERIFY(settled());
         WindowHarness::keep(w.grab(), QStringLiteral("orders-hub"));
         NavigationStack *stack = w.shell->viewControllers().at(1);
@@ -241,33 +227,6 @@ private slots:
         QVERIFY(qobject_cast<UploadEvidence *>(stack->topViewController()));
         QTRY_VERIFY(settled());
         WindowHarness::keep(w.grab(), QStringLiteral("orders-evidence"));
-    }
-    // 我的资源管理 for a seller: each of its three lists, an unpublished resource's detail and
-    // its push screen, pictured.
-    void businessHubOpensResources()
-    {
-        WindowHarness w;
-        const auto settled = [&w] { return w.ctx->findChildren<Request *>().isEmpty() && !w.busy(); };
-        auto seller = openBusinessTab(w, "13800000002");
-        QVERIFY(seller);
-        QTRY_VERIFY(settled());
-        NavigationStack *stack = w.shell->viewControllers().at(1);
-        qobject_cast<MyBusiness *>(stack->topViewController())->didSelectRow(1, 4);   // the last row, under the fold
-        auto *tabs = qobject_cast<MyResureTabBar *>(stack->topViewController());
-        QVERIFY(tabs);
-        for (int tab : {1, 0, 2}) {
-            tabs->titleButtons().at(tab)->press();
-            QTRY_VERIFY_WITH_TIMEOUT(settled(), 10000);
-            WindowHarness::keep(w.grab(), QStringLiteral("resources-list-%1").arg(tab));
-        }
-        w.click(w.shownWith("time", tabs->thirdController()->dataArray()->get(0).value(QStringLiteral("time"))));
-        auto *detail = qobject_cast<ResureDetail *>(stack->topViewController());
-        QVERIFY(detail);
-        QTRY_VERIFY_WITH_TIMEOUT(!detail->resureID().isEmpty() && settled(), 10000);
-        WindowHarness::keep(w.grab(), QStringLiteral("resources-detail"));
-        detail->push();
-        QTRY_VERIFY(settled());
-        WindowHarness::keep(w.grab(), QStringLiteral("resources-push"));
     }
 };
 
