@@ -80,9 +80,6 @@ private slots:
             (new AlertStyleValue1)->showInView(w.home(), QStringLiteral("确定删除该资源吗?"), QStringLiteral("取消"),
                                                QStringLiteral("确定"));
         });
-        QTest::newRow("busy overlay") << Action([](Window &w) {
-            static_cast<SuperController *>(w.home())->showActivity();
-        });
         QTest::newRow("busy overlay of a list, faded") << Action([](Window &w) {
             auto *list = new SuperTableViewController;
             w.home()->pushViewController(list);
