@@ -206,20 +206,6 @@ void PagedListModel::setRowAt(int row, const QVariantMap &value)
     emit dataChanged(index(row), index(row));
 }
 
-void PagedListModel::removeRowAt(int row)
-{
-    if (row < 0 || row >= count())
-        return;
-    const bool wasSelected = m_selected.at(row);
-    beginRemoveRows({}, row, row);
-    m_rows.removeAt(row);
-    m_selected.removeAt(row);
-    endRemoveRows();
-    emit countChanged();
-    if (wasSelected)
-        emit selectionChanged();
-}
-
 void PagedListModel::clear()
 {
     // An emptied list has nothing more to load: its footer goes with its rows.

@@ -114,7 +114,6 @@ public:
     QList<QVariantMap> rows() const { return m_rows; }
     /// Changes one row (its selection stays); the view redraws that row only.
     void setRowAt(int row, const QVariantMap &value);
-    void removeRowAt(int row);
     void clear();
 
     // ---- selection ----

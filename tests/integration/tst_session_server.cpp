@@ -45,7 +45,6 @@ private slots:
         QTest::addColumn<int>("type");
         QTest::newRow("accepted") << kA << kPass << 1;
         QTest::newRow("wrong password") << kA << QStringLiteral("demo124") << 2;
-        QTest::newRow("unknown number") << QStringLiteral("13999999999") << kPass << 2;
         QTest::newRow("empty password") << kA << QString() << 2;
     }
     void login()

@@ -1,11 +1,11 @@
 // The account and information screens through one harness: registration and passwords, the
 // profile and certificates, settings, the information centre and feedback.
+#include "FakeImagePickerPort.h"
 #include "ScreenHarness.h"
 #include "app/AlertStyleValue1.h"
 #include "app/Alerts.h"
 #include "app/CustomIOS7AlertView.h"
 #include "app/PagedListModel.h"
-#include "core/platform/ImagePicker.h"
 #include "core/session/UserInfo.h"
 #include "screens/account/AccountInfo.h"
 #include "screens/account/MyAccount.h"
@@ -23,11 +23,6 @@
 
 namespace {
 const QByteArray kOk = R"({"errorCode":0,"message":"密码设置成功"})";
-
-struct FakePicker : ImagePicker
-{
-    void pickImage(Source, Picked picked) override { picked(QByteArray("\x89PNG\r\n\x1a\n", 8)); }
-};
 
 BaseScreen *top(ScreenHarness &h) { return static_cast<BaseScreen *>(h.stack().topViewController()); }
 void type(ScreenHarness &h, const char *key, const QString &text) { top(h)->form()->field(QString::fromLatin1(key))->setText(text); }
@@ -159,7 +154,7 @@ private slots:
         UserInfo::info()->setUserId(QStringLiteral("7"));
         UserInfo::info()->setIsOnline(true);
         UserInfo::info()->setIsVal(isVal);
-        m_h->context().setService<ImagePicker>(std::make_unique<FakePicker>());
+        m_h->context().setService<ImagePickerPort>(std::make_unique<FakeImagePickerPort>());
         auto *account = m_h->open(new MyAccount);
         QCOMPARE(account->property("certified").toBool(), isVal == 1);
         account->certifyPressed();
@@ -171,7 +166,9 @@ private slots:
         auto *cer = m_h->open(new SubmitCer);
         cer->uploadPressed(3);
         m_h->context().service<Alerts>()->topAlert()->clickedButtonAtIndex(0);   // 从本地相册
-        QVERIFY(m_h->settle());
+        QVERIFY(cer->picking());
+        cer->didFinishPickingFile("file:///tmp/licence.png");
+        QVERIFY(m_h->settle() && !cer->picking());
         QVERIFY(m_h->service().last().body.contains(R"x("type":"8","company":"(null)","orderId":"")x"));
         QCOMPARE(cer->rows().value(3).toMap().value("uploaded").toBool(), true);
     }

@@ -284,6 +284,7 @@ private slots:
         QFETCH(QString, screen);
         QFETCH(bool, guarded);
         UserInfo::info()->setIsOnline(false);
+        UserInfo::info()->setUserPass(QStringLiteral("secret"));   // remembered: the login screen is filled
         const QMap<QString, std::function<ViewController *()>> make{
             {"SuperController", [] { return new SuperController; }},
             {"SuperTableViewController", [] { return new SuperTableViewController; }},
@@ -300,6 +301,7 @@ private slots:
         QVERIFY(login);
         QCOMPARE(m_h->stack().depth(), 2);   // one login screen, however it was asked for
         QCOMPARE(login->backButtonShown(), !guarded);
+        QCOMPARE(login->passText(), QStringLiteral("secret"));
         login->loginResultHandle(QVariantMap{{QStringLiteral("LoginInfoID"), QStringLiteral("7")}});
         QCOMPARE(m_h->stack().topViewController(), s);
         QCOMPARE(loggedIn, guarded && screen == u"BusinessTabBar" ? 1 : 0);

@@ -1,11 +1,11 @@
 // The order lists, their details, the evidence upload and the business hub against the
 // scripted service.
+#include "FakeImagePickerPort.h"
 #include "ScreenHarness.h"
 #include "app/AlertStyleValue1.h"
 #include "app/Alerts.h"
 #include "app/CustomIOS7AlertView.h"
 #include "app/OrderAlertView.h"
-#include "core/platform/ImagePickerPort.h"
 #include "core/platform/NotificationCenter.h"
 #include "core/platform/NotificationNames.h"
 #include "core/session/ChatManager.h"
@@ -48,17 +48,6 @@ ScreenHarness *loggedIn(ScreenHarness &h, const char *user = "7")
     UserInfo::info()->setIsOnline(true);
     return &h;
 }
-
-class FakePicker : public ImagePickerPort
-{
-public:
-    bool hasCamera() const override { return true; }
-    void takePicture(QObject *, Picked picked) override { picked(QByteArrayLiteral("\x89PNG camera")); }
-    QByteArray pngOfFile(const QString &path) const override
-    {
-        return path.endsWith(QLatin1String(".png")) ? QByteArrayLiteral("\x89PNG file") : QByteArray();
-    }
-};
 } // namespace
 
 class TestOrders : public QObject
@@ -265,7 +254,7 @@ private slots:
     {
         ScreenHarness h;
         loggedIn(h);
-        h.context().setService<ImagePickerPort>(std::make_unique<FakePicker>());
+        h.context().setService<ImagePickerPort>(std::make_unique<FakeImagePickerPort>());
         h.reply("Market/OrderHistoryDetail", R"({"errorCode":0,"data":{"orderId":"VM1"}})");
         h.reply("Index/UploadImg", R"({"errorCode":5,"message":"图片为空"})");
         auto *detail = new OrderDetail;

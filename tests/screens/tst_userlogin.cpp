@@ -113,24 +113,6 @@ private slots:
         }
     }
 
-    // The gate opens the login screen, filled with the remembered credentials, unless online.
-    void gate()
-    {
-        Fixture f;
-        UserInfo::info()->setUserTel(QStringLiteral("13900001111"));
-        UserInfo::info()->setUserPass(QStringLiteral("secret"));
-        QVERIFY(!LoginGate::requireLogin(f.opener, LoginGate::NoBack));
-        auto *login = qobject_cast<UserLogin *>(f.stack.topViewController());
-        QVERIFY(login);
-        QCOMPARE(login->userText(), QStringLiteral("13900001111"));
-        QCOMPARE(login->passText(), QStringLiteral("secret"));
-        QCOMPARE(login->backButtonShown(), false);
-        LoginGate::close(login);
-        UserInfo::info()->setBaseInfo(QVariantMap{{QStringLiteral("LoginInfoID"), QStringLiteral("7")}});
-        QVERIFY(LoginGate::requireLogin(f.opener));
-        QCOMPARE(f.stack.depth(), 1);
-    }
-
     // A login screen that comes up while the user is already logged in finishes at once.
     void appearingWhileOnline()
     {

@@ -5,10 +5,14 @@
 #include "WarningLog.h"
 #include "WindowHarness.h"
 
+#include "app/Alerts.h"
 #include "app/NavigationStack.h"
 #include "core/api/Request.h"
 #include "core/util/Custom.h"
 #include "core/util/Value.h"
+#include "screens/account/UserLogin.h"
+#include "screens/info/ArticleList.h"
+#include "screens/info/OpenWebsite.h"
 #include "screens/market/Auction.h"
 #include "screens/market/AuctionDetail.h"
 #include "screens/market/BrandStore.h"
@@ -28,7 +32,6 @@
 #include "screens/trade/MyBidding.h"
 #include "screens/trade/MyTenderList.h"
 #include "screens/trade/HomeBiddingDetail.h"
-#include "core/session/UserInfo.h"
 #include "screens/trade/BuyersDidPay.h"
 #include "screens/trade/OrderDetail.h"
 #include "screens/trade/UploadEvidence.h"
@@ -42,10 +45,21 @@ namespace {
 /// Opens a page; returns what says its pictures and lists have all arrived.
 using Ready = std::function<bool()>;
 using Show = std::function<Ready(ViewController *home)>;
+using Flow = std::function<void(WindowHarness &, const Ready &settled)>;
 const Ready kNothingMore = [] { return true; };
+
+/// The screen a person sees: the top of the selected tab, or of what it presents.
+BaseScreen *top(const WindowHarness &w)
+{
+    NavigationStack *stack = w.shell->viewControllers().at(w.shell->selectedIndex());
+    while (stack->presentedStack())
+        stack = stack->presentedStack();
+    return static_cast<BaseScreen *>(stack->topViewController());
+}
 } // namespace
 
 Q_DECLARE_METATYPE(Show)
+Q_DECLARE_METATYPE(Flow)
 
 class TestMarketPages : public QObject
 {
@@ -175,58 +189,98 @@ private slots:
         WindowHarness::keep(image, QStringLiteral("market-") + QString::fromUtf8(QTest::currentDataTag()));
     }
 
-    // "招标" on the home page opens the tender market; a tender's row opens its detail.
-    void tenderMarketFromHome()
+    // Walks through the window as a person would, from the home page or a tab; pictures are kept.
+    void flows_data()
     {
-        WindowHarness w;
-        w.ctx->mutableConfig().serviceBaseUrl = m_server->baseUrl();
-        QVERIFY(w.open());
-        const auto settled = [&w] { return w.ctx->findChildren<Request *>().isEmpty() && !w.busy(); };
-        QTRY_VERIFY(settled());
-        w.click(w.shownWith("text", QStringLiteral("招标")));
-        auto *market = qobject_cast<Bidding *>(w.home()->navigationController()->topViewController());
-        QVERIFY(market);
-        QTRY_VERIFY_WITH_TIMEOUT(market->mainlist()->count() > 0 && settled(), 10000);
-        WindowHarness::keep(w.grab(), QStringLiteral("market-tenders"));
-        const QString kind = market->mainlist()->get(0).value(QStringLiteral("nsortName")).toString();
-        w.click(w.shownWith("nsortName", kind));
-        auto *detail = qobject_cast<HomeBiddingDetail *>(w.home()->navigationController()->topViewController());
-        QVERIFY(detail);
-        QTRY_VERIFY_WITH_TIMEOUT(!detail->fields().isEmpty() && settled(), 10000);
-        QCOMPARE(detail->fields().value(QStringLiteral("nsortName")).toString(), kind);
-        WindowHarness::keep(w.grab(), QStringLiteral("market-tender-detail"));
+        QTest::addColumn<Flow>("flow");
+        // "招标" on the home page opens the tender market; a tender's row opens its detail.
+        QTest::newRow("tenders") << Flow([](WindowHarness &w, const Ready &settled) {
+            w.click(w.shownWith("text", QStringLiteral("招标")));
+            auto *market = qobject_cast<Bidding *>(top(w));
+            QVERIFY(market);
+            QTRY_VERIFY_WITH_TIMEOUT(market->mainlist()->count() > 0 && settled(), 10000);
+            WindowHarness::keep(w.grab(), QStringLiteral("market-tenders"));
+            const QString kind = market->mainlist()->get(0).value(QStringLiteral("nsortName")).toString();
+            w.click(w.shownWith("nsortName", kind));
+            auto *detail = qobject_cast<HomeBiddingDetail *>(top(w));
+            QVERIFY(detail);
+            QTRY_VERIFY_WITH_TIMEOUT(!detail->fields().isEmpty() && settled(), 10000);
+            QCOMPARE(detail->fields().value(QStringLiteral("nsortName")).toString(), kind);
+            WindowHarness::keep(w.grab(), QStringLiteral("market-tender-detail"));
+        });
+        // 我的业务 after a login: its 已完成的订单 row opens the buyer's completed orders, a row the
+        // order's detail; the evidence screen is pictured from there.
+        QTest::newRow("business hub") << Flow([this](WindowHarness &w, const Ready &settled) {
+            auto buyer = SessionPeer::open(m_server->sessionPort(), QStringLiteral("13800000001"), QStringLiteral("demo123"));
+            QVERIFY(buyer);
+            w.ctx->service<UserInfo>()->setBaseInfo(buyer->lastFrame().object());
+            w.ctx->service<UserInfo>()->setIsOnline(true);
+            w.shell->pressedItemFromButtonTag(1);
+            QTRY_VERIFY(settled());
+            WindowHarness::keep(w.grab(), QStringLiteral("orders-hub"));
+            w.click(w.shownWith("text", QStringLiteral("已完成的订单")));
+            auto *list = qobject_cast<BuyersDidPay *>(top(w));
+            QVERIFY(list);
+            QTRY_VERIFY_WITH_TIMEOUT(list->dataArray()->count() > 0 && settled(), 10000);
+            WindowHarness::keep(w.grab(), QStringLiteral("orders-completed"));
+            w.click(w.shownWith("time", list->dataArray()->get(0).value(QStringLiteral("time"))));
+            auto *detail = qobject_cast<OrderDetail *>(top(w));
+            QVERIFY(detail);
+            QTRY_VERIFY_WITH_TIMEOUT(!detail->orderDetailId().isEmpty() && settled(), 10000);
+            WindowHarness::keep(w.grab(), QStringLiteral("orders-detail"));
+            detail->upload();
+            QVERIFY(qobject_cast<UploadEvidence *>(top(w)));
+            QTRY_VERIFY(settled());
+            WindowHarness::keep(w.grab(), QStringLiteral("orders-evidence"));
+        });
+        // A newcomer on 我的账户: the login screen's 快速注册, the code the service sent, a
+        // password, then the login; the account tab then shows the new user.
+        QTest::newRow("registration") << Flow([this](WindowHarness &w, const Ready &settled) {
+            const QString mobile = QStringLiteral("13712345670");
+            const auto act = [&](const char *action, QStringList typed) {
+                for (const QString &kv : typed)
+                    top(w)->form()->field(kv.section(u'=', 0, 0))->setText(kv.section(u'=', 1));
+                QMetaObject::invokeMethod(top(w), action);
+                QTRY_VERIFY_WITH_TIMEOUT(settled(), 10000);
+            };
+            w.shell->pressedItemFromButtonTag(3);
+            QTRY_VERIFY(qobject_cast<UserLogin *>(top(w)) && settled());
+            w.click(w.shownWith("title", QStringLiteral("快速注册")));
+            act("get", {"user=" + mobile});
+            WindowHarness::keep(w.grab(), QStringLiteral("registration"));
+            act("done", {"code=" + m_server->lastCode(mobile)});
+            QVERIFY(w.ctx->service<Alerts>()->confirm());   // "现在就去"
+            act("update", {"pass=pa55word", "confirm=pa55word"});
+            w.ctx->service<Alerts>()->topAlert()->clickedButtonAtIndex(0);
+            act("login", {"pass=pa55word"});
+            QTRY_VERIFY_WITH_TIMEOUT(top(w) == w.shell->getViewControllerWithIndex(3) && settled(), 10000);
+            QVERIFY(w.shownWith("text", mobile));
+            WindowHarness::keep(w.grab(), QStringLiteral("account-registered"));
+        });
+        // 行情中心 on the home page opens the information centre; an article opens in the reader.
+        QTest::newRow("information") << Flow([](WindowHarness &w, const Ready &settled) {
+            w.click(w.shownWith("text", QStringLiteral("行情中心")));
+            auto *list = qobject_cast<ArticleList *>(top(w));
+            QVERIFY(list);
+            QTRY_VERIFY_WITH_TIMEOUT(list->mainlist()->count() > 0 && settled(), 10000);
+            WindowHarness::keep(w.grab(), QStringLiteral("information-centre"));
+            w.click(w.shownWith("title", list->mainlist()->get(0).value(QStringLiteral("title"))));
+            auto *reader = qobject_cast<OpenWebsite *>(top(w));
+            QVERIFY(reader);
+            QTRY_VERIFY_WITH_TIMEOUT(reader->pageShown() && !reader->html().isEmpty() && settled(), 10000);
+            WindowHarness::keep(w.grab(), QStringLiteral("information-article"));
+        });
     }
-
-    // 我的业务 after a login: its 已完成的订单 row opens the buyer's completed orders, a row the
-    // order's detail; the evidence screen is pictured from there.
-    void businessHubOpensOrders()
+    void flows()
     {
+        QFETCH(Flow, flow);
         WindowHarness w;
         w.ctx->mutableConfig().serviceBaseUrl = m_server->baseUrl();
-        auto buyer = SessionPeer::open(m_server->sessionPort(), QStringLiteral("13800000001"), QStringLiteral("demo123"));
-        QVERIFY(buyer);
-        w.ctx->service<UserInfo>()->setBaseInfo(buyer->lastFrame().object());
-        w.ctx->service<UserInfo>()->setIsOnline(true);
+        w.ctx->mutableConfig().sessionPort = m_server->sessionPort();
         QVERIFY(w.open());
-        const auto settled = [&w] { return w.ctx->findChildren<Request *>().isEmpty() && !w.busy(); };
-        w.shell->pressedItemFromButtonTag(1);
+        const Ready settled = [&w] { return w.ctx->findChildren<Request *>().isEmpty() && !w.busy(); };
         QTRY_VERIFY(settled());
-        WindowHarness::keep(w.grab(), QStringLiteral("orders-hub"));
-        NavigationStack *stack = w.shell->viewControllers().at(1);
-        w.click(w.shownWith("text", QStringLiteral("已完成的订单")));
-        auto *list = qobject_cast<BuyersDidPay *>(stack->topViewController());
-        QVERIFY(list);
-        QTRY_VERIFY_WITH_TIMEOUT(list->dataArray()->count() > 0 && settled(), 10000);
-        WindowHarness::keep(w.grab(), QStringLiteral("orders-completed"));
-        w.click(w.shownWith("time", list->dataArray()->get(0).value(QStringLiteral("time"))));
-        auto *detail = qobject_cast<OrderDetail *>(stack->topViewController());
-        QVERIFY(detail);
-        QTRY_VERIFY_WITH_TIMEOUT(!detail->orderDetailId().isEmpty() && settled(), 10000);
-        WindowHarness::keep(w.grab(), QStringLiteral("orders-detail"));
-        detail->upload();
-        QVERIFY(qobject_cast<UploadEvidence *>(stack->topViewController()));
-        QTRY_VERIFY(settled());
-        WindowHarness::keep(w.grab(), QStringLiteral("orders-evidence"));
+        flow(w, settled);
     }
 };
 

@@ -16,7 +16,6 @@
 #include "core/session/datamodel.h"
 #include "screens/account/MyAccount.h"
 #include "screens/account/UserLogin.h"
-#include "screens/info/ArticleList.h"
 #include "screens/info/OpenWebsite.h"
 #include "app/PagedListModel.h"
 #include "screens/im/AddFriendsWithContacts.h"
@@ -79,9 +78,6 @@ private slots:
         QTest::newRow("choice") << Action([](Window &w) {
             (new AlertStyleValue1)->showInView(w.home(), QStringLiteral("确定删除该资源吗?"), QStringLiteral("取消"),
                                                QStringLiteral("确定"));
-        });
-        QTest::newRow("busy overlay") << Action([](Window &w) {
-            static_cast<SuperController *>(w.home())->showActivity();
         });
         QTest::newRow("busy overlay of a list, faded") << Action([](Window &w) {
             auto *list = new SuperTableViewController;
@@ -168,21 +164,6 @@ private slots:
         QTest::newRow("account tab") << Action([account](Window &w) { account(w); });
         QTest::newRow("account tab, profile") << Action([account](Window &w) {
             account(w)->didSelectSection(MyAccount::Profile);
-        });
-        QTest::newRow("registration") << Action([](Window &w) {
-            auto *login = new UserLogin;
-            w.home()->pushViewController(login);
-            login->didSelectRow(0);
-        });
-        QTest::newRow("information centre") << Action([](Window &w) {
-            auto *list = new ArticleList;
-            w.home()->presentViewController(list);
-            QTRY_VERIFY(!list->mainlist()->loading());   // nobody answers in this test
-            QList<QVariantMap> rows;
-            for (const char *title : {"国内钢市：螺纹钢期货高位震荡，现货成交一般", "铁矿石港口库存连续三周回升",
-                                      "发改委：稳步推进钢铁行业产能置换", "华东地区热轧板卷价格小幅上涨"})
-                rows.append({{"title", QString::fromUtf8(title)}, {"image", QString()}, {"url", "http://127.0.0.1/"}});
-            list->mainlist()->setRows(rows);
         });
         QTest::newRow("paid article") << Action([](Window &w) {
             auto *reader = new OpenWebsite;

@@ -140,28 +140,6 @@ private slots:
         QCOMPARE(delegate.lastRequestId(), 7);
     }
 
-    void guardedWithoutUser()
-    {
-        // A context of its own: nobody has ever logged in here.
-        ScreenHarness h;
-        RawHttpRecorder &server = h.service();
-        QVERIFY(UserInfo::info()->userId().isEmpty());
-
-        RecordingDelegate guarded;
-        QPointer<Request> request = Request::request(1);
-        request->orderListWithRole("1", 0, 1, &guarded);
-
-        // A call that does go out afterwards: once it has been answered, anything the guarded
-        // call had sent would have been recorded too.
-        RecordingDelegate marker;
-        Request::request()->getMainDataWithDelegate(&marker);
-        QVERIFY(marker.waitForHide());
-        QCOMPARE(server.count(), 1);
-        QCOMPARE(server.last().path, QByteArray("/index/GetIndexData"));
-        QCOMPARE(guarded.events(), QStringList());
-        QTRY_VERIFY(request.isNull()); // the unsent request does not linger
-    }
-
     void uploadUntiyImage()
     {
         RawHttpRecorder &server = *m_server;

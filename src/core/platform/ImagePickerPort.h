@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QUrl>
 #include <functional>
 
 class AppContext;
@@ -35,5 +36,12 @@ public:
     {
         Q_UNUSED(path)
         return {};
+    }
+
+    /// The local path of what a file dialog returned (a path or a file URL); empty when cancelled.
+    static QString localPath(const QString &fileOrUrl)
+    {
+        const QUrl url(fileOrUrl);
+        return url.isLocalFile() ? url.toLocalFile() : fileOrUrl;
     }
 };

@@ -3,7 +3,7 @@
 #include "app/Alerts.h"
 #include "core/api/Request.h"
 #include "core/platform/AppContext.h"
-#include "core/platform/ImagePicker.h"
+#include "core/platform/ImagePickerPort.h"
 #include "core/platform/Logging.h"
 #include "core/session/UserInfo.h"
 #include "core/util/Custom.h"
@@ -41,12 +41,31 @@ void SubmitCer::uploadPressed(int row)
         {QStringLiteral("从本地相册"), QStringLiteral("摄像头拍摄")}, [self = QPointer<SubmitCer>(this), row](int index) {
             if (!self || index > 1)
                 return;
-            const auto source = index == 0 ? ImagePicker::PhotoLibrary : ImagePicker::Camera;
-            ImagePicker::picker()->pickImage(source, [self, row](const QByteArray &png) {
+            if (index == 0)
+                return self->setPickingRow(row);
+            self->context().service<ImagePickerPort>()->takePicture(self, [self, row](const QByteArray &png) {
                 if (self && !png.isEmpty())
                     self->upload(row, png);
             });
         });
+}
+
+void SubmitCer::didFinishPickingFile(const QString &file)
+{
+    const int row = m_pickingRow;
+    setPickingRow(-1);
+    // A cancelled dialog or a file that is no picture sends nothing.
+    const QByteArray png = context().service<ImagePickerPort>()->pngOfFile(ImagePickerPort::localPath(file));
+    if (row >= 0 && !png.isEmpty())
+        upload(row, png);
+}
+
+void SubmitCer::setPickingRow(int row)
+{
+    if (m_pickingRow == row)
+        return;
+    m_pickingRow = row;
+    emit pickingChanged();
 }
 
 void SubmitCer::upload(int row, const QByteArray &png)

@@ -141,13 +141,6 @@ void UserLogin::socketWillDismiss()
     setRequesting(false);
 }
 
-void UserLogin::popViewController()
-{
-    SuperController::popViewController();
-    if (UserLoginDelegate *d = delegate())
-        d->loginDidCancel();
-}
-
 void UserLogin::didSelectRow(int row)
 {
     textFieldInputDidFinish();

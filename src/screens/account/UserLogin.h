@@ -67,8 +67,6 @@ public:
     /// The connection went while a login was pending.
     void socketWillDismiss();
     Q_INVOKABLE void textFieldInputDidFinish() { form()->closeKeyboard(); }
-    /// Back: leaves the screen, then tells the delegate.
-    Q_INVOKABLE void popViewController() override;
     /// Row 0 opens the registration, row 1 the password reset; the keyboard closes first.
     Q_INVOKABLE void didSelectRow(int row);
 

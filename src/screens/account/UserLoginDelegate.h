@@ -2,7 +2,7 @@
 
 class UserLogin;
 
-/// What the screen that opened the login screen hears from it. Both operations are optional.
+/// What the screen that opened the login screen hears from it.
 class UserLoginDelegate
 {
 public:
@@ -10,6 +10,4 @@ public:
     /// After a successful login, or at once when the login screen appears while already logged
     /// in. The opener usually closes the login screen here (LoginGate::close).
     virtual void loginDidFinish(UserLogin *login) { (void)login; }
-    /// The user left the login screen with the back button.
-    virtual void loginDidCancel() {}
 };

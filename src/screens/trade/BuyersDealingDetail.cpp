@@ -2,7 +2,6 @@
 
 #include "app/FerroxAlert.h"
 #include "core/api/Request.h"
-#include "core/util/Value.h"
 #include "screens/trade/BuyersDealing.h"
 
 BuyersDealingDetail::BuyersDealingDetail(QObject *parent) : OrderSheet(parent)
@@ -16,30 +15,16 @@ void BuyersDealingDetail::viewDidLoad()
 {
     OrderSheet::viewDidLoad();
     setTitle(QStringLiteral("交易中的订单详情"));
-    Request::request()
-        ->onSuccess(this, [this](const QVariant &reply) {
-            const QVariantMap data = Value::map(reply);
-            setLines({
-                {"成交时间：", shown(data, "tradeTime")},
-                {"订单号：", shown(data, "orderId")},
-                {"品种：", shown(data, "nsortName")},
-                {"规格：", shown(data, "spec")},
-                {"材质：", shown(data, "materials")},
-                {"产地：", shown(data, "yieldly")},
-                {"地址：", shown(data, "address")},
-                {"重量：", shown(data, "weight")},
-                {"价格：", shown(data, "price")},
-            });
-            m_orderDetailId = shown(data, "orderId");
-            m_status = shown(data, "status");
-            const QString waiting = BuyersDealing::waitingText(m_role, m_status);
-            if (!waiting.isEmpty()) {
-                sureBtn()->setEnabled(false);
-                sureBtn()->setTitle(waiting);
-                setSureImage(m_status == QLatin1String("9") ? QStringLiteral("mit333") : QStringLiteral("mit222"));
-            }
-        })
-        ->orderDetailWithId(m_orderIdStr, this);
+    loadDetail(&Request::orderDetailWithId, m_orderIdStr, tradedLines, [this](const QVariantMap &data) {
+        m_orderDetailId = shown(data, "orderId");
+        m_status = shown(data, "status");
+        const QString waiting = BuyersDealing::waitingText(m_role, m_status);
+        if (!waiting.isEmpty()) {
+            sureBtn()->setEnabled(false);
+            sureBtn()->setTitle(waiting);
+            setSureImage(m_status == QLatin1String("9") ? QStringLiteral("mit333") : QStringLiteral("mit222"));
+        }
+    });
 }
 
 void BuyersDealingDetail::setSureImage(const QString &image)

@@ -3,24 +3,34 @@
 #include "core/api/Request.h"
 #include "core/util/Value.h"
 #include "screens/trade/BuyersUNPayDetail.h"
+#include "screens/trade/SellerUNPayDetail.h"
 
-BuyersUNPay::BuyersUNPay(QObject *parent) : OrderList(parent) {}
+BuyersUNPay::BuyersUNPay(QObject *parent) : BuyersUNPay(QStringLiteral("buy"), QStringLiteral("等待卖家确认的订单"), parent) {}
+
+BuyersUNPay::BuyersUNPay(const QString &role, const QString &title, QObject *parent)
+    : OrderList(parent), m_role(role), m_title(title)
+{
+}
 
 void BuyersUNPay::viewDidLoad()
 {
     OrderList::viewDidLoad();
-    setTitle(QStringLiteral("等待卖家确认的订单"));
+    setTitle(m_title);
 }
 
 void BuyersUNPay::fetch(Request *request, int page)
 {
-    request->orderListWithRole(QStringLiteral("buy"), 1, page, this);
+    request->orderListWithRole(m_role, 1, page, this);
 }
 
 QVariantMap BuyersUNPay::shownRow(const QVariantMap &order) const
 {
     QVariantMap row = baseRow(order, QStringLiteral("bookTime"));
-    row.insert(QStringLiteral("mark"), QStringLiteral("待确认"));
+    // Only the seller answers a waiting order; the buyer just sees that it waits.
+    if (isSeller())
+        row.insert(QStringLiteral("actionTitle"), QStringLiteral("处理"));
+    else
+        row.insert(QStringLiteral("mark"), QStringLiteral("待确认"));
     return row;
 }
 
@@ -28,7 +38,16 @@ void BuyersUNPay::didSelectRow(int row)
 {
     if (row < 0 || row >= dataArray()->count())
         return;
-    auto *detail = new BuyersUNPayDetail;
-    detail->setOrderId(Value::text(serviceRow(row).value(QStringLiteral("id"))));
+    const QVariantMap order = serviceRow(row);
+    const QString orderId = Value::text(order.value(QStringLiteral("id")));
+    if (!isSeller()) {
+        auto *detail = new BuyersUNPayDetail;
+        detail->setOrderId(orderId);
+        return pushViewController(detail);
+    }
+    auto *detail = new SellerUNPayDetail;
+    detail->setDelegate(this);
+    detail->setOrderId(orderId);
+    detail->setResourceId(Value::text(order.value(QStringLiteral("resourceId"))));
     pushViewController(detail);
 }

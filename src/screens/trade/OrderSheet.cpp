@@ -1,5 +1,6 @@
 #include "screens/trade/OrderSheet.h"
 
+#include "core/api/Request.h"
 #include "core/util/Value.h"
 
 OrderSheet::OrderSheet(QObject *parent) : SuperController(parent) {}
@@ -20,7 +21,35 @@ QString OrderSheet::lineValue(const QString &caption) const
     return {};
 }
 
-void OrderSheet::setLines(const QList<std::pair<const char *, QString>> &lines)
+void OrderSheet::loadDetail(DetailCall call, const QString &id, const std::function<Lines(const QVariantMap &)> &lines,
+                            const std::function<void(const QVariantMap &)> &then)
+{
+    Request *request = Request::request()->onSuccess(this, [this, lines, then](const QVariant &reply) {
+        const QVariantMap data = Value::map(reply);
+        setLines(lines(data));
+        if (then)
+            then(data);
+    });
+    (request->*call)(id, this);
+}
+
+OrderSheet::Lines OrderSheet::goodsLines(const QVariantMap &data)
+{
+    return {
+        {"品种：", shown(data, "nsortName")},
+        {"规格：", shown(data, "spec")},
+        {"材质：", shown(data, "materials")},
+        {"产地：", shown(data, "yieldly")},
+    };
+}
+
+OrderSheet::Lines OrderSheet::tradedLines(const QVariantMap &data)
+{
+    return Lines{{"成交时间：", shown(data, "tradeTime")}, {"订单号：", shown(data, "orderId")}} + goodsLines(data)
+           + Lines{{"地址：", shown(data, "address")}, {"重量：", shown(data, "weight")}, {"价格：", shown(data, "price")}};
+}
+
+void OrderSheet::setLines(const Lines &lines)
 {
     m_lines.clear();
     for (const auto &[caption, value] : lines)

@@ -5,6 +5,11 @@
 
 #include <QVariantList>
 
+#include <functional>
+
+class Request;
+class RequestDelegate;
+
 /// Base of the order and offer detail screens, drawn by one page: captioned lines filled from
 /// the service, an optional pair of outcome buttons of which one is selected, and the screen's
 /// action buttons.
@@ -33,8 +38,20 @@ signals:
     void linesChanged();
 
 protected:
+    using Lines = QList<std::pair<const char *, QString>>;
+    using DetailCall = void (Request::*)(const QVariant &, RequestDelegate *);
+
+    /// Asks for the detail of id through call (this screen the delegate) and shows lines(data);
+    /// then(data), when given, takes the screen's own state from the same reply.
+    void loadDetail(DetailCall call, const QString &id, const std::function<Lines(const QVariantMap &)> &lines,
+                    const std::function<void(const QVariantMap &)> &then = {});
+    /// The goods' lines every sheet shows: kind, specification, material, origin.
+    static Lines goodsLines(const QVariantMap &data);
+    /// A traded order's lines: trade time, number, the goods, address, weight, price.
+    static Lines tradedLines(const QVariantMap &data);
+
     /// Captions paired with the data's keys, each value shown as received.
-    void setLines(const QList<std::pair<const char *, QString>> &lines);
+    void setLines(const Lines &lines);
     ButtonModel *addButton(const QString &title);
     ButtonModel *addChoice(int tag, const QString &title);
     QList<ButtonModel *> choices() const { return m_choices; }

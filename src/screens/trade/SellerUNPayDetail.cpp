@@ -2,7 +2,6 @@
 
 #include "app/AlertStyleValue1.h"
 #include "core/api/Request.h"
-#include "core/util/Value.h"
 #include "screens/trade/OrderList.h"
 
 SellerUNPayDetail::SellerUNPayDetail(QObject *parent) : OrderSheet(parent)
@@ -15,21 +14,14 @@ void SellerUNPayDetail::viewDidLoad()
 {
     OrderSheet::viewDidLoad();
     setTitle(QStringLiteral("未确认的订单详情"));
-    Request::request()
-        ->onSuccess(this, [this](const QVariant &reply) {
-            const QVariantMap data = Value::map(reply);
-            setLines({
-                {"品种：", shown(data, "nsortName")},
-                {"规格：", shown(data, "spec")},
-                {"材质：", shown(data, "materials")},
-                {"产地：", shown(data, "yieldly")},
-                {"地址：", QStringLiteral("%1 %2").arg(shown(data, "provinceName"), shown(data, "cityName"))},
-                {"重量：", shown(data, "weight")},
-                {"价格：", shown(data, "price")},
-                {"下单时间：", shown(data, "bookTime")},
-            });
-        })
-        ->orderDetailOfWaitPay(m_orderId, this);
+    loadDetail(&Request::orderDetailOfWaitPay, m_orderId, [](const QVariantMap &data) {
+        return goodsLines(data) + Lines{
+            {"地址：", QStringLiteral("%1 %2").arg(shown(data, "provinceName"), shown(data, "cityName"))},
+            {"重量：", shown(data, "weight")},
+            {"价格：", shown(data, "price")},
+            {"下单时间：", shown(data, "bookTime")},
+        };
+    });
 }
 
 // Both answers are off while one is on its way, so a second tap cannot send a second answer;

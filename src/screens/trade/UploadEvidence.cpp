@@ -41,8 +41,7 @@ void UploadEvidence::openImagePickerOrOpenCamera(int tag)
 void UploadEvidence::didFinishPickingFile(const QString &file)
 {
     setPicking(false);
-    const QUrl url(file);
-    const QString path = url.isLocalFile() ? url.toLocalFile() : file;
+    const QString path = ImagePickerPort::localPath(file);
     if (path.isEmpty())
         return;
     // A file that is no picture changes nothing: the user is still choosing.

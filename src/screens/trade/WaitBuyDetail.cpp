@@ -3,7 +3,6 @@
 #include "app/AlertStyleValue1.h"
 #include "app/NavigationStack.h"
 #include "core/api/Request.h"
-#include "core/util/Value.h"
 
 WaitBuyDetail::WaitBuyDetail(QObject *parent) : OrderSheet(parent)
 {
@@ -19,21 +18,14 @@ void WaitBuyDetail::viewDidLoad()
         sureBtn()->setEnabled(false);
         return;
     }
-    Request::request()
-        ->onSuccess(this, [this](const QVariant &reply) {
-            const QVariantMap data = Value::map(reply);
-            setLines({
-                {"品种：", shown(data, "nsortName")},
-                {"规格：", shown(data, "spec")},
-                {"材质：", shown(data, "materials")},
-                {"产地：", shown(data, "yieldly")},
-                {"地址：", QStringLiteral("%1 %2").arg(shown(data, "cityName"), shown(data, "cangku"))},
-                {"重量：", shown(data, "weight")},
-                {"价格：", shown(data, "price")},
-                {"质量指数：", shown(data, "YsIndex")},
-            });
-        })
-        ->resourceDetailWithId(m_orderID, this);
+    loadDetail(&Request::resourceDetailWithId, m_orderID, [](const QVariantMap &data) {
+        return goodsLines(data) + Lines{
+            {"地址：", QStringLiteral("%1 %2").arg(shown(data, "cityName"), shown(data, "cangku"))},
+            {"重量：", shown(data, "weight")},
+            {"价格：", shown(data, "price")},
+            {"质量指数：", shown(data, "YsIndex")},
+        };
+    });
 }
 
 void WaitBuyDetail::sure()

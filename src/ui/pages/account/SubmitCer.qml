@@ -3,6 +3,7 @@ import QtQuick
 import Velmora
 
 // The four certificates: caption, upload button ("C47") and, once uploaded, the check ("C48").
+// The photo library is a file dialog for pictures.
 Item {
     id: page
     required property SubmitCer controller
@@ -52,5 +53,10 @@ Item {
                 }
             }
         }
+    }
+    PictureFileDialog {
+        visible: page.controller.picking
+        title: "选择证件图片"
+        onChosen: file => page.controller.didFinishPickingFile(file)
     }
 }

@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Dialogs
 import Velmora
 
 // The voucher upload: the two source buttons while choosing; the picture with submit and reset
@@ -55,11 +54,9 @@ Item {
             ActionButton { width: 145; title: "重新选择"; onClicked: page.controller.reSet() }
         }
     }
-    FileDialog {
+    PictureFileDialog {
         visible: page.controller.picking
         title: "选择凭证图片"
-        nameFilters: ["图片 (*.png *.jpg *.jpeg *.bmp)"]
-        onAccepted: page.controller.didFinishPickingFile(String(selectedFile))
-        onRejected: page.controller.didFinishPickingFile("")
+        onChosen: file => page.controller.didFinishPickingFile(file)
     }
 }
