@@ -36,14 +36,14 @@ const QList<QList<Sub>> &subCategories()
 const QString kTitle = QStringLiteral("title");
 const QString kImage = QStringLiteral("image");
 const QString kUrl = QStringLiteral("url");
-const QString kKind = QStringLiteral("kind");
+const QString kRowKind = QStringLiteral("kind");
 
 // The row as the service gave it (a paid one's teaser, price and id stay for the reader), with
 // its title and picture under the names every list shows.
 QVariantMap articleRow(const QVariantMap &r, const char *titleKey, const char *imageKey)
 {
     QVariantMap row = r;
-    row.insert(kKind, QStringLiteral("news"));
+    row.insert(kRowKind, QStringLiteral("news"));
     row.insert(kTitle, Value::text(r.value(QString::fromLatin1(titleKey))));
     row.insert(kImage, r.value(QString::fromLatin1(imageKey)).toString());
     return row;
@@ -53,7 +53,7 @@ QVariantMap articleRow(const QVariantMap &r, const char *titleKey, const char *i
 
 ArticleList::ArticleList(QObject *parent)
     : SuperController(parent), m_mainlist(new PagedListModel({kTitle, kImage, kUrl}, this)),
-      m_groups(new PagedListModel({kKind, kTitle, kImage, kUrl, QStringLiteral("groupId")}, this))
+      m_groups(new PagedListModel({kRowKind, kTitle, kImage, kUrl, QStringLiteral("groupId")}, this))
 {
     m_mainlist->setFetch([this](Request *r, int page, int size) {
         const QString id = currentId();
@@ -79,7 +79,7 @@ ArticleList::ArticleList(QObject *parent)
         for (const QVariant &g : Value::list(reply.data)) {
             const QVariantMap group = Value::map(g);
             const QString id = Value::text(group.value(QStringLiteral("id")));
-            rows.append(QVariantMap{{kKind, QStringLiteral("group")},
+            rows.append(QVariantMap{{kRowKind, QStringLiteral("group")},
                                     {kTitle, Value::text(group.value(QStringLiteral("name")))},
                                     {QStringLiteral("groupId"), id}});
             for (const QVariant &n : Value::list(group.value(QStringLiteral("news")))) {
@@ -202,7 +202,7 @@ void ArticleList::didSelectRow(int row)
 void ArticleList::didSelectGroupRow(int row)
 {
     const QVariantMap r = m_groups->get(row);
-    if (r.value(kKind).toString() == u"news")
+    if (r.value(kRowKind).toString() == u"news")
         open(r);
 }
 

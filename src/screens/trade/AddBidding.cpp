@@ -22,8 +22,8 @@ Q_LOGGING_CATEGORY(lcTenderForm, "velmora.tenderform")
 
 namespace {
 enum Row { Category, Kind, Spec, Material, Weight, Price, Sellers, Place, PayType, RowCount };
-const QString kId = QStringLiteral("id");
-const QString kName = QStringLiteral("name");
+const QString kPickId = QStringLiteral("id");
+const QString kPickName = QStringLiteral("name");
 QString key(int row) { return QString::number(row); }
 QString str(const QVariantMap &map, const QString &k)
 {
@@ -79,7 +79,7 @@ QString AddBidding::entryText(int row, const char *k) const
 
 void AddBidding::setEntry(int row, const QString &id, const QString &name)
 {
-    m_dataDict.insert(key(row), QVariantMap{{kId, id}, {kName, name}});
+    m_dataDict.insert(key(row), QVariantMap{{kPickId, id}, {kPickName, name}});
     emit rowsChanged();
 }
 
@@ -234,7 +234,7 @@ void AddBidding::didSeletedCity(const QVariantMap &result)
     const QVariantMap city = Value::map(result.value(QStringLiteral("shi")));
     m_dataDict.insert(key(Place), QVariantMap{{QStringLiteral("provinceID"), str(province, QStringLiteral("provinceID"))},
                                               {QStringLiteral("cityID"), str(city, QStringLiteral("cityId"))},
-                                              {kName, QStringLiteral("%1 %2").arg(str(province, kName), str(city, kName))}});
+                                              {kPickName, QStringLiteral("%1 %2").arg(str(province, kPickName), str(city, kPickName))}});
     emit rowsChanged();
 }
 

@@ -7,11 +7,11 @@
 #include "screens/trade/MyBiddingDetail.h"
 
 namespace {
-const QStringList kRoles{QStringLiteral("id"), QStringLiteral("addTime"), QStringLiteral("nsortName"),
+const QStringList kBidRoles{QStringLiteral("id"), QStringLiteral("addTime"), QStringLiteral("nsortName"),
                          QStringLiteral("spec"), QStringLiteral("ybPrice")};
 }
 
-MyBidding::MyBidding(QObject *parent) : SuperController(parent), m_dataArray(new PagedListModel(kRoles, this))
+MyBidding::MyBidding(QObject *parent) : SuperController(parent), m_dataArray(new PagedListModel(kBidRoles, this))
 {
     // As the order lists: a refused or failed page is asked for again next time; the footer
     // comes with a full first page.
@@ -20,7 +20,7 @@ MyBidding::MyBidding(QObject *parent) : SuperController(parent), m_dataArray(new
     m_dataArray->setFetch([this](Request *request, int page, int) { request->yingbiaoListWithDelegate(this, page); });
     m_dataArray->setRowMapping([](const QVariantMap &bid) {
         QVariantMap row;
-        for (const QString &key : kRoles)
+        for (const QString &key : kBidRoles)
             row.insert(key, Value::text(bid.value(key)));
         return row;
     });
