@@ -99,7 +99,24 @@ private slots:
 
     void bodyOverTheCapRefusedWithoutKeepingIt()
     {
+#ifdef __SANITIZE_ADDRESS__ // the checked build: scripts/sanitize turns on both checkers
+        // The checked allocator keeps freed blocks aside (256 MB of them) to catch late use; with a
+        // small allowance the peak shows what the server itself holds.
+        const QByteArray asan = qgetenv("ASAN_OPTIONS");
+        qputenv("ASAN_OPTIONS", asan + ":quarantine_size_mb=8");
+        const bool started = start();
+        qputenv("ASAN_OPTIONS", asan);
+        QVERIFY(started);
+#else
         QVERIFY(start());
+#endif
+        const auto peakKb = [this] {
+            QFile status(QStringLiteral("/proc/%1/status").arg(m_server->processId()));
+            const QByteArray text = status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
+            return text.mid(text.indexOf("VmHWM:") + 6).simplified().split(' ').value(0).toLongLong();
+        };
+        const qint64 before = peakKb();
+        QVERIFY(before > 0);
         QTcpSocket s;
         QByteArray reply;
         connect(&s, &QTcpSocket::readyRead, this, [&] { reply += s.readAll(); });
@@ -113,11 +130,9 @@ private slots:
         }
         QTRY_VERIFY_WITH_TIMEOUT(reply.contains("\"errorCode\":413"), 10000);
         QVERIFY(reply.startsWith("HTTP/1.1 413"));
-        QFile status(QStringLiteral("/proc/%1/status").arg(m_server->processId()));
-        QVERIFY(status.open(QIODevice::ReadOnly));
-        const QByteArray text = status.readAll();
-        const QByteArray peak = text.mid(text.indexOf("VmHWM:") + 6).simplified().split(' ').value(0);
-        QVERIFY2(peak.toLongLong() < 64 * 1024, peak.constData()); // kB
+        // A 100 MB body must not be held: the peak grows by far less than it.
+        const qint64 growth = peakKb() - before;
+        QVERIFY2(growth < 32 * 1024, QByteArray::number(growth).constData()); // kB
     }
 
     void idleConnectionsAreClosed()
@@ -134,6 +149,12 @@ private slots:
 
     void listenersRecoverFromADescriptorFlood()
     {
+#ifdef __SANITIZE_ADDRESS__ // the checked build: scripts/sanitize turns on both checkers
+        // The undefined-behaviour checker tests each new virtual call by probing memory through a
+        // pipe of its own; with every descriptor taken, as here on purpose, the probe fails and it
+        // stops the server over a sound call. The plain run holds this check.
+        QSKIP("the checked build cannot run out of descriptors");
+#endif
         m_server = std::make_unique<ServerProcess>(QStringLiteral(VELMORA_SERVER_BIN));
         m_server->setFileLimit(96);
         QVERIFY(m_server->start({QStringLiteral("--demo"), QStringLiteral("--max-connections"), QStringLiteral("1000")}));

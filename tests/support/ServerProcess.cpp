@@ -1,5 +1,6 @@
 #include "ServerProcess.h"
 
+#include <QDebug>
 #include <QDeadlineTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -61,6 +62,11 @@ bool ServerProcess::start(const QStringList &extraArguments, int timeoutMs)
 
 void ServerProcess::stop()
 {
+    // A checked build's server stops at its first finding and says why only on its standard error;
+    // show it, or the test fails with nothing but a connection refused.
+    const QString text = log();
+    if (text.contains(QLatin1String("runtime error:")) || text.contains(QLatin1String("Sanitizer")))
+        qWarning().noquote() << "velmora-server reported:\n" << text.right(6000);
     if (m_process.state() == QProcess::NotRunning)
         return;
     m_process.terminate();
