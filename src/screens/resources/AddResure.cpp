@@ -210,6 +210,8 @@ void AddResure::save()
                       m_savedUntold = true;
                       auto *choice = new AlertStyleValue1(this);
                       choice->setDelegate(this);
+                      // Escape means leave: never "继续添加", which would empty the saved form.
+                      choice->setEscapeIsSure(true);
                       choice->showInView(this, reply.message,
                                          m_isAddStyle ? QStringLiteral("继续添加") : QStringLiteral("回资源首页"),
                                          QStringLiteral("现在就去发布"));
