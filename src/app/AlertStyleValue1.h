@@ -19,6 +19,9 @@ public:
     Q_INVOKABLE void sure();
     /// The action of cancelBtn.
     Q_INVOKABLE void close() override;
+    /// Escape presses cancelBtn, or sureBtn where that is the button that leaves the screen.
+    void cancel() override { m_escapeIsSure ? sure() : close(); }
+    void setEscapeIsSure(bool sure) { m_escapeIsSure = sure; }
 
     ButtonModel *sureBtn() const { return m_sureBtn; }
     AlertStyleValue1Delegate *delegate() const { return m_delegate.get(); }
@@ -28,5 +31,6 @@ private:
     void answer(ButtonModel *button);
 
     ButtonModel *m_sureBtn;
+    bool m_escapeIsSure = false;
     WeakDelegate<AlertStyleValue1Delegate> m_delegate;
 };

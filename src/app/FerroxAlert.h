@@ -23,6 +23,8 @@ public:
 
     /// The action of cancelBtn: tells sDelegate, then takes the notice away.
     Q_INVOKABLE virtual void close();
+    /// Escape: presses the notice's one button.
+    void cancel() override { close(); }
 
     QString text() const { return m_text; }
     ButtonModel *cancelBtn() const { return m_cancelBtn; }

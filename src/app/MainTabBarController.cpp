@@ -1,5 +1,7 @@
 #include "app/MainTabBarController.h"
 
+#include "app/FerroxAlert.h"
+
 #include "app/PagedListModel.h"
 
 #include "app/MainTabBarControllerDelegate.h"
@@ -82,7 +84,18 @@ bool MainTabBarController::reloadFront()
 bool MainTabBarController::goBack()
 {
     ViewController *top = frontScreen();
-    if (!top || !top->backButtonShown())
+    if (!top)
+        return false;
+    // A notice over the screen (or over the tab page it shows) stands in front of its back
+    // button: Escape answers the notice, as the notice itself says.
+    const QList<FerroxAlert *> notices = top->findChildren<FerroxAlert *>();
+    for (auto it = notices.crbegin(); it != notices.crend(); ++it) {
+        if ((*it)->inSuperview()) {
+            (*it)->cancel();
+            return true;
+        }
+    }
+    if (!top->backButtonShown())
         return false;
     top->popViewController();
     return true;

@@ -45,7 +45,8 @@ public:
 
     void selectedItem(TabBarButton *button);
     Q_INVOKABLE void pressedItemFromButtonTag(int tag);
-    /// Escape: what the back button of the screen on top does, when that screen shows one.
+    /// Escape: answers a notice laid over the screen on top (its cancel button, or the one the
+    /// notice names for Escape); else what that screen's back button does, when it shows one.
     /// Says whether it did.
     Q_INVOKABLE bool goBack();
     /// F5: loads the lists of the screen on top again; false when it shows none.

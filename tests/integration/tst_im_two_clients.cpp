@@ -17,7 +17,9 @@
 #include "screens/im/RecentContactViewController.h"
 #include "screens/im/StayWithFriendsViewController.h"
 #include "screens/im/SteelChatViewController.h"
+#include "screens/resources/MyBusiness.h"
 
+#include <QJsonDocument>
 #include <QtTest>
 #include <memory>
 
@@ -88,6 +90,23 @@ private slots:
         auto b = std::make_unique<Client>();
         QVERIFY(b->start(server, kPhoneB));
         NavigationStack stack(new SuperController);
+
+        // A directs a resource to B's number: B's client takes the push and its business hub
+        // lights the mark on "等待认购的资源" (first section, fourth row).
+        auto *business = new MyBusiness;
+        stack.pushViewController(business);
+        const auto asA = [&](const char *path, QVariantMap info) {
+            info.insert(QStringLiteral("loginInfoID"), a->id);
+            return server.post(QString::fromLatin1(path), QJsonDocument::fromVariant(info).toJson(QJsonDocument::Compact),
+                               a->ctx->service<UserInfo>()->sessionKey().toLatin1()).value(QStringLiteral("data")).toMap();
+        };
+        QVariantMap lot{{"resourceid", "0"}, {"discount", "0"}};
+        for (const char *key : {"sortID", "nsortID", "provinceID", "cityID", "spec", "materials", "yieldly", "price", "weight", "counttype", "cangku"})
+            lot.insert(QString::fromLatin1(key), QStringLiteral("1"));
+        const QString id = asA("Market/EditResource", lot).value(QStringLiteral("resourceId")).toString();
+        QVERIFY(!id.isEmpty() && !business->isMarked(0, 3));
+        asA("Market/ReleaseDirectResource", {{"resourceids", id}, {"mobile", kPhoneB}});
+        QTRY_VERIFY_WITH_TIMEOUT(business->isMarked(0, 3), 10000);
 
         a->ctx->service<Socket>()->socketAddFrinedWithPhone(kPhoneB);
         auto *pending = new StayWithFriendsViewController;

@@ -64,7 +64,7 @@ struct ResourceOpener : SuperController, AddResureDelegate
 
 // One step of a resource form row: "cat/kind/mat <name>" picks by name (a material is typed when
 // the kind lists none), "count" and "city" the first entries, "key=text" types, "other" is the
-// category picker under another title, "save", "sure" and "cancel" answer the result.
+// category picker under another title, "save", "sure", "cancel" and "escape" answer the result.
 void resourceStep(ScreenHarness &h, AddResure *f, const QString &step)
 {
     const auto top = [&h] { return qobject_cast<InfoSelector *>(h.stack().topViewController()); };
@@ -82,8 +82,8 @@ void resourceStep(ScreenHarness &h, AddResure *f, const QString &step)
         f->form()->field(step.section(u'=', 0, 0))->setText(step.section(u'=', 1));
     else if (verb == u"save")
         f->save(), h.settle();
-    else if (verb == u"sure" || verb == u"cancel")
-        verb == u"sure" ? choice->sure() : choice->close();
+    else if (verb == u"sure" || verb == u"cancel" || verb == u"escape")
+        verb == u"sure" ? choice->sure() : verb == u"cancel" ? choice->close() : choice->cancel();
     else {
         QMetaObject::invokeMethod(f, QStringLiteral("choose%1").arg(QMap<QString, QString>{{"cat", "Category"}, {"other", "Category"}, {"kind", "Kind"}, {"mat", "Material"}, {"count", "CountType"}, {"city", "City"}}[verb]).toLatin1());
         if (verb == u"other")
@@ -185,6 +185,7 @@ private slots:
         QTest::newRow("resource: a new category empties kind and material") << full + QStringList{"cat 型材", "save"} << missing << QStringList{} << "型材///理计/河北 石家庄/2.0*1250" << 0;
         QTest::newRow("resource: another title tells no one") << QStringList{"other"} << "" << QStringList{} << "/////" << 0;
         QTest::newRow("resource: 继续添加 clears everything") << full + QStringList{"save", "cancel", "save"} << missing << QStringList{"spec=2.0*1250"} << "/////" << 0;
+        QTest::newRow("resource: Escape leaves, the form kept") << full + QStringList{"save", "escape"} << "" << QStringList{"spec=2.0*1250"} << "板材/热轧板卷/SPHC/理计/河北 石家庄/2.0*1250" << 1;
         QTest::newRow("resource: edit, 回资源首页") << QStringList{"edit", "save", "cancel"} << "" << QStringList{"resourceid=88", "discount=0", "nsortID=4", "provinceID=13", "counttype=过磅", "materials=Q235"} << "板材/热轧板卷/Q235/过磅/河北 石家庄/2.0" << 1;
     }
     void resourceForm()

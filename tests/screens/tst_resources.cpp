@@ -79,6 +79,16 @@ private slots:
         noticeOn(list)->close();
         QVERIFY(h.settle());
         QTEST(reloads(h) - before, "onClose");
+        // Chosen rows: no button without a choice; two taps, one call with both ids; refused, still chosen.
+        QVERIFY(!list->chosenEnabled());
+        list->dataArray()->toggleSelected(0);
+        list->dataArray()->toggleSelected(2);
+        h.reply(call, R"({"errorCode":1,"message":"不行"})");
+        list->actOnChosen();
+        list->actOnChosen();
+        QVERIFY(h.settle());
+        QCOMPARE(h.sent(call).value("resourceids").toString() + QString::number(h.count(call)), "1,32");
+        QVERIFY(list->chosenEnabled() && list->dataArray()->selectedCount() == 2);
     }
 
     // The detail's actions before and after it loaded: messages, lists reloaded, where the notice leads.

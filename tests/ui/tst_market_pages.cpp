@@ -24,7 +24,10 @@
 #include "screens/market/SubClassSelector.h"
 #include "screens/market/SuperMarket.h"
 #include "core/session/UserInfo.h"
+#include "app/AlertStyleValue1.h"
 #include "screens/resources/AddResure.h"
+#include "screens/resources/MyResureTabBar.h"
+#include "screens/resources/ResureList.h"
 #include "screens/trade/AddBidding.h"
 #include "screens/trade/Bidding.h"
 #include "screens/trade/BiddingDetail.h"
@@ -232,6 +235,58 @@ private slots:
             QVERIFY(qobject_cast<UploadEvidence *>(top(w)));
             QTRY_VERIFY(settled());
             WindowHarness::keep(w.grab(), QStringLiteral("orders-evidence"));
+        });
+        // 我的资源管理 as a seller: a new resource through the form and its pickers, saved, chosen on
+        // the unpublished list and published; the supermarket then shows it.
+        QTest::newRow("resources") << Flow([this](WindowHarness &w, const Ready &settled) {
+            auto seller = SessionPeer::open(m_server->sessionPort(), QStringLiteral("13800000002"), QStringLiteral("demo123"));
+            QVERIFY(seller);
+            w.ctx->service<UserInfo>()->setBaseInfo(seller->lastFrame().object());   // online with it
+            w.shell->pressedItemFromButtonTag(1);
+            QTRY_VERIFY(settled());
+            w.click(w.shownWith("text", QStringLiteral("我的资源管理")));
+            auto *tabs = qobject_cast<MyResureTabBar *>(top(w));
+            tabs->addBtnPressed();
+            auto *form = qobject_cast<AddResure *>(top(w));
+            QTRY_VERIFY_WITH_TIMEOUT(form && !form->dalei().isEmpty() && settled(), 10000);
+            for (const char *choose : {"chooseCategory", "chooseKind", "chooseMaterial", "chooseCountType", "chooseCity"}) {
+                QMetaObject::invokeMethod(form, choose);
+                auto *picker = qobject_cast<InfoSelector *>(top(w));
+                QTRY_VERIFY(picker && settled());
+                if (qstrcmp(choose, "chooseCity") == 0) {   // a province, then its first city
+                    picker->didSelectRow(2);
+                    QTRY_VERIFY(top(w) != picker && settled());
+                    picker = qobject_cast<InfoSelector *>(top(w));
+                }
+                w.click(w.shownWith("text", picker->list()->get(0).value(QStringLiteral("text"))));
+                QTRY_VERIFY(top(w) == form && settled());
+            }
+            for (const QString kv : {"spec=7.7*1777", "yieldly=宝钢", "weight=30", "price=3600", "cangku=一号库"})
+                form->form()->field(kv.section(u'=', 0, 0))->setText(kv.section(u'=', 1));
+            WindowHarness::keep(w.grab(), QStringLiteral("resources-form"));
+            w.shownWith("title", form->saveTitle())->forceActiveFocus();   // below the fold: Return on it
+            QTest::keyClick(w.window(), Qt::Key_Return);
+            QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<AlertStyleValue1 *>(form->viewWithTag(FerroxAlert::kTag)) && settled(), 10000);
+            w.click(w.shownWith("text", QStringLiteral("现在就去发布")));
+            ResureList *unpublished = tabs->thirdController();
+            const auto heads = [](OrderList *list) { return list->serviceRow(0).value(QStringLiteral("spec")).toString() == QLatin1String("7.7*1777"); };   // newest first
+            QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<MyResureTabBar *>(top(w)) == tabs && tabs->selectedIndex() == 2 && heads(unpublished) && settled(), 10000);
+            unpublished->dataArray()->toggleSelected(0);
+            WindowHarness::keep(w.grab(), QStringLiteral("resources-unpublished"));
+            w.click(w.shownWith("title", unpublished->chosenTitle()));
+            QTRY_VERIFY_WITH_TIMEOUT(unpublished->viewWithTag(FerroxAlert::kTag) && settled(), 10000);
+            QTest::keyClick(w.window(), Qt::Key_Escape);   // closes the notice, the lists stay
+            QVERIFY(!unpublished->viewWithTag(FerroxAlert::kTag) && qobject_cast<MyResureTabBar *>(top(w)) == tabs);
+            for (int tab : {1, 0}) {
+                tabs->titleButtons().at(tab)->press();
+                QTRY_VERIFY(settled());
+                WindowHarness::keep(w.grab(), QStringLiteral("resources-tab%1").arg(tab));
+            }
+            QVERIFY(heads(tabs->firstController()));
+            w.shell->pressedItemFromButtonTag(0);
+            auto *market = new SuperMarket;
+            w.home()->pushViewController(market);
+            QTRY_VERIFY_WITH_TIMEOUT(market->mainlist()->get(0).value(QStringLiteral("spec")).toString() == QLatin1String("7.7*1777") && settled(), 10000);
         });
         // A newcomer on 我的账户: the login screen's 快速注册, the code the service sent, a
         // password, then the login; the account tab then shows the new user.

@@ -3,6 +3,7 @@
 #include "app/NavigationStack.h"
 #include "app/PagedListModel.h"
 #include "core/platform/UserDefaults.h"
+#include "core/util/Custom.h"
 #include "core/util/Value.h"
 
 namespace {
@@ -18,6 +19,16 @@ bool informationListOpen()
     return UserDefaults::standardUserDefaults()->stringForKey(kInformationOpen) == QLatin1String("yes");
 }
 } // namespace
+
+InfoSelector *InfoSelector::oneCity(InfoSelectorDelegate *delegate, ViewController *caller)
+{
+    auto *picker = new InfoSelector;
+    picker->setTitle(QStringLiteral("城市选择"));
+    picker->setHideRightView(true);
+    picker->setList(Value::list(Custom::loadPlistName(QStringLiteral("AllCity"))));
+    picker->setDelegate(delegate, caller);
+    return picker;
+}
 
 InfoSelector::InfoSelector(QObject *parent)
     : SuperTableViewController(parent),

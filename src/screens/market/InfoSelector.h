@@ -29,6 +29,9 @@ class InfoSelector : public SuperTableViewController
     Q_PROPERTY(int rowHeight READ rowHeight CONSTANT)
 public:
     explicit InfoSelector(QObject *parent = nullptr);
+    /// The city picker of a form: what it records lies in one city, so there is no "全国" (it
+    /// would record a place without province or city).
+    static InfoSelector *oneCity(InfoSelectorDelegate *delegate, ViewController *caller);
 
     /// The delegate and the screen to return to (the delegate's screen).
     void setDelegate(InfoSelectorDelegate *delegate, ViewController *caller);

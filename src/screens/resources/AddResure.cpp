@@ -13,10 +13,6 @@
 #include "screens/resources/PickXuanZeZIYUANViewController.h"
 #include "screens/resources/Pickcaizhi2ViewController.h"
 
-#include <QLoggingCategory>
-
-Q_LOGGING_CATEGORY(lcResourceForm, "velmora.resourceform")
-
 namespace {
 const QString kCategory = QStringLiteral("0");
 const QString kKind = QStringLiteral("1");
@@ -38,7 +34,7 @@ QString text(const QVariant &map, const char *key)
 }
 } // namespace
 
-AddResure::AddResure(QObject *parent) : SuperController(parent)
+AddResure::AddResure(QObject *parent) : SuperController(parent), m_tree(new CategoryTree(this))
 {
     // Plain text on purpose: the service takes a lot's values as they are typed.
     const auto add = [this](const char *key, const char *label) {
@@ -80,28 +76,7 @@ void AddResure::viewDidLoad()
 {
     SuperController::viewDidLoad();
     setTitle(m_isAddStyle ? QStringLiteral("添加新的资源") : QStringLiteral("修改资源信息"));
-    loadTree();
-}
-
-void AddResure::loadTree()
-{
-    Request::request()
-        ->onReply(this,
-                  [this](const ServiceReply &reply) {
-                      if (!reply.ok()) {
-                          qCWarning(lcResourceForm) << "资源种类信息获取失败" << reply.message;
-                          return;
-                      }
-                      m_shuju = Value::list(reply.data);
-                      m_dalei.clear();
-                      for (const QVariant &c : std::as_const(m_shuju)) {
-                          const QString name = text(c, "sortName");
-                          if (name != QStringLiteral("热门种类"))
-                              m_dalei.append(name);
-                      }
-                  })
-        ->onFailure(this, [](const RequestError &) { qCWarning(lcResourceForm) << "资源种类信息获取失败"; })
-        ->getQueryConditionWithDelegate(this);
+    m_tree->load(this, QStringLiteral("资源种类信息获取失败"));
 }
 
 QString AddResure::pick(const char *entry, const char *key) const
@@ -109,29 +84,12 @@ QString AddResure::pick(const char *entry, const char *key) const
     return text(m_dataDict.value(QString::fromLatin1(entry)), key);
 }
 
-QVariantMap AddResure::category(const QString &name) const
-{
-    QVariantMap found;
-    for (const QVariant &c : m_shuju)
-        if (text(c, "sortName") == name)
-            found = Value::map(c);
-    return found;
-}
-
-QVariantMap AddResure::kind(const QString &categoryName, const QString &kindName) const
-{
-    for (const QVariant &k : Value::list(category(categoryName).value(QStringLiteral("nsort"))))
-        if (text(k, "nsortName") == kindName)
-            return Value::map(k);
-    return {};
-}
-
 void AddResure::chooseCategory()
 {
     auto *picker = new PickXuanZeZIYUANViewController;
     picker->setTitle(PickXuanZeZIYUANViewController::categoryTitle());
-    picker->setTexts(m_dalei);
-    picker->setDic(m_shuju);
+    picker->setTexts(m_tree->categoryNames());
+    picker->setDic(m_tree->tree());
     picker->setDelegate(this, this);
     // Kind and material belong to the old category: both are chosen again. The recorded kind
     // goes too, so that no save sends a kind the user no longer sees.
@@ -144,13 +102,10 @@ void AddResure::chooseCategory()
 
 void AddResure::chooseKind()
 {
-    QStringList pinming;
-    for (const QVariant &k : Value::list(category(m_categoryTitle).value(QStringLiteral("nsort"))))
-        pinming.append(text(k, "nsortName"));
     auto *picker = new PickXuanZeZIYUANViewController;
     picker->setTitle(PickXuanZeZIYUANViewController::kindTitle());
-    picker->setTexts(pinming);
-    picker->setDic(m_shuju);
+    picker->setTexts(m_tree->kindNames(m_categoryTitle));
+    picker->setDic(m_tree->tree());
     picker->setDelegate(this, this);
     m_material.clear();
     emit picksChanged();
@@ -159,11 +114,8 @@ void AddResure::chooseKind()
 
 void AddResure::chooseMaterial()
 {
-    QStringList caizhi;
-    for (const QVariant &rule : Value::list(kind(m_categoryTitle, m_kindTitle).value(QStringLiteral("MaterialsRule"))))
-        caizhi.append(text(rule, "Materials"));
     auto *picker = new Pickcaizhi2ViewController;
-    picker->setMaterials(caizhi);
+    picker->setMaterials(m_tree->materials(m_categoryTitle, m_kindTitle));
     picker->setDelegate(this, this);
     pushViewController(picker);
 }
@@ -182,13 +134,7 @@ void AddResure::chooseCountType()
 
 void AddResure::chooseCity()
 {
-    auto *picker = new InfoSelector;
-    picker->setTitle(QStringLiteral("城市选择"));
-    // A lot lies in one city: "全国" would record a place without province or city.
-    picker->setHideRightView(true);
-    picker->setList(Value::list(Custom::loadPlistName(QStringLiteral("AllCity"))));
-    picker->setDelegate(this, this);
-    pushViewController(picker);
+    pushViewController(InfoSelector::oneCity(this, this));
 }
 
 bool AddResure::implements(Operation operation) const
@@ -200,14 +146,14 @@ bool AddResure::implements(Operation operation) const
 void AddResure::changedalei(const QString &name, const QVariantList &)
 {
     m_categoryTitle = name;
-    m_dataDict.insert(kCategory, QVariantMap{{kId, text(category(name), "sortID")}, {kName, name}});
+    m_dataDict.insert(kCategory, QVariantMap{{kId, text(m_tree->category(name), "sortID")}, {kName, name}});
     emit picksChanged();
 }
 
 void AddResure::changepingming(const QString &name, const QVariantList &)
 {
     m_kindTitle = name;
-    m_dataDict.insert(kKind, QVariantMap{{kId, text(kind(m_categoryTitle, name), "nsortID")}, {kName, name}});
+    m_dataDict.insert(kKind, QVariantMap{{kId, text(m_tree->kind(m_categoryTitle, name), "nsortID")}, {kName, name}});
     emit picksChanged();
 }
 
@@ -264,6 +210,8 @@ void AddResure::save()
                       m_savedUntold = true;
                       auto *choice = new AlertStyleValue1(this);
                       choice->setDelegate(this);
+                      // Escape means leave: never "继续添加", which would empty the saved form.
+                      choice->setEscapeIsSure(true);
                       choice->showInView(this, reply.message,
                                          m_isAddStyle ? QStringLiteral("继续添加") : QStringLiteral("回资源首页"),
                                          QStringLiteral("现在就去发布"));

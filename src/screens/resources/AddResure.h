@@ -3,6 +3,7 @@
 #include "app/AlertStyleValue1Delegate.h"
 #include "app/DelegatePointer.h"
 #include "app/SuperController.h"
+#include "screens/market/CategoryTree.h"
 #include "screens/market/InfoSelectorDelegate.h"
 #include "screens/resources/AddResureDelegate.h"
 
@@ -35,8 +36,8 @@ public:
     QString resourceid() const { return m_resourceid; }
     QVariantMap dataDict() const { return m_dataDict; }
     /// The category tree, once loaded, and the category names offered from it.
-    QVariantList shuju() const { return m_shuju; }
-    QStringList dalei() const { return m_dalei; }
+    QVariantList shuju() const { return m_tree->tree(); }
+    QStringList dalei() const { return m_tree->categoryNames(); }
     /// Hidden start values, kept as the resource had them and never sent.
     QString youhui() const { return m_youhui; }
 
@@ -73,10 +74,6 @@ protected:
     void viewDidLoad() override;
 
 private:
-    void loadTree();
-    /// The tree's category named name (the last one when several are).
-    QVariantMap category(const QString &name) const;
-    QVariantMap kind(const QString &categoryName, const QString &kindName) const;
     QString pick(const char *entry, const char *key) const;
     void tellDelegate();
     /// "继续添加": every field, pick and title empty, ready for the next resource.
@@ -86,8 +83,7 @@ private:
     QString m_resourceid;
     DelegatePointer<AddResureDelegate> m_delegate;
     QVariantMap m_dataDict;
-    QVariantList m_shuju;
-    QStringList m_dalei;
+    CategoryTree *m_tree;
     QString m_categoryTitle;
     QString m_kindTitle;
     QString m_countTypeTitle;

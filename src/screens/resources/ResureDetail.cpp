@@ -1,19 +1,18 @@
 #include "screens/resources/ResureDetail.h"
 
-#include "app/FerroxAlert.h"
 #include "core/api/Request.h"
 #include "core/util/Custom.h"
 #include "core/util/Value.h"
 #include "screens/resources/AddResure.h"
 #include "screens/resources/ResureWithPush.h"
 
-ResureDetail::ResureDetail(QObject *parent) : SuperController(parent) {}
+ResureDetail::ResureDetail(QObject *parent) : ItemDetail(parent) {}
 
 void ResureDetail::viewDidLoad()
 {
-    SuperController::viewDidLoad();
+    ItemDetail::viewDidLoad();
     setTitle(QStringLiteral("资源详情"));
-    load();
+    load(1002);
 }
 
 void ResureDetail::setIsRevoked(bool revoked)
@@ -24,29 +23,22 @@ void ResureDetail::setIsRevoked(bool revoked)
     emit isRevokedChanged();
 }
 
-void ResureDetail::load()
+void ResureDetail::askDetail(Request *request)
 {
-    Request::request(1002)
-        ->onSuccess(this, [this](const QVariant &data) { showDetail(Value::map(data)); })
-        ->resourceDetailWithId(m_resourceId, this);
+    request->resourceDetailWithId(m_resourceId, this);
 }
 
 void ResureDetail::showDetail(const QVariantMap &detail)
 {
     m_resureDict = detail;
     m_resureID = Value::text(detail.value(QStringLiteral("ID")));
+    QVariantMap f = texts(detail, {"nsortName", "spec", "materials", "yieldly"});
     const auto v = [&detail](const char *key) { return Value::text(detail.value(QString::fromLatin1(key))); };
-    m_fields = {
-        {QStringLiteral("nsortName"), v("nsortName")},
-        {QStringLiteral("spec"), v("spec")},
-        {QStringLiteral("materials"), v("materials")},
-        {QStringLiteral("yieldly"), v("yieldly")},
-        {QStringLiteral("place"), QStringLiteral("%1 %2").arg(v("cityName"), v("cangku"))},
-        {QStringLiteral("weight"), QStringLiteral("%1 吨 (%2)").arg(v("weight"), v("countType"))},
-        {QStringLiteral("price"), QStringLiteral("%1 元").arg(v("price"))},
-        {QStringLiteral("discount"), QStringLiteral("%1 元").arg(v("discount"))},
-    };
-    emit fieldsChanged();
+    f.insert(QStringLiteral("place"), QStringLiteral("%1 %2").arg(v("cityName"), v("cangku")));
+    f.insert(QStringLiteral("weight"), QStringLiteral("%1 吨 (%2)").arg(v("weight"), v("countType")));
+    f.insert(QStringLiteral("price"), QStringLiteral("%1 元").arg(v("price")));
+    f.insert(QStringLiteral("discount"), QStringLiteral("%1 元").arg(v("discount")));
+    setFields(f);
 }
 
 void ResureDetail::gotoEditor()
@@ -64,7 +56,7 @@ void ResureDetail::resureEditorDidFinished(AddResure *)
 {
     if (m_delegate)
         m_delegate->resureEditorDidFinished(this);
-    load();
+    load(1002);
 }
 
 void ResureDetail::publish()
@@ -88,15 +80,7 @@ void ResureDetail::withdraw()
 
 void ResureDetail::changeState(int tag)
 {
-    // One call at a time: a second tap while the first is on its way sends nothing.
-    if (m_sending)
-        return;
-    m_sending = true;
-    auto *request = Request::request(tag);
-    request->onReply(this, [this, tag](const ServiceReply &reply) {
-        m_sending = false;
-        if (!reply.alertUnlessOk())
-            return;
+    Request *request = ItemDetail::changeState(tag, [this, tag](const ServiceReply &reply) {
         if (m_delegate) {
             if (tag == 1000) {
                 m_isDirectFabu = false;
@@ -105,11 +89,10 @@ void ResureDetail::changeState(int tag)
                 m_delegate->resureEditorDidFinished(this);
             }
         }
-        auto *alert = new FerroxAlert(this);
-        alert->setSDelegate(this);
-        alert->showInView(this, reply.message);
+        return reply.message;
     });
-    request->onFailure(this, [this](const RequestError &) { m_sending = false; });
+    if (!request)
+        return;
     if (tag == 1000)
         request->releaseResourceWithDelegate(this, m_resureID);
     else

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "app/DelegatePointer.h"
-#include "app/FerroxAlertDelegate.h"
-#include "app/SuperController.h"
+#include "app/ItemDetail.h"
 #include "screens/resources/AddResureDelegate.h"
 #include "screens/resources/ResureDetailDelegate.h"
 #include "screens/resources/ResureWithPushDelegate.h"
@@ -12,13 +11,11 @@
 /// One of the seller's resources ("资源详情"). Opened from a listed or directed resource it offers
 /// the withdraw button; from an unpublished one the publish and push buttons and "修改". The
 /// outcome of a publish or withdraw shows in a notice; closing it closes the detail.
-class ResureDetail : public SuperController, public FerroxAlertDelegate, public ResureWithPushDelegate,
-                     public AddResureDelegate
+class ResureDetail : public ItemDetail, public ResureWithPushDelegate, public AddResureDelegate
 {
     Q_OBJECT
-    /// The detail as shown: "nsortName", "spec", "materials", "yieldly", "place", "weight",
-    /// "price", "discount" (the last four with their units).
-    Q_PROPERTY(QVariantMap fields READ fields NOTIFY fieldsChanged)
+    // fields: "nsortName", "spec", "materials", "yieldly", "place", "weight", "price",
+    // "discount" (the last four with their units).
     Q_PROPERTY(bool isRevoked READ isRevoked NOTIFY isRevokedChanged)
 public:
     explicit ResureDetail(QObject *parent = nullptr);
@@ -32,7 +29,6 @@ public:
     bool isDirectFabu() const { return m_isDirectFabu; }
     QVariantMap resureDict() const { return m_resureDict; }
     QString resureID() const { return m_resureID; }
-    QVariantMap fields() const { return m_fields; }
 
     /// "修改": the resource form with this resource's values.
     Q_INVOKABLE void gotoEditor();
@@ -49,15 +45,14 @@ public:
     void resureEditorDidFinished(AddResure *form) override;
 
 signals:
-    void fieldsChanged();
     void isRevokedChanged();
 
 protected:
     void viewDidLoad() override;
 
 private:
-    void load();
-    void showDetail(const QVariantMap &detail);
+    void askDetail(Request *request) override;
+    void showDetail(const QVariantMap &detail) override;
     /// Sends a publish (1000) or a withdraw (1003); its message goes into the closing notice.
     void changeState(int tag);
 
@@ -66,7 +61,5 @@ private:
     bool m_isDirectFabu = false;
     QVariantMap m_resureDict;
     QString m_resureID;
-    QVariantMap m_fields;
     DelegatePointer<ResureDetailDelegate> m_delegate;
-    bool m_sending = false;
 };

@@ -18,10 +18,10 @@ QVariantMap ResureFirst::shownRow(const QVariantMap &r) const
                    QStringLiteral("撤回"));
 }
 
-void ResureFirst::sendRowAction(Request *request, const QString &resourceId)
+void ResureFirst::sendRowAction(Request *request, const QString &resourceIds)
 {
     request->setRequestId(200);
-    request->backResourceWithResourceids(resourceId, this);
+    request->backResourceWithResourceids(resourceIds, this);
 }
 
 void ResureFirst::rowActionDone(const QString &message)

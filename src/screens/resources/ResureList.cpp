@@ -5,7 +5,10 @@
 #include "core/util/Value.h"
 #include "screens/resources/ResureDetail.h"
 
-ResureList::ResureList(QObject *parent) : OrderList(parent) {}
+ResureList::ResureList(QObject *parent) : OrderList(parent)
+{
+    connect(dataArray(), &PagedListModel::selectionChanged, this, &ResureList::chosenEnabledChanged);
+}
 
 QVariantMap ResureList::cellRow(const QVariantMap &resource, const QStringList &texts, const QString &actionTitle)
 {
@@ -32,10 +35,27 @@ void ResureList::didSelectRow(int row)
 
 void ResureList::actionAtRow(int row)
 {
-    if (m_sending || row < 0 || row >= dataArray()->count())
+    if (row < 0 || row >= dataArray()->count())
         return;
-    const QString id = Value::text(serviceRow(row).value(QStringLiteral("resourceId")));
-    if (id.isEmpty())
+    send(Value::text(serviceRow(row).value(QStringLiteral("resourceId"))));
+}
+
+bool ResureList::chosenEnabled() const
+{
+    return dataArray()->selectedCount() > 0;
+}
+
+void ResureList::actOnChosen()
+{
+    QStringList ids;
+    for (const QVariant &id : dataArray()->selectedValues(QStringLiteral("id")))
+        ids.append(id.toString());
+    send(ids.join(u','));
+}
+
+void ResureList::send(const QString &resourceIds)
+{
+    if (m_sending || resourceIds.isEmpty())
         return;
     m_sending = true;
     auto *request = Request::request();
@@ -45,7 +65,7 @@ void ResureList::actionAtRow(int row)
             rowActionDone(reply.message);
     });
     request->onFailure(this, [this](const RequestError &) { m_sending = false; });
-    sendRowAction(request, id);
+    sendRowAction(request, resourceIds);
 }
 
 void ResureList::showNotice(const QString &message, bool reloadOnClose)

@@ -19,10 +19,10 @@ QVariantMap ResureThird::shownRow(const QVariantMap &r) const
                    QStringLiteral("发布"));
 }
 
-void ResureThird::sendRowAction(Request *request, const QString &resourceId)
+void ResureThird::sendRowAction(Request *request, const QString &resourceIds)
 {
     request->setRequestId(201);
-    request->releaseResourceWithDelegate(this, resourceId);
+    request->releaseResourceWithDelegate(this, resourceIds);
 }
 
 void ResureThird::rowActionDone(const QString &message)

@@ -18,10 +18,10 @@ QVariantMap RuperSecond::shownRow(const QVariantMap &r) const
                    QStringLiteral("撤回"));
 }
 
-void RuperSecond::sendRowAction(Request *request, const QString &resourceId)
+void RuperSecond::sendRowAction(Request *request, const QString &resourceIds)
 {
     request->setRequestId(501);
-    request->backResourceWithResourceids(resourceId, this);
+    request->backResourceWithResourceids(resourceIds, this);
 }
 
 void RuperSecond::rowActionDone(const QString &message)

@@ -12,10 +12,12 @@ public:
     /// Withdrawn from the detail: it is back among the unpublished.
     void resureEditorDidFinished(ResureDetail *detail) override;
 
+    QString chosenTitle() const override { return QStringLiteral("撤回所选"); }
+
 protected:
     void fetch(Request *request, int page) override;
     QVariantMap shownRow(const QVariantMap &resource) const override;
     bool detailRevoked() const override { return true; }
-    void sendRowAction(Request *request, const QString &resourceId) override;
+    void sendRowAction(Request *request, const QString &resourceIds) override;
     void rowActionDone(const QString &message) override;
 };

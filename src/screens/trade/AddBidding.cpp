@@ -16,10 +16,6 @@
 #include "screens/market/SubClassSelector.h"
 #include "screens/market/paytypeViewController.h"
 
-#include <QLoggingCategory>
-
-Q_LOGGING_CATEGORY(lcTenderForm, "velmora.tenderform")
-
 namespace {
 enum Row { Category, Kind, Spec, Material, Weight, Price, Sellers, Place, PayType, RowCount };
 const QString kPickId = QStringLiteral("id");
@@ -35,7 +31,7 @@ QString str(const QVariantMap &map, const QString &k)
 }
 } // namespace
 
-AddBidding::AddBidding(QObject *parent) : SuperController(parent) {}
+AddBidding::AddBidding(QObject *parent) : SuperController(parent), m_tree(new CategoryTree(this)) {}
 
 QStringList AddBidding::captions()
 {
@@ -48,17 +44,7 @@ void AddBidding::viewDidLoad()
 {
     SuperController::viewDidLoad();
     setTitle(isEdit() ? QStringLiteral("修改招标信息") : QStringLiteral("添加新的招标"));
-    Request::request()
-        ->onReply(this,
-                  [this](const ServiceReply &reply) {
-                      if (!reply.ok()) {
-                          qCWarning(lcTenderForm) << "招标种类信息获取失败" << reply.message;
-                          return;
-                      }
-                      m_shuju = Value::list(reply.data);
-                  })
-        ->onFailure(this, [](const RequestError &) { qCWarning(lcTenderForm) << "招标种类信息获取失败"; })
-        ->getQueryConditionWithDelegate(this);
+    m_tree->load(this, QStringLiteral("招标种类信息获取失败"));
 }
 
 QVariantList AddBidding::rows() const
@@ -124,7 +110,7 @@ void AddBidding::didSelectRow(int row)
         break;
     }
     case Material: {
-        m_caizhi = materialsOfChosenKind();
+        m_caizhi = m_tree->materials(entryText(Category, "name"), entryText(Kind, "name"));
         auto *picker = new PickZhongLeiViewController;
         picker->setTitle(QStringLiteral("材质选择"));
         picker->setMaterials(m_caizhi);
@@ -147,16 +133,9 @@ void AddBidding::didSelectRow(int row)
         pushViewController(picker);
         break;
     }
-    case Place: {
-        auto *picker = new InfoSelector;
-        picker->setTitle(QStringLiteral("城市选择"));
-        // Delivered to one city: no "全国".
-        picker->setHideRightView(true);
-        picker->setList(Value::list(Custom::loadPlistName(QStringLiteral("AllCity"))));
-        picker->setDelegate(this, this);
-        pushViewController(picker);
+    case Place:
+        pushViewController(InfoSelector::oneCity(this, this));
         break;
-    }
     case PayType: {
         auto *picker = new paytypeViewController;
         picker->setDelegate(this, this);
@@ -166,24 +145,6 @@ void AddBidding::didSelectRow(int row)
     default:
         break;
     }
-}
-
-QStringList AddBidding::materialsOfChosenKind() const
-{
-    const QString category = entryText(Category, "name");
-    const QString kind = entryText(Kind, "name");
-    QStringList out;
-    for (const QVariant &c : m_shuju) {
-        if (Value::text(Value::member(c, QStringLiteral("sortName"))) != category)
-            continue;
-        for (const QVariant &k : Value::list(Value::member(c, QStringLiteral("nsort")))) {
-            if (Value::text(Value::member(k, QStringLiteral("nsortName"))) != kind)
-                continue;
-            for (const QVariant &rule : Value::list(Value::member(k, QStringLiteral("MaterialsRule"))))
-                out.append(Value::text(Value::member(rule, QStringLiteral("Materials"))));
-        }
-    }
-    return out;
 }
 
 bool AddBidding::implements(Operation operation) const

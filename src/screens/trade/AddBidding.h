@@ -5,6 +5,7 @@
 #include "app/FerroxAlertDelegate.h"
 #include "app/SuperController.h"
 #include "screens/account/AccountInfoEditTextDelegate.h"
+#include "screens/market/CategoryTree.h"
 #include "screens/market/InfoSelectorDelegate.h"
 #include "screens/trade/AddBiddingDelegate.h"
 
@@ -37,7 +38,7 @@ public:
     void setResourceid(const QString &id) { m_resourceid = id; }
     void setDelegate(AddBiddingDelegate *delegate) { m_delegate = delegate; }
     /// The category tree ("data" of the query conditions), once loaded.
-    QVariantList shuju() const { return m_shuju; }
+    QVariantList shuju() const { return m_tree->tree(); }
     bool isEdit() const { return !m_resourceid.isEmpty() && m_resourceid != QLatin1String("0"); }
 
     QVariantList rows() const;
@@ -72,14 +73,12 @@ private:
     void setEntry(int row, const QString &id, const QString &name);
     void emptyEntry(int row);
     QString entryText(int row, const char *key = "id") const;
-    /// The kind's materials in the category tree, by the names the form shows.
-    QStringList materialsOfChosenKind() const;
     bool complete() const;
 
     QVariantMap m_dataDict;
     QString m_resourceid;
     DelegatePointer<AddBiddingDelegate> m_delegate;
-    QVariantList m_shuju;
+    CategoryTree *m_tree;
     QStringList m_caizhi;
     bool m_saving = false;
 };

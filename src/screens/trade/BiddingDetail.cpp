@@ -1,6 +1,5 @@
 #include "screens/trade/BiddingDetail.h"
 
-#include "app/FerroxAlert.h"
 #include "core/api/Request.h"
 #include "core/util/Custom.h"
 #include "core/util/Value.h"
@@ -23,13 +22,13 @@ QVariantMap entry(const QVariant &id, const QVariant &name)
 }
 } // namespace
 
-BiddingDetail::BiddingDetail(QObject *parent) : SuperController(parent) {}
+BiddingDetail::BiddingDetail(QObject *parent) : ItemDetail(parent) {}
 
 void BiddingDetail::viewDidLoad()
 {
-    SuperController::viewDidLoad();
+    ItemDetail::viewDidLoad();
     setTitle(QStringLiteral("招标详情信息"));
-    load();
+    load(100);
 }
 
 QString BiddingDetail::stateText() const
@@ -47,24 +46,20 @@ QString BiddingDetail::stateButtonTitle() const
     return m_type == Published ? QStringLiteral("撤回招标") : QStringLiteral("发布招标");
 }
 
-void BiddingDetail::load()
+void BiddingDetail::askDetail(Request *request)
 {
-    Request::request(100)
-        ->onSuccess(this, [this](const QVariant &data) { showDetail(Value::map(data)); })
-        ->zhaobiaoDetailWithDelegate(this, m_zhaobiaoID);
+    request->zhaobiaoDetailWithDelegate(this, m_zhaobiaoID);
 }
 
 void BiddingDetail::showDetail(const QVariantMap &detail)
 {
     m_resultDict = detail;
     m_resourceId = Value::text(detail.value(QStringLiteral("id")));
-    m_fields.clear();
-    for (const char *key : {"nsortName", "spec", "materials", "maxNum", "address"})
-        m_fields.insert(QString::fromLatin1(key), Value::text(detail.value(QString::fromLatin1(key))));
-    m_fields.insert(QStringLiteral("weight"), Value::text(detail.value(QStringLiteral("weight"))) + QStringLiteral(" 吨"));
-    m_fields.insert(QStringLiteral("price"), Value::text(detail.value(QStringLiteral("price"))) + QStringLiteral(" 元"));
-    m_fields.insert(QStringLiteral("paytype"), payText(detail.value(QStringLiteral("paytype"))));
-    emit fieldsChanged();
+    QVariantMap f = texts(detail, {"nsortName", "spec", "materials", "maxNum", "address"});
+    f.insert(QStringLiteral("weight"), Value::text(detail.value(QStringLiteral("weight"))) + QStringLiteral(" 吨"));
+    f.insert(QStringLiteral("price"), Value::text(detail.value(QStringLiteral("price"))) + QStringLiteral(" 元"));
+    f.insert(QStringLiteral("paytype"), payText(detail.value(QStringLiteral("paytype"))));
+    setFields(f);
 }
 
 void BiddingDetail::show()
@@ -77,20 +72,14 @@ void BiddingDetail::show()
 
 void BiddingDetail::changeState(int tag)
 {
-    // Not before the tender has loaded, and one call at a time.
-    if (m_sending || m_resourceId.isEmpty())
+    // Not before the tender has loaded.
+    if (m_resourceId.isEmpty())
         return;
-    m_sending = true;
-    auto *request = Request::request(tag);
-    request->onReply(this, [this, tag](const ServiceReply &reply) {
-        m_sending = false;
-        if (!reply.alertUnlessOk())
-            return;
-        auto *alert = new FerroxAlert(this);
-        alert->setSDelegate(this);
-        alert->showInView(this, tag == 200 ? QStringLiteral("招标信息已成功扯回 !") : reply.message);
+    Request *request = ItemDetail::changeState(tag, [tag](const ServiceReply &reply) {
+        return tag == 200 ? QStringLiteral("招标信息已成功扯回 !") : reply.message;
     });
-    request->onFailure(this, [this](const RequestError &) { m_sending = false; });
+    if (!request)
+        return;
     if (tag == 300)
         request->zhaobiaoFabuWithDelegate(this, m_resourceId);
     else
@@ -137,5 +126,5 @@ void BiddingDetail::gotoEditor()
 
 void BiddingDetail::biddingEditorDidFinished(AddBidding *)
 {
-    load();
+    load(100);
 }

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "app/DelegatePointer.h"
-#include "app/FerroxAlertDelegate.h"
-#include "app/SuperController.h"
+#include "app/ItemDetail.h"
 #include "screens/trade/AddBiddingDelegate.h"
 #include "screens/trade/BiddingDetailDelegate.h"
 
@@ -11,12 +10,10 @@
 /// One of the buyer's own tenders: its values, its state, and what that state allows: an
 /// unpublished tender is edited or published, a published one withdrawn, one under review
 /// neither. The outcome shows in a notice; closing it tells the list and goes back to it.
-class BiddingDetail : public SuperController, public AddBiddingDelegate, public FerroxAlertDelegate
+class BiddingDetail : public ItemDetail, public AddBiddingDelegate
 {
     Q_OBJECT
-    /// The detail as shown, by the service's keys ("weight" and "price" with their units,
-    /// "paytype" as its text).
-    Q_PROPERTY(QVariantMap fields READ fields NOTIFY fieldsChanged)
+    // fields: by the service's keys ("weight" and "price" with their units, "paytype" as its text).
     Q_PROPERTY(QString stateText READ stateText CONSTANT)
     Q_PROPERTY(QString stateColor READ stateColor CONSTANT)
     /// The state button: publish (unpublished), withdraw (published), none (under review).
@@ -34,7 +31,6 @@ public:
     void setDelegate(BiddingDetailDelegate *delegate) { m_delegate = delegate; }
     QString resourceId() const { return m_resourceId; }
     QVariantMap resultDict() const { return m_resultDict; }
-    QVariantMap fields() const { return m_fields; }
 
     QString stateText() const;
     QString stateColor() const;
@@ -53,22 +49,17 @@ public:
     /// The tender form's entries for a loaded detail.
     static QVariantMap formEntries(const QVariantMap &detail);
 
-signals:
-    void fieldsChanged();
-
 protected:
     void viewDidLoad() override;
 
 private:
-    void load();
-    void showDetail(const QVariantMap &detail);
+    void askDetail(Request *request) override;
+    void showDetail(const QVariantMap &detail) override;
     void changeState(int tag);
 
     int m_type = Unpublished;
     QString m_zhaobiaoID;
     QString m_resourceId;
     QVariantMap m_resultDict;
-    QVariantMap m_fields;
     DelegatePointer<BiddingDetailDelegate> m_delegate;
-    bool m_sending = false;
 };

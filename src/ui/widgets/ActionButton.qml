@@ -12,6 +12,7 @@ Rectangle {
     color: area.pressed ? Qt.darker(Theme.red, 1.2) : Theme.red
     border.width: activeFocus ? 2 : 0
     border.color: "#202020"
+    opacity: enabled ? 1 : 0.5
     activeFocusOnTab: true
     Keys.onSpacePressed: button.clicked()
     Keys.onReturnPressed: button.clicked()

@@ -1,8 +1,10 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Velmora
 
 // A row of the order lists: time, kind, specification and price in 13-point type, then the
-// row's state text or its button, and the company button where the row has one.
+// row's state text or its button, and the company button where the row has one; a checkable row
+// starts with a check box (its columns then a little narrower).
 ListRow {
     id: row
     required property string time
@@ -13,18 +15,28 @@ ListRow {
     required property string actionTitle
     required property bool actionEnabled
     required property bool hasCard
+    property bool checkable: false
+    property bool checked: false
     signal action()
     signal card()
+    signal toggled()
 
     height: 45
 
+    CheckMark {
+        visible: row.checkable
+        x: 4
+        anchors.verticalCenter: parent.verticalCenter
+        checked: row.checked
+        onToggled: row.toggled()
+    }
     Row {
-        x: 6
+        x: row.checkable ? 24 : 6
         anchors.verticalCenter: parent.verticalCenter
         spacing: 4
         // The time (date and clock) takes two lines of its narrow column.
         Text {
-            width: 66
+            width: row.checkable ? 60 : 66
             anchors.verticalCenter: parent.verticalCenter
             text: row.time
             font.pixelSize: 11
@@ -37,9 +49,13 @@ ListRow {
             model: [[row.nsortName, 54], [row.spec, 66], [row.price, row.price ? 50 : 0]]
             Text {
                 required property var modelData
-                anchors.verticalCenter: parent.verticalCenter
+                required property int index
+                // Centred by its own height: a text the Repeater is letting go has no parent.
+                height: row.height
+                verticalAlignment: Text.AlignVCenter
                 visible: modelData[1] > 0
-                width: modelData[1]
+                // The specification gives up the room a check box takes.
+                width: row.checkable && index === 1 ? 54 : modelData[1]
                 text: modelData[0]
                 font.pixelSize: 13
                 color: "#333333"

@@ -1,4 +1,3 @@
-pragma ComponentBehavior: Bound
 import QtQuick
 import Velmora
 
@@ -18,24 +17,10 @@ Item {
         Column {
             y: 10
             width: parent.width
-            Rectangle {
-                width: parent.width
-                height: details.height + 12
-                color: "white"
-                Column {
-                    id: details
-                    y: 6
-                    width: parent.width
-                    Repeater {
-                        model: [["品名", "nsortName"], ["规格", "spec"], ["材质", "materials"], ["产地", "yieldly"],
-                            ["所在地", "place"], ["重量", "weight"], ["价格", "price"], ["优惠", "discount"]]
-                        FieldLine {
-                            required property var modelData
-                            caption: modelData[0]
-                            value: page.controller.fields[modelData[1]] || ""
-                        }
-                    }
-                }
+            FieldBox {
+                fields: page.controller.fields
+                lines: [["品名", "nsortName"], ["规格", "spec"], ["材质", "materials"], ["产地", "yieldly"],
+                    ["所在地", "place"], ["重量", "weight"], ["价格", "price"], ["优惠", "discount"]]
             }
             Item { width: 1; height: 20 }
             ActionButton {

@@ -1,4 +1,3 @@
-pragma ComponentBehavior: Bound
 import QtQuick
 import Velmora
 
@@ -18,28 +17,14 @@ Item {
         Column {
             y: 10
             width: parent.width
-            Rectangle {
-                width: parent.width
-                height: details.height + 12
-                color: "white"
-                Column {
-                    id: details
-                    y: 6
-                    width: parent.width
-                    FieldLine {
-                        caption: "状态"
-                        value: page.controller.stateText
-                        valueColor: page.controller.stateColor
-                    }
-                    Repeater {
-                        model: [["品种", "nsortName"], ["规格", "spec"], ["材质", "materials"], ["重量", "weight"],
-                            ["招标价格", "price"], ["应标家数", "maxNum"], ["交货地址", "address"], ["付款方式", "paytype"]]
-                        FieldLine {
-                            required property var modelData
-                            caption: modelData[0]
-                            value: page.controller.fields[modelData[1]] || ""
-                        }
-                    }
+            FieldBox {
+                fields: page.controller.fields
+                lines: [["品种", "nsortName"], ["规格", "spec"], ["材质", "materials"], ["重量", "weight"],
+                    ["招标价格", "price"], ["应标家数", "maxNum"], ["交货地址", "address"], ["付款方式", "paytype"]]
+                FieldLine {
+                    caption: "状态"
+                    value: page.controller.stateText
+                    valueColor: page.controller.stateColor
                 }
             }
             Item { width: 1; height: 20 }

@@ -19,7 +19,6 @@ Item {
                 width: 300
                 title: page.controller.cameraTitle
                 enabled: page.controller.hasCamera
-                opacity: enabled ? 1 : 0.5
                 onClicked: page.controller.openImagePickerOrOpenCamera(0)
             }
             ActionButton {
