@@ -145,16 +145,19 @@ private slots:
     void certification_data()
     {
         QTest::addColumn<int>("isVal");
-        QTest::newRow("certified") << 1;
-        QTest::newRow("not certified") << 0;
+        QTest::addColumn<bool>("camera");
+        QTest::newRow("certified") << 1 << true;
+        QTest::newRow("not certified") << 0 << true;
+        QTest::newRow("not certified, no camera: its choice is greyed") << 0 << false;
     }
     void certification()
     {
         QFETCH(int, isVal);
+        QFETCH(bool, camera);
         UserInfo::info()->setUserId(QStringLiteral("7"));
         UserInfo::info()->setIsOnline(true);
         UserInfo::info()->setIsVal(isVal);
-        m_h->context().setService<ImagePickerPort>(std::make_unique<FakeImagePickerPort>());
+        m_h->context().setService<ImagePickerPort>(std::make_unique<FakeImagePickerPort>())->camera = camera;
         auto *account = m_h->open(new MyAccount);
         QCOMPARE(account->property("certified").toBool(), isVal == 1);
         account->certifyPressed();
@@ -165,7 +168,13 @@ private slots:
             return;
         auto *cer = m_h->open(new SubmitCer);
         cer->uploadPressed(3);
-        m_h->context().service<Alerts>()->topAlert()->clickedButtonAtIndex(0);   // 从本地相册
+        PlatformAlert *sheet = m_h->context().service<Alerts>()->topAlert();
+        QCOMPARE(sheet->buttonTitles().value(1), camera ? "摄像头拍摄" : "没有可用的相机");
+        if (!camera) {   // the greyed camera does nothing: the sheet stays
+            sheet->clickedButtonAtIndex(1);
+            QCOMPARE(m_h->context().service<Alerts>()->topAlert(), sheet);
+        }
+        sheet->clickedButtonAtIndex(0);   // 从本地相册
         QVERIFY(cer->picking());
         cer->didFinishPickingFile("file:///tmp/licence.png");
         QVERIFY(m_h->settle() && !cer->picking());
