@@ -71,7 +71,17 @@ ServiceResult OrderRoutes::waitingDetail(const ServiceCall &call)
 
 ServiceResult OrderRoutes::historyDetail(const ServiceCall &call)
 {
-    return detail(call.number(QStringLiteral("id")), call.caller);
+    const qint64 id = call.number(QStringLiteral("id"));
+    ServiceResult result = detail(id, call.caller);
+    // The order's latest payment voucher, for its detail to show; either party may have sent it.
+    const QVariant picture = m_env.db.scalar(
+        QStringLiteral("SELECT picture FROM vouchers WHERE order_id = ? ORDER BY id DESC LIMIT 1"), {id});
+    if (result.errorCode == 0 && picture.isValid()) {
+        QVariantMap data = result.data.toMap();
+        data.insert(QStringLiteral("pzUrl"), call.baseUrl + QStringLiteral("pictures/") + picture.toString());
+        result.data = data;
+    }
+    return result;
 }
 
 ServiceResult OrderRoutes::confirm(const ServiceCall &call)

@@ -27,7 +27,7 @@ PlatformAlert *Alerts::showAlert(const QString &title, const QString &message, c
 
 PlatformAlert *Alerts::showActionSheet(const QString &title, const QString &cancelButtonTitle,
                                        const QString &destructiveButtonTitle, const QStringList &otherButtonTitles,
-                                       PlatformAlert::Handler handler)
+                                       PlatformAlert::Handler handler, const QList<int> &greyedOthers)
 {
     PlatformAlert::Spec spec;
     spec.actionSheet = true;
@@ -36,6 +36,8 @@ PlatformAlert *Alerts::showActionSheet(const QString &title, const QString &canc
         spec.destructiveButtonIndex = 0;
         spec.buttonTitles.append(destructiveButtonTitle);
     }
+    for (const int other : greyedOthers)
+        spec.disabledButtons.append(int(spec.buttonTitles.size()) + other);
     spec.buttonTitles.append(otherButtonTitles);
     if (!cancelButtonTitle.isEmpty()) {
         spec.cancelButtonIndex = int(spec.buttonTitles.size());

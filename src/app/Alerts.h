@@ -25,10 +25,11 @@ public:
     PlatformAlert *showAlert(const QString &title, const QString &message, const QStringList &buttonTitles,
                              PlatformAlert::Handler handler = {}, int cancelButtonIndex = -1);
     /// An action sheet. Buttons are numbered destructive first (when given), then the others in
-    /// order, then cancel (when given), as on the phone.
+    /// order, then cancel (when given), as on the phone. greyedOthers: the positions among the
+    /// others of buttons shown but not pressable.
     PlatformAlert *showActionSheet(const QString &title, const QString &cancelButtonTitle,
                                    const QString &destructiveButtonTitle, const QStringList &otherButtonTitles,
-                                   PlatformAlert::Handler handler = {});
+                                   PlatformAlert::Handler handler = {}, const QList<int> &greyedOthers = {});
 
     /// Lays a view over the whole window, on top.
     void addWindowView(OverlayView *view);

@@ -7,7 +7,7 @@ PlatformAlert::PlatformAlert(Spec spec, Handler handler, QObject *parent)
 
 void PlatformAlert::clickedButtonAtIndex(int index)
 {
-    if (m_done || index < 0 || index >= m_spec.buttonTitles.size())
+    if (m_done || index < 0 || index >= m_spec.buttonTitles.size() || !isButtonEnabled(index))
         return;
     // A second tap while the handler runs (or before deletion) must not answer twice.
     m_done = true;

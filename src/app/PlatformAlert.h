@@ -27,6 +27,7 @@ public:
         QStringList buttonTitles;
         int cancelButtonIndex = -1;
         int destructiveButtonIndex = -1;
+        QList<int> disabledButtons;
     };
 
     PlatformAlert(Spec spec, Handler handler, QObject *parent = nullptr);
@@ -37,8 +38,11 @@ public:
     QStringList buttonTitles() const { return m_spec.buttonTitles; }
     int cancelButtonIndex() const { return m_spec.cancelButtonIndex; }
     int destructiveButtonIndex() const { return m_spec.destructiveButtonIndex; }
+    /// False for a button shown greyed: a press on it does nothing and the alert stays.
+    Q_INVOKABLE bool isButtonEnabled(int index) const { return !m_spec.disabledButtons.contains(index); }
 
-    /// A button was pressed: tells the handler (an index out of range is ignored), then closes.
+    /// A button was pressed: tells the handler (an index out of range or of a greyed button is
+    /// ignored), then closes.
     Q_INVOKABLE void clickedButtonAtIndex(int index);
     void cancel() override;
     bool confirm() override;

@@ -119,6 +119,9 @@ private slots:
                      r->uploadUntiyImage(QStringLiteral("1"), png, 1, QStringLiteral("上海钢联"), orderNo, d); })), 0);
         const QVariantMap confirmed = call(QStringLiteral("1"), [](Request *r, RequestDelegate *d) { r->orderListWithRole(QStringLiteral("buy"), 2, 1, d); });
         QCOMPARE(rowWhere(confirmed, QStringLiteral("id"), orderId).value(QStringLiteral("pzStatus")).toString(), QStringLiteral("已上传"));
+        // The seller's detail of the order shows the picture the buyer sent.
+        const QUrl pz(call(QStringLiteral("2"), [&](Request *r, RequestDelegate *d) { r->orderDetailWithId(orderId, d); }).value("data").toMap().value("pzUrl").toString());
+        QCOMPARE(m_server->send(pz.path().mid(1), {}, {}, "GET").body, png);
         // Confirming twice is refused and changes nothing.
         QVERIFY(code(call(QStringLiteral("2"), [&](Request *r, RequestDelegate *d) { r->confirmOrderWithDelegate(d, orderId, resourceId); })) != 0);
 

@@ -8,6 +8,7 @@
 #include "app/PagedListModel.h"
 #include "core/session/UserInfo.h"
 #include "screens/account/AccountInfo.h"
+#include "screens/account/AccountInfoEditText.h"
 #include "screens/account/MyAccount.h"
 #include "screens/account/ResetPass.h"
 #include "screens/account/ResetPassResult.h"
@@ -145,16 +146,19 @@ private slots:
     void certification_data()
     {
         QTest::addColumn<int>("isVal");
-        QTest::newRow("certified") << 1;
-        QTest::newRow("not certified") << 0;
+        QTest::addColumn<bool>("camera");
+        QTest::newRow("certified") << 1 << true;
+        QTest::newRow("not certified") << 0 << true;
+        QTest::newRow("not certified, no camera: its choice is greyed") << 0 << false;
     }
     void certification()
     {
         QFETCH(int, isVal);
+        QFETCH(bool, camera);
         UserInfo::info()->setUserId(QStringLiteral("7"));
         UserInfo::info()->setIsOnline(true);
         UserInfo::info()->setIsVal(isVal);
-        m_h->context().setService<ImagePickerPort>(std::make_unique<FakeImagePickerPort>());
+        m_h->context().setService<ImagePickerPort>(std::make_unique<FakeImagePickerPort>())->camera = camera;
         auto *account = m_h->open(new MyAccount);
         QCOMPARE(account->property("certified").toBool(), isVal == 1);
         account->certifyPressed();
@@ -165,12 +169,49 @@ private slots:
             return;
         auto *cer = m_h->open(new SubmitCer);
         cer->uploadPressed(3);
-        m_h->context().service<Alerts>()->topAlert()->clickedButtonAtIndex(0);   // 从本地相册
+        PlatformAlert *sheet = m_h->context().service<Alerts>()->topAlert();
+        QCOMPARE(sheet->buttonTitles().value(1), camera ? "摄像头拍摄" : "没有可用的相机");
+        if (!camera) {   // the greyed camera does nothing: the sheet stays
+            sheet->clickedButtonAtIndex(1);
+            QCOMPARE(m_h->context().service<Alerts>()->topAlert(), sheet);
+        }
+        sheet->clickedButtonAtIndex(0);   // 从本地相册
         QVERIFY(cer->picking());
         cer->didFinishPickingFile("file:///tmp/licence.png");
         QVERIFY(m_h->settle() && !cer->picking());
         QVERIFY(m_h->service().last().body.contains(R"x("type":"8","company":"(null)","orderId":"")x"));
         QCOMPARE(cer->rows().value(3).toMap().value("uploaded").toBool(), true);
+    }
+
+    // The profile's text editor: back leaves the value as it was, "完成" hands back what was
+    // typed, an empty text too, once however often it is pressed; "保存" then sends it once.
+    void profileEditor_data()
+    {
+        QTest::addColumn<bool>("back");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("back keeps the contact") << true << "王建国";
+        QTest::newRow("完成 with nothing typed empties it") << false << "";
+    }
+    void profileEditor()
+    {
+        QFETCH(bool, back);
+        QFETCH(QString, kept);
+        UserInfo::info()->setUserId(QStringLiteral("7"));
+        UserInfo::info()->setUserName(QStringLiteral("王建国"));
+        m_h->reply(QStringLiteral("User/ChangeUserImfor"), kOk);
+        auto *info = m_h->open(new AccountInfo);
+        info->editPressed();
+        info->didSelectRow(AccountInfo::Contact);
+        auto *editor = qobject_cast<AccountInfoEditText *>(m_h->stack().presentedStack()->topViewController());
+        QVERIFY(editor);
+        editor->form()->field(QStringLiteral("text"))->setText(back ? QStringLiteral("李四") : QString());
+        back ? editor->popViewController() : editor->finish();
+        editor->finish();
+        QCOMPARE(info->value(AccountInfo::Contact), kept);
+        info->editPressed();   // 保存
+        QVERIFY(m_h->settle());
+        QCOMPARE(m_h->count("User/ChangeUserImfor"), 1);
+        QCOMPARE(m_h->sent("User/ChangeUserImfor").value("username").toString(), kept);
     }
 
     void place_data()

@@ -2,10 +2,12 @@
 
 #include "core/platform/ImagePickerPort.h"
 
-/// Picture sources without a dialog: the camera always takes one; only a ".png" file is a picture.
+/// Picture sources without a dialog: the camera (when there is one) always takes one; only a
+/// ".png" file is a picture.
 struct FakeImagePickerPort : ImagePickerPort
 {
-    bool hasCamera() const override { return true; }
+    bool camera = true;
+    bool hasCamera() const override { return camera; }
     void takePicture(QObject *, Picked picked) override { picked(QByteArrayLiteral("\x89PNG camera")); }
     QByteArray pngOfFile(const QString &path) const override
     {

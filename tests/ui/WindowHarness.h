@@ -72,6 +72,7 @@ struct WindowHarness
     }
     void click(QQuickItem *item) const
     {
+        grab();   // positioners lay out at the next frame: until then rows may lie on each other
         QTest::mouseClick(window(), Qt::LeftButton, {}, item->mapToScene(item->boundingRect().center()).toPoint());
     }
     /// The window drawn once what was posted and what was let go are done with.

@@ -37,6 +37,13 @@
 #include "screens/trade/HomeBiddingDetail.h"
 #include "screens/trade/BuyersDidPay.h"
 #include "screens/trade/OrderDetail.h"
+#include "app/FerroxAlert.h"
+#include "app/SuperController.h"
+#include "screens/resources/MyBusiness.h"
+#include "screens/trade/BuyersDealTabBar.h"
+#include "screens/trade/BuyersUNPay.h"
+#include "screens/trade/SellerUNPay.h"
+#include "screens/trade/SellerUNPayDetail.h"
 #include "screens/trade/UploadEvidence.h"
 
 #include <QtQml/qqmlextensionplugin.h>
@@ -324,6 +331,64 @@ private slots:
             QVERIFY(reader);
             QTRY_VERIFY_WITH_TIMEOUT(reader->pageShown() && !reader->html().isEmpty() && settled(), 10000);
             WindowHarness::keep(w.grab(), QStringLiteral("information-article"));
+        });
+        // The buyer orders in the supermarket, logging in on the way, and finds the order waiting;
+        // the seller, a second client, confirms it in its own list; the push marks the buyer's
+        // 交易中的订单 until the buyer opens that row.
+        QTest::newRow("order confirmed by the seller") << Flow([this](WindowHarness &w, const Ready &settled) {
+            w.click(w.shownWith("text", QStringLiteral("超市")));
+            auto *market = qobject_cast<SuperMarket *>(top(w));
+            QTRY_VERIFY_WITH_TIMEOUT(market && market->mainlist()->count() > 0 && settled(), 10000);
+            w.click(w.shownWith("nsortName", market->mainlist()->get(0).value(QStringLiteral("nsortName"))));
+            auto *buy = qobject_cast<GoBuy *>(top(w));
+            QTRY_VERIFY_WITH_TIMEOUT(buy && !buy->resourceInfo().isEmpty() && settled(), 10000);
+            const bool sellerIsFirst = buy->resourceInfo().value(QStringLiteral("mobile")) == QLatin1String("13800000001");
+            buy->form()->field(QStringLiteral("weight"))->setText(QStringLiteral("1"));
+            buy->form()->field(QStringLiteral("price"))->setText(buy->resourceInfo().value(QStringLiteral("price")).toString());
+            buy->submit();   // nobody logged in yet: the login screen first
+            QTRY_VERIFY(qobject_cast<UserLogin *>(top(w)) && settled());
+            top(w)->form()->field(QStringLiteral("user"))->setText(sellerIsFirst ? QStringLiteral("13800000002") : QStringLiteral("13800000001"));
+            top(w)->form()->field(QStringLiteral("pass"))->setText(QStringLiteral("demo123"));
+            QMetaObject::invokeMethod(top(w), "login");
+            QTRY_VERIFY_WITH_TIMEOUT(top(w) == buy && settled(), 10000);
+            buy->submit();
+            QTRY_VERIFY_WITH_TIMEOUT(buy->orderState() == GoBuy::Ordered && settled(), 10000);
+            QVERIFY(w.ctx->service<Alerts>()->confirm());
+            w.shell->pressedItemFromButtonTag(1);
+            auto *hub = qobject_cast<MyBusiness *>(top(w));
+            QVERIFY(hub);
+            QTRY_VERIFY(settled());
+            w.click(w.shownWith("text", QStringLiteral("等待卖家确认的订单")));
+            auto *waiting = qobject_cast<BuyersUNPay *>(top(w));
+            QTRY_VERIFY_WITH_TIMEOUT(waiting && waiting->dataArray()->count() > 0 && settled(), 10000);
+            const QString orderId = waiting->serviceRow(0).value(QStringLiteral("id")).toString();
+            QCOMPARE(waiting->serviceRow(0).value(QStringLiteral("resourceId")).toString(), buy->orderId());
+            waiting->popViewController();
+            {
+                // The seller's client: a context of its own, current while it lives, so the
+                // screens below are the seller's; the service trusts the user id here.
+                TestContext sellerSide;
+                sellerSide->mutableConfig().serviceBaseUrl = m_server->baseUrl();
+                sellerSide->service<UserInfo>()->setUserId(buy->resourceInfo().value(QStringLiteral("LoginInfoID")).toString());
+                sellerSide->service<UserInfo>()->setIsOnline(true);
+                const auto sellerSettled = [&sellerSide] { return sellerSide->findChildren<Request *>().isEmpty(); };
+                NavigationStack stack(new SuperController);
+                auto *list = new SellerUNPay;
+                stack.pushViewController(list);
+                QTRY_VERIFY_WITH_TIMEOUT(list->dataArray()->count() > 0 && sellerSettled(), 10000);
+                QCOMPARE(list->serviceRow(0).value(QStringLiteral("id")).toString(), orderId);
+                list->actionAtRow(0);
+                auto *detail = qobject_cast<SellerUNPayDetail *>(stack.topViewController());
+                QTRY_VERIFY_WITH_TIMEOUT(detail && sellerSettled(), 10000);
+                detail->sure();
+                QTRY_VERIFY_WITH_TIMEOUT(detail->findChild<FerroxAlert *>(), 10000);
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(hub->isMarked(0, 1) && settled(), 10000);
+            QVERIFY(w.shownWith("text", QStringLiteral("订单")));
+            WindowHarness::keep(w.grab(), QStringLiteral("orders-hub-marked"));
+            w.click(w.shownWith("text", QStringLiteral("交易中的订单")));
+            QVERIFY(qobject_cast<BuyersDealTabBar *>(top(w)));
+            QVERIFY(!hub->isMarked(0, 1));
         });
     }
     void flows()

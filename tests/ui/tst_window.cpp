@@ -65,9 +65,9 @@ private slots:
     void everyViewRenders_data()
     {
         QTest::addColumn<Action>("show");
-        QTest::newRow("action sheet") << Action([](Window &w) {
+        QTest::newRow("action sheet, a choice greyed") << Action([](Window &w) {
             w.ctx->service<Alerts>()->showActionSheet({}, QStringLiteral("取消"), {},
-                                                      {QStringLiteral("拍照"), QStringLiteral("从相册选择")});
+                                                      {QStringLiteral("从本地相册"), QStringLiteral("没有可用的相机")}, {}, {1});
         });
         QTest::newRow("dialog") << Action([](Window &) {
             (new CustomIOS7AlertView(QStringLiteral("确定"), QStringLiteral("您的竞价已提交,\n请等待卖家确认")))->show();

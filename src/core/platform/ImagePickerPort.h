@@ -23,6 +23,12 @@ public:
 
     /// Whether a camera can take the picture; when not, the camera button says so.
     virtual bool hasCamera() const { return false; }
+    /// A camera button's title: what it does when there is a camera, else that there is none
+    /// (the button is then greyed).
+    QString cameraTitle(const QString &whenThere) const
+    {
+        return hasCamera() ? whenThere : QStringLiteral("没有可用的相机");
+    }
     /// Takes one picture; picked runs once with its PNG bytes, or empty when none was taken.
     virtual void takePicture(QObject *receiver, Picked picked)
     {

@@ -104,7 +104,8 @@ void AccountInfo::infoEditDidFinish(const QString &text, int index)
 {
     if (index != Contact && index != Company)
         return;
-    m_values[index] = text;
+    // An emptied field is an empty text, not none: none would be sent, and stored, as "(null)".
+    m_values[index] = text.isNull() ? QStringLiteral("") : text;
     emit rowsChanged();
 }
 

@@ -36,9 +36,12 @@ void SubmitCer::uploadPressed(int row)
 {
     if (row < 0 || row >= kRows)
         return;
+    // Without a camera its choice stays in the sheet, greyed and saying so, as on the voucher screen.
+    const ImagePickerPort *picker = context().service<ImagePickerPort>();
     context().service<Alerts>()->showActionSheet(
         QStringLiteral("选择证件来源..."), QStringLiteral("取消"), {},
-        {QStringLiteral("从本地相册"), QStringLiteral("摄像头拍摄")}, [self = QPointer<SubmitCer>(this), row](int index) {
+        {QStringLiteral("从本地相册"), picker->cameraTitle(QStringLiteral("摄像头拍摄"))},
+        [self = QPointer<SubmitCer>(this), row](int index) {
             if (!self || index > 1)
                 return;
             if (index == 0)
@@ -47,7 +50,8 @@ void SubmitCer::uploadPressed(int row)
                 if (self && !png.isEmpty())
                     self->upload(row, png);
             });
-        });
+        },
+        picker->hasCamera() ? QList<int>{} : QList<int>{1});
 }
 
 void SubmitCer::didFinishPickingFile(const QString &file)

@@ -41,7 +41,9 @@ QVariantList RememberedResources::all(const QString &userId)
 
 bool RememberedResources::forget(const QString &userId, const QString &resourceId)
 {
-    if (userId.isEmpty())
+    // A user who remembered nothing yet (the lot was opened before the login) has no table.
+    SQLITE *store = SQLITE::standardSqlite();
+    if (userId.isEmpty() || store->colKeyFromtable(tableName(userId)).isEmpty())
         return false;
-    return SQLITE::standardSqlite()->removeSQL(tableName(userId), QStringLiteral("resourceId"), resourceId);
+    return store->removeSQL(tableName(userId), QStringLiteral("resourceId"), resourceId);
 }

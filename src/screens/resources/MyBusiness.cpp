@@ -53,14 +53,15 @@ void MyBusiness::viewDidLoad()
 
 QString MyBusiness::table() const
 {
-    return QStringLiteral("orderstate") + UserInfo::info()->userId();
+    return QStringLiteral("orderstate") + context().service<UserInfo>()->userId();
 }
 
 void MyBusiness::refreshTableView()
 {
     m_dataDict.clear();
-    if (!UserInfo::info()->userId().isEmpty()) {
-        const QVariantList rows = SQLITE::standardSqlite()->selectSQLFromtable(table(), QString(), QVariant(), 0, 0, 0);
+    // The marks of this screen's own user and store, whichever context a push arrives under.
+    if (!context().service<UserInfo>()->userId().isEmpty()) {
+        const QVariantList rows = context().service<SQLITE>()->selectSQLFromtable(table(), QString(), QVariant(), 0, 0, 0);
         for (const QVariant &row : rows)
             m_dataDict.insert(row.toMap().value(QStringLiteral("type")).toString(), row);
     }
@@ -107,12 +108,12 @@ void MyBusiness::didSelectRow(int section, int row)
     if (!e.open || !LoginGate::requireLogin(this))
         return;
     // The order lists word their states for the side the user came from.
-    UserDefaults::standardUserDefaults()->setObject(section == 0 ? QStringLiteral("buy") : QStringLiteral("sell"),
-                                                    QStringLiteral("buyorsell"));
+    context().userDefaults()->setObject(section == 0 ? QStringLiteral("buy") : QStringLiteral("sell"),
+                                        QStringLiteral("buyorsell"));
     const QString type = QString::fromLatin1(e.markType);
     if (!type.isEmpty())
-        SQLITE::standardSqlite()->setSQLObject({{QStringLiteral("unread"), QStringLiteral("NO")}, {QStringLiteral("type"), type}},
-                                               table(), QStringLiteral("type"));
+        context().service<SQLITE>()->setSQLObject({{QStringLiteral("unread"), QStringLiteral("NO")}, {QStringLiteral("type"), type}},
+                                                  table(), QStringLiteral("type"));
     pushViewController(e.open());
     refreshTableView();
 }

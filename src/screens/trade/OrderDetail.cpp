@@ -13,7 +13,11 @@ void OrderDetail::viewDidLoad()
     OrderSheet::viewDidLoad();
     setTitle(QStringLiteral("已确认的订单详情"));
     loadDetail(&Request::orderDetailWithId, m_orderIdStr, tradedLines,
-               [this](const QVariantMap &data) { m_orderDetailId = shown(data, "orderId"); });
+               [this](const QVariantMap &data) {
+                   m_orderDetailId = shown(data, "orderId");
+                   // The latest voucher uploaded for the order, by either side.
+                   setPicture(QUrl(shown(data, "pzUrl")));
+               });
 }
 
 void OrderDetail::upload()

@@ -57,6 +57,12 @@ void OrderSheet::setLines(const Lines &lines)
     emit linesChanged();
 }
 
+void OrderSheet::setPicture(const QUrl &picture)
+{
+    m_picture = picture;
+    emit linesChanged();
+}
+
 ButtonModel *OrderSheet::addButton(const QString &title)
 {
     auto *button = new ButtonModel(int(m_buttons.size()), title, this);

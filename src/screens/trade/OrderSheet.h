@@ -3,6 +3,7 @@
 #include "app/ButtonModel.h"
 #include "app/SuperController.h"
 
+#include <QUrl>
 #include <QVariantList>
 
 #include <functional>
@@ -19,12 +20,15 @@ class OrderSheet : public SuperController
     Q_CLASSINFO("familyPage", "OrderSheet")
     /// {"caption", "value"} maps, top to bottom.
     Q_PROPERTY(QVariantList lines READ lines NOTIFY linesChanged)
+    /// A picture shown under the lines (an order's payment voucher); empty: none.
+    Q_PROPERTY(QUrl picture READ picture NOTIFY linesChanged)
     Q_PROPERTY(QList<QObject *> choices READ choiceObjects CONSTANT)
     Q_PROPERTY(QList<QObject *> buttons READ buttonObjects CONSTANT)
 public:
     explicit OrderSheet(QObject *parent = nullptr);
 
     QVariantList lines() const { return m_lines; }
+    QUrl picture() const { return m_picture; }
     /// The value of the line with that caption (tests and the screens' own checks).
     QString lineValue(const QString &caption) const;
     QList<QObject *> choiceObjects() const { return {m_choices.cbegin(), m_choices.cend()}; }
@@ -52,12 +56,14 @@ protected:
 
     /// Captions paired with the data's keys, each value shown as received.
     void setLines(const Lines &lines);
+    void setPicture(const QUrl &picture);
     ButtonModel *addButton(const QString &title);
     ButtonModel *addChoice(int tag, const QString &title);
     QList<ButtonModel *> choices() const { return m_choices; }
 
 private:
     QVariantList m_lines;
+    QUrl m_picture;
     QList<ButtonModel *> m_choices;
     QList<ButtonModel *> m_buttons;
 };

@@ -23,7 +23,7 @@ bool UploadEvidence::hasCamera() const
 
 QString UploadEvidence::cameraTitle() const
 {
-    return hasCamera() ? QStringLiteral("拍照") : QStringLiteral("没有可用的相机");
+    return context().service<ImagePickerPort>()->cameraTitle(QStringLiteral("拍照"));
 }
 
 void UploadEvidence::openImagePickerOrOpenCamera(int tag)

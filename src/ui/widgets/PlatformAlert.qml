@@ -94,10 +94,12 @@ Item {
                         required property string modelData
                         required property int index
                         visible: index !== root.view.cancelButtonIndex
+                        enabled: root.view.isButtonEnabled(index)
                         height: visible ? 44 : 0
                         width: parent.width
                         title: modelData
-                        textColor: index === root.view.destructiveButtonIndex ? "#ff3b30" : Theme.buttonBlue
+                        textColor: !enabled ? Theme.titleGrey
+                                   : index === root.view.destructiveButtonIndex ? "#ff3b30" : Theme.buttonBlue
                         onClicked: root.view.clickedButtonAtIndex(index)
                     }
                 }

@@ -25,6 +25,13 @@ Item {
                     Text { width: 226; text: line.modelData.value; font.pixelSize: 13; wrapMode: Text.Wrap }
                 }
             }
+            Image {
+                visible: status === Image.Ready   // only once there is a picture to show
+                width: parent.width
+                height: visible ? 200 : 0
+                fillMode: Image.PreserveAspectFit
+                source: page.controller.picture
+            }
             Rectangle { width: parent.width; height: 0.5; color: Qt.rgba(220 / 255, 220 / 255, 220 / 255, 1) }
             Row {
                 spacing: 20
