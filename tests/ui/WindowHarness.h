@@ -62,6 +62,7 @@ struct WindowHarness
     /// The first shown item in the window whose property has that value.
     QQuickItem *shownWith(const char *property, const QVariant &value) const
     {
+        grab();   // positioners lay out at the next frame: until then rows may lie on each other
         return find(window()->contentItem(), [&](QQuickItem *i) { return i->isVisible() && i->property(property) == value; });
     }
     /// The page that controller drives.
@@ -72,7 +73,19 @@ struct WindowHarness
     }
     void click(QQuickItem *item) const
     {
-        grab();   // positioners lay out at the next frame: until then rows may lie on each other
+        // A row below the fold is scrolled to first, as a person would.
+        for (QQuickItem *f = item->parentItem(); f; f = f->parentItem()) {
+            if (!f->inherits("QQuickFlickable"))
+                continue;
+            const qreal y = item->mapToItem(f, item->boundingRect().center()).y();
+            if (y < 0 || y > f->height()) {
+                const qreal top = f->property("originY").toReal();
+                const qreal last = top + std::max(0.0, f->property("contentHeight").toReal() - f->height());
+                f->setProperty("contentY", std::clamp(f->property("contentY").toReal() + y - f->height() / 2, top, last));
+                grab();
+            }
+            break;
+        }
         QTest::mouseClick(window(), Qt::LeftButton, {}, item->mapToScene(item->boundingRect().center()).toPoint());
     }
     /// The window drawn once what was posted and what was let go are done with.

@@ -253,6 +253,7 @@ private slots:
             QTRY_VERIFY(settled());
             w.click(w.shownWith("text", QStringLiteral("我的资源管理")));
             auto *tabs = qobject_cast<MyResureTabBar *>(top(w));
+            QVERIFY(tabs);
             tabs->addBtnPressed();
             auto *form = qobject_cast<AddResure *>(top(w));
             QTRY_VERIFY_WITH_TIMEOUT(form && !form->dalei().isEmpty() && settled(), 10000);
