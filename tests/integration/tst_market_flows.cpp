@@ -262,23 +262,6 @@ private slots:
         QVERIFY(mine(2).isEmpty());
         QCOMPARE(mine(1).value(QStringLiteral("status")).toString(), QStringLiteral("1"));
     }
-
-    void paidArticle()
-    {
-        const QVariantMap list = call(QString(), [](Request *r, RequestDelegate *d) { r->getArticleClass(1, 10, d); });
-        QString paidId;
-        for (const QVariant &row : rows(list))
-            if (row.toMap().contains(QStringLiteral("Description")))
-                paidId = row.toMap().value(QStringLiteral("ArticleId")).toString();
-        QVERIFY(!paidId.isEmpty());
-        auto isPaid = [&]() {
-            return call(QStringLiteral("1"), [&](Request *r, RequestDelegate *d) { r->articleIsBuy(QStringLiteral("1"), paidId, d); })
-                .value(QStringLiteral("data")).toInt();
-        };
-        QCOMPARE(isPaid(), 1);
-        QCOMPARE(code(call(QStringLiteral("1"), [&](Request *r, RequestDelegate *d) { r->buyArtic(QStringLiteral("1"), paidId, d); })), 0);
-        QCOMPARE(isPaid(), 0);
-    }
 };
 
 QTEST_GUILESS_MAIN(tst_MarketFlows)
