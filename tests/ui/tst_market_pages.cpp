@@ -100,14 +100,6 @@ private slots:
                 });
             };
         });
-        QTest::newRow("supermarket") << Show([](ViewController *home) { home->pushViewController(new SuperMarket); return kNothingMore; });
-        QTest::newRow("buying") << Show([](ViewController *home) -> Ready {
-            auto *buy = new GoBuy;
-            buy->setOrderId(QStringLiteral("1"));
-            buy->setOnline(true);
-            home->pushViewController(buy);
-            return kNothingMore;
-        });
         QTest::newRow("auction detail") << Show([](ViewController *home) -> Ready {
             auto *detail = new AuctionDetail;
             detail->setPmCode(QStringLiteral("PM02026120"));
@@ -166,17 +158,7 @@ private slots:
             home->pushViewController(form);
             return kNothingMore;
         });
-        // The resource form as an edit opens it, its category picker and its typed material.
-        QTest::newRow("resource form") << Show([](ViewController *home) {
-            home->pushViewController(AddResure::toEdit(QStringLiteral("1"), {{"sortName", "板材"}, {"nsortName", "热轧板卷"}, {"countType", "理计"}, {"provinceName", "江苏"},
-                {"cityName", "南京"}, {"spec", "2.0*1250"}, {"materials", "Q235"}, {"yieldly", "宝钢"}, {"weight", "30"}, {"price", "3600"}, {"cangku", "一号库"}}));
-            return kNothingMore;
-        });
-        QTest::newRow("resource categories") << Show([](ViewController *home) -> Ready {
-            auto *form = new AddResure;
-            home->pushViewController(form);
-            return [form, opened = false]() mutable { return opened || (!form->dalei().isEmpty() && (form->chooseCategory(), opened = true)); };
-        });
+        // A kind without a material list: the material is typed.
         QTest::newRow("resource material typed") << Show([](ViewController *home) { auto *form = new AddResure; home->pushViewController(form); form->chooseMaterial(); return kNothingMore; });
         QTest::newRow("my bids") << Show([asDemoUser](ViewController *home) -> Ready {
             asDemoUser("2");
