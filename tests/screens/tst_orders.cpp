@@ -94,26 +94,6 @@ private slots:
         QVERIFY(list->dataArray()->footerShown());
     }
 
-    // Ten rows on the first page grow the footer, nine do not; a refused page steps back.
-    void paging()
-    {
-        ScreenHarness h;
-        loggedIn(h);
-        h.reply(kList, orders(9, {}));
-        auto *short_ = h.open(new BuyersUNPay);
-        QVERIFY(h.settle());
-        QVERIFY(!short_->dataArray()->footerShown());
-        h.reply(kList, orders(10, {}));
-        short_->resetTableViewData();
-        QVERIFY(h.settle() && short_->dataArray()->footerShown());
-        h.reply(kList, R"({"errorCode":1,"message":"系统繁忙"})");
-        short_->dataArray()->loadMore();
-        QVERIFY(h.settle());
-        QCOMPARE(short_->dataArray()->pageIndex(), 1);
-        QCOMPARE(h.takeAlerts(), QStringList{"系统繁忙"});
-        QCOMPARE(short_->dataArray()->count(), 10);
-    }
-
     void companyCard()
     {
         ScreenHarness h;
