@@ -351,6 +351,9 @@ bool SQLITE::removeSQL(const QString &table, const QString &key, const QVariant 
 {
     if (key.isEmpty() || Value::isNone(value) || !validNames(table, {key}, "delete"))
         return false;
+    // A table never created (a user who stored nothing of that kind yet) holds nothing to remove.
+    if (!tableExists(table))
+        return false;
     const QString where = SqlText::identifier(key) + QStringLiteral(" = ?1");
     const QVariantList binds{SqlText::literalValue(value)};
     const bool tracked = m_sums.contains(foldedName(table));

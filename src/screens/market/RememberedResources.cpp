@@ -41,9 +41,7 @@ QVariantList RememberedResources::all(const QString &userId)
 
 bool RememberedResources::forget(const QString &userId, const QString &resourceId)
 {
-    // A user who remembered nothing yet (the lot was opened before the login) has no table.
-    SQLITE *store = SQLITE::standardSqlite();
-    if (userId.isEmpty() || store->colKeyFromtable(tableName(userId)).isEmpty())
+    if (userId.isEmpty())
         return false;
-    return store->removeSQL(tableName(userId), QStringLiteral("resourceId"), resourceId);
+    return SQLITE::standardSqlite()->removeSQL(tableName(userId), QStringLiteral("resourceId"), resourceId);
 }
